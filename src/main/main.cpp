@@ -1,0 +1,7 @@
+// The program entry: start-up, the main menu loop and shut-down.
+#include "main/game_main.h"
+
+#include <allegro.h>
+
+int main() { return runGame(); }
+END_OF_MAIN()

@@ -1,0 +1,26 @@
+#include "main/game_main.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/log.h"
+#include "platform/sound.h"
+#include "text/font.h"
+
+void shutDown() {
+    fadeOut();
+    menuMusic.unload();
+    gameLog.write("Stopping gameTimer");
+    stopGameTimer();
+    gameLog.write("--- Cleaning up ---");
+    gameLog.setIndent(1);
+    gameLog.write("Destroying Font");
+    gameFont.destroySheet();
+    gameLog.write("Stopping fMod");
+    closeSound();
+    gameLog.write("Stopping Allegro");
+    gameLog.indentMore();
+    shutdownGraphics();
+    gameLog.indentLess();
+    gameLog.indentLess();
+    gameLog.write("--- Done cleaing up ---");
+}

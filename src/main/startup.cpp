@@ -1,0 +1,77 @@
+#include "main/game_main.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/log.h"
+#include "platform/sound.h"
+#include "platform/bitmap_file.h"
+#include "text/font.h"
+#include "text/text_utils.h"
+
+#include <allegro.h>
+
+namespace {
+void writeBanner() {
+    gameLog.setFile("tumblo.log");
+    gameLog.setEnabled(true);
+    gameLog.setIndent(0);
+    gameLog.write("*********************");
+    gameLog.write("TUMBLO is starting up");
+    gameLog.write("Version is 1.1");
+    gameLog.write("*********************");
+    gameLog.write("--- Starting up ---");
+    gameLog.setIndent(1);
+}
+
+void detectJoystick() {
+    gameLog.write("Detecting joystick");
+    install_joystick(JOY_TYPE_AUTODETECT);
+    gameLog.write(num_joysticks == 0 ? "No joystick detected" : "Joystick detected");
+}
+
+void loadFont() {
+    gameLog.write("Loading Font");
+    gameFont.load("DATA\\FONT.FNT");
+    gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
+    if (!gameFont.sheet) gameLog.write("Unable to load FONT.BMP");
+}
+} // namespace
+
+bool startUp() {
+    writeBanner();
+    screenWidth = 320;
+    screenHeight = 240;
+    gameLog.write("Using 320x240 PAGEFLIP rendering");
+    gameLog.write("Using 16 bit colormode");
+    if (!initGraphics(screenWidth, screenHeight, true)) {
+        gameLog.write("Unable to initialize Allegro");
+        allegro_message("Unable to initialize Allegro!");
+        allegro_exit();
+        return false;
+    }
+    gameLog.write("Started Allegro");
+    set_display_switch_mode(SWITCH_BACKGROUND);
+    gameLog.write("Setting switchMode");
+    clear_to_color(backBuffer, makecol(0, 0, 0));
+    detectJoystick();
+    seedRandom();
+    set_window_title("Tumblo");
+    set_close_button_callback(nullptr); // the window cannot be closed, only exited
+
+    gameLog.write("Starting fMod");
+    soundAvailable = startSound();
+    if (!soundAvailable) gameLog.write("Unable to initialize FMOD");
+
+    fpsCounter.start();
+    gameLog.write("Starting gameTimer");
+    startGameTimer(60);
+
+    loadFont();
+    gameLog.write("Loading SoundEffects");
+    loadSoundEffects();
+
+    gameLog.setIndent(0);
+    gameLog.write("--- Done Loading ---");
+    menuMusic.load("MUSIC\\wander.it");
+    return true;
+}

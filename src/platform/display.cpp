@@ -1,0 +1,192 @@
+#include "platform/display.h"
+
+#include "platform/clock.h"
+#include "platform/headless.h"
+#include "platform/log.h"
+#include "progress/settings.h"
+#include "text/font.h"
+#include "text/text_pool.h"
+
+#include <allegro.h>
+
+int screenWidth = 320;
+int screenHeight = 240;
+BITMAP* backBuffer = nullptr;
+BITMAP* drawPage = nullptr;
+BITMAP* darkOverlay = nullptr;
+
+namespace {
+BITMAP* firstPage = nullptr;
+BITMAP* secondPage = nullptr;
+int scale = 1;
+int offsetX = 0;
+int offsetY = 0;
+bool windowedMode = true;
+
+void destroyPages() {
+    // Pages are memory bitmaps: the X11 driver offers neither video bitmaps nor
+    // page flipping, so a flip copies the shown page to the screen, enlarged.
+    for (BITMAP** b : {&firstPage, &secondPage, &backBuffer}) {
+        if (*b) destroy_bitmap(*b);
+        *b = nullptr;
+    }
+    drawPage = nullptr;
+}
+
+void desktopSize(int& width, int& height) {
+    if (get_desktop_resolution(&width, &height) != 0 || width <= 0 || height <= 0) {
+        width = 640;
+        height = 480;
+    }
+}
+
+// The largest whole-number enlargement at which the frame fits within about 85%
+// of the desktop.
+int windowScale() {
+    int w, h;
+    desktopSize(w, h);
+    int s = 1;
+    while (320 * (s + 1) * 100 <= w * 85 && 240 * (s + 1) * 100 <= h * 85) ++s;
+    return s;
+}
+
+bool setWindowMode() {
+    set_color_depth(16);
+    scale = windowScale();
+    offsetX = offsetY = 0;
+    return set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0;
+}
+
+// Full screen at the desktop's own resolution, the frame scaled by a whole number
+// and centred on black borders.
+bool setFullscreenMode() {
+    int w, h;
+    desktopSize(w, h);
+    request_refresh_rate(60);
+    set_color_depth(16);
+    for (int driver : {GFX_XWINDOWS_FULLSCREEN, GFX_XDGA2, GFX_AUTODETECT_FULLSCREEN}) {
+        if (set_gfx_mode(driver, w, h, 0, 0) == 0) {
+            scale = w / 320 < h / 240 ? w / 320 : h / 240;
+            if (scale < 1) scale = 1;
+            offsetX = (SCREEN_W - 320 * scale) / 2;
+            offsetY = (SCREEN_H - 240 * scale) / 2;
+            if (offsetX < 0) offsetX = 0;
+            if (offsetY < 0) offsetY = 0;
+            clear_to_color(screen, makecol(0, 0, 0));
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+bool initGraphics(int width, int height, bool windowed) {
+    if (allegro_init() != 0) return false;
+    if (!setDisplayMode(width, height, windowed)) return false;
+    install_timer();
+    install_keyboard();
+    return true;
+}
+
+bool initHeadlessGraphics() {
+    headlessMode = true;
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
+    set_color_depth(16);
+    return setDisplayMode(screenWidth, screenHeight, true);
+}
+
+bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
+    destroyPages();
+    bool ok = true;
+    if (headlessMode) {
+        set_color_depth(16);
+        scale = 1;
+    } else {
+        ok = windowed ? setWindowMode() : setFullscreenMode();
+    }
+    windowedMode = windowed;
+    // The frame is always 320 by 240, whatever the mode.
+    firstPage = create_bitmap(320, 240);
+    secondPage = create_bitmap(320, 240);
+    drawPage = secondPage;
+    backBuffer = create_bitmap(320, 240);
+    return ok;
+}
+
+void applyWindowMode() {
+    bool windowed = !settings.fullScreen;
+    if (!setDisplayMode(screenWidth, screenHeight, windowed) && !windowed) {
+        gameLog.write("Unable to set full screen mode, using a window");
+        setDisplayMode(screenWidth, screenHeight, true);
+    }
+    set_display_switch_mode(SWITCH_BACKGROUND);
+}
+
+int displayScale() { return scale; }
+bool displayIsWindowed() { return windowedMode; }
+
+void flipPage() {
+    if (!headlessMode && screen && drawPage) {
+        if (scale == 1)
+            blit(drawPage, screen, 0, 0, offsetX, offsetY, 320, 240);
+        else
+            stretch_blit(drawPage, screen, 0, 0, 320, 240, offsetX, offsetY, 320 * scale,
+                         240 * scale);
+    }
+    drawPage = drawPage == firstPage ? secondPage : firstPage;
+    fpsCounter.frameDone();
+    runFrameHook();
+    // Presenting the same picture again before the next tick would only burn CPU.
+    waitForTick();
+}
+
+void presentFrame() {
+    blit(backBuffer, drawPage, 0, 0, 0, 0, 320, 240);
+    if (settings.showFps)
+        gameFont.drawTextRight(textWithNumber("FPS: ", (int)(fpsCounter.fps + 1.0f)), 1,
+                               drawPage);
+    flipPage();
+}
+
+void shutdownGraphics() {
+    gameLog.write("Destroying Pages");
+    destroyPages();
+    gameLog.write("Removing keyboard");
+    remove_keyboard();
+    gameLog.write("Removing timer");
+    remove_timer();
+    gameLog.write("Removing joystick");
+    remove_joystick();
+    gameLog.write("Return to GFX_TEXT mode");
+    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    gameLog.write("allegro_exit();");
+    allegro_exit();
+}
+
+void fadeOut() {
+    BITMAP* snapshot = create_bitmap(320, 240);
+    blit(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
+    int alpha = 0;
+    for (;;) {
+        while (gameTicks > 0) {
+            alpha += 12;
+            if (alpha >= 255) {
+                destroy_bitmap(snapshot);
+                return;
+            }
+            gameTicks -= 1;
+        }
+        blit(snapshot, backBuffer, 0, 0, 0, 0, 320, 240);
+        if (darkOverlay) {
+            set_trans_blender(255, 255, 255, alpha);
+            draw_trans_sprite(backBuffer, darkOverlay, 0, 0);
+        }
+        presentFrame();
+    }
+}
+
+void drawDimOverlay(BITMAP* bitmap) {
+    if (!bitmap || !darkOverlay) return;
+    set_trans_blender(255, 255, 255, 128);
+    draw_trans_sprite(bitmap, darkOverlay, 0, 0);
+}

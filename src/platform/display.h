@@ -1,0 +1,35 @@
+#pragma once
+
+struct BITMAP;
+
+// The fixed 320 by 240 frame every screen draws.
+extern int screenWidth;
+extern int screenHeight;
+
+// The canvas of every screen; replaced (content lost) whenever the mode is set.
+extern BITMAP* backBuffer;
+// The hidden page that the next flip shows.
+extern BITMAP* drawPage;
+// Black 320 by 240 source of the fade and the dimming.
+extern BITMAP* darkOverlay;
+
+// Starts the library and opens the display; false when no mode could be set.
+bool initGraphics(int width, int height, bool windowed);
+// Starts the library without a window (tests, tools): memory pages only.
+bool initHeadlessGraphics();
+// Opens (again) a window or the full screen and makes new pages and back buffer.
+bool setDisplayMode(int width, int height, bool windowed);
+// Window or full screen as the settings say; usable while the game runs.
+void applyWindowMode();
+// Whole-number enlargement of the frame on the real screen (1 when headless).
+int displayScale();
+bool displayIsWindowed();
+
+void flipPage();
+void presentFrame();
+void shutdownGraphics();
+
+// Fades the picture in the back buffer to black over about 22 ticks.
+void fadeOut();
+// Darkens a bitmap to half brightness.
+void drawDimOverlay(BITMAP* bitmap);

@@ -1,0 +1,109 @@
+#include "platform/input.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+
+#include <allegro.h>
+
+namespace {
+// The action buttons' bindings; nothing changes them while the game runs.
+struct ButtonBinding {
+    int key;
+    int joystickButton;
+};
+const ButtonBinding bindings[3] = {{KEY_ENTER, 0}, {KEY_ESC, 1}, {KEY_F2, 2}};
+
+bool joystickPresent() { return num_joysticks > 0; }
+
+bool stickFlag(int axis, bool positive) {
+    if (!joystickPresent() || joy[0].num_sticks < 1 || joy[0].stick[0].num_axis <= axis)
+        return false;
+    const JOYSTICK_AXIS_INFO& a = joy[0].stick[0].axis[axis];
+    return positive ? a.d2 != 0 : a.d1 != 0;
+}
+
+bool buttonHeld(const ButtonBinding& b) {
+    if (key[b.key]) return true;
+    return joystickPresent() && b.joystickButton < joy[0].num_buttons &&
+           joy[0].button[b.joystickButton].b != 0;
+}
+} // namespace
+
+bool isUpHeld() { return key[KEY_UP] || stickFlag(1, false); }
+bool isDownHeld() { return key[KEY_DOWN] || stickFlag(1, true); }
+bool isLeftHeld() { return key[KEY_LEFT] || stickFlag(0, false); }
+bool isRightHeld() { return key[KEY_RIGHT] || stickFlag(0, true); }
+
+void readButtons(bool& a, bool& b, bool& c) {
+    a = buttonHeld(bindings[0]);
+    b = buttonHeld(bindings[1]);
+    c = buttonHeld(bindings[2]);
+}
+
+int heldButton() {
+    if (joystickPresent()) {
+        int count = joy[0].num_buttons;
+        if (count > MAX_JOYSTICK_BUTTONS) count = MAX_JOYSTICK_BUTTONS;
+        for (int i = 0; i < count; ++i)
+            if (joy[0].button[i].b) return i;
+    }
+    for (const ButtonBinding& b : bindings)
+        if (key[b.key]) return 1;
+    return -1;
+}
+
+void pollJoystick() { poll_joystick(); }
+
+bool isKeyDown(int scancode) { return scancode > 0 && scancode < KEY_MAX && key[scancode]; }
+
+void waitForButtonPress() {
+    bool latched = true;
+    for (;;) {
+        while (gameTicks > 0) {
+            pollJoystick();
+            if (heldButton() == -1)
+                latched = false;
+            else if (!latched)
+                return;
+            gameTicks -= 1;
+        }
+        presentFrame();
+    }
+}
+
+void MenuControls::enter() {
+    pollJoystick();
+    latched = heldButton() != -1;
+    repeat = 0;
+    confirm = back = false;
+    move = 0;
+}
+
+void MenuControls::step() {
+    pollJoystick();
+    bool a, b, c;
+    readButtons(a, b, c);
+    confirm = a && !latched;
+    back = b && !latched;
+    if (!a && !b && !c) latched = false;
+    bool down = isDownHeld();
+    bool up = isUpHeld();
+    move = 0;
+    if (down && repeat == 0) {
+        move = 1;
+        repeat = 8;
+    } else if (up && repeat == 0) {
+        move = -1;
+        repeat = 8;
+    }
+    if (!up && !down)
+        repeat = 0;
+    else if (repeat > 0)
+        repeat -= 1;
+}
+
+int wrapCursor(int cursor, int move, int count) {
+    if (count <= 0) return 0;
+    cursor = (cursor + move) % count;
+    return cursor < 0 ? cursor + count : cursor;
+}

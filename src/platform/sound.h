@@ -1,0 +1,60 @@
+#pragma once
+
+// Sound effects and tracker tunes, honouring the player's two switches. When no
+// audio device could be opened every operation does nothing and every load
+// reports success, so the rest of the game never has to ask.
+
+// True when the sound layer started at start-up.
+extern bool soundAvailable;
+
+class SoundEffect {
+public:
+    bool load(const char* path);
+    void setMaxPlaybacks(int count);
+    void play();
+    void release();
+
+    int handle = -1;
+    char fileName[80] = {};
+};
+
+class Music {
+public:
+    bool load(const char* path);
+    void unload();
+    void play();
+    void stop();
+    void pause();
+    void resume();
+    void setSpeed(float speed);
+
+    bool playing = false;
+    bool paused = false;
+    int handle = -1;
+    char fileName[80] = {};
+};
+
+// Starts the sound layer (44100 Hz, 32 channels); false without a device.
+bool startSound();
+// Closes the sound layer; called whether or not it started.
+void closeSound();
+
+enum EffectSlot {
+    sfxGoldSlot, sfxCupSlot, sfxDieSlot, sfxStartSlot, sfxTeleportSlot,
+    sfxJingleSlot, sfxCursorSlot, sfxLifeSlot, sfxJumpSlot, effectSlotCount = 15
+};
+extern SoundEffect soundEffects[effectSlotCount];
+extern SoundEffect& sfxGold;
+extern SoundEffect& sfxCup;
+extern SoundEffect& sfxDie;
+extern SoundEffect& sfxStart;
+extern SoundEffect& sfxTeleport;
+extern SoundEffect& sfxJingle;
+extern SoundEffect& sfxCursor;
+extern SoundEffect& sfxLife;
+extern SoundEffect& sfxJump;
+
+extern Music menuMusic;
+extern Music completeMusic;
+
+void loadSoundEffects();

@@ -1,0 +1,3 @@
+#include "progress/settings.h"
+
+Settings settings;

@@ -1,0 +1,10 @@
+#pragma once
+
+struct BITMAP;
+
+// A full-screen message in the library's own font (so it works when the game font
+// is what failed), shown until a button is pressed after having been released.
+void showMessage(const char* title, const char* text);
+void showError(const char* text);
+// Library-font text centred on x, white over a black shadow.
+void drawShadowText(BITMAP* bitmap, const char* text, int x, int y);

@@ -1,0 +1,45 @@
+#include "platform/log.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+TEST(Log, WritesNothingUntilNamedAndEnabled) {
+    TempGameDir dir;
+    Log log;
+    log.setEnabled(true);
+    log.write("lost");
+    log.setEnabled(false);
+    log.setFile("tumblo.log");
+    log.write("lost too");
+    EXPECT_FALSE(fileExists("tumblo.log"));
+    log.setEnabled(true);
+    log.write("kept");
+    EXPECT_EQ(readFileText("tumblo.log"), "kept\n");
+}
+
+TEST(Log, IndentsByOneSpacePerLevelClampedToNine) {
+    TempGameDir dir;
+    Log log;
+    log.setFile("tumblo.log");
+    log.setEnabled(true);
+    log.write("zero");
+    log.indentMore();
+    log.write("one");
+    log.setIndent(12);
+    log.write("nine");
+    log.setIndent(-3);
+    log.indentLess();
+    log.write("back");
+    EXPECT_EQ(readFileText("tumblo.log"), "zero\n one\n         nine\nback\n");
+}
+
+TEST(Log, AppendsAcrossRuns) {
+    TempGameDir dir;
+    for (const char* line : {"first run", "second run"}) {
+        Log log;
+        log.setFile("tumblo.log");
+        log.setEnabled(true);
+        log.write(line);
+    }
+    EXPECT_EQ(readFileText("tumblo.log"), "first run\nsecond run\n");
+}

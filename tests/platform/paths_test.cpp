@@ -1,0 +1,71 @@
+#include "platform/paths.h"
+#include "support/test_env.h"
+#include "text/data_file.h"
+#include "text/file_finder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+TEST(Paths, BackslashesAndLetterCaseResolveToTheExistingFile) {
+    TempGameDir dir;
+    writeFileBytes("BITMAP/GENERAL/tumblo.bmp", {1});
+    writeFileBytes("BITMAP/BG/BGcred.bmp", {2});
+    EXPECT_EQ(resolvePath("BITMAP\\GENERAL\\tumblo.bmp"), "BITMAP/GENERAL/tumblo.bmp");
+    EXPECT_EQ(resolvePath("bitmap\\general\\TUMBLO.BMP"), "BITMAP/GENERAL/tumblo.bmp");
+    EXPECT_EQ(resolvePath("BITMAP\\BG\\BGCRED.BMP"), "BITMAP/BG/BGcred.bmp");
+    // A missing file keeps its name as given below the folders that matched.
+    EXPECT_EQ(resolvePath("Bitmap\\Bg\\NEW.bmp"), "BITMAP/BG/NEW.bmp");
+    EXPECT_EQ(resolvePath("MISSING\\x.bmp"), "MISSING/x.bmp");
+}
+
+TEST(Paths, WritingGoesIntoTheCaseMatchedFolder) {
+    TempGameDir dir;
+    std::filesystem::create_directories("DATA");
+    writeFileBytes("DATA/DEFAULT.STG", {1});
+    DataWriter out;
+    ASSERT_TRUE(out.open("data\\extra.stg"));
+    writeInt32(out, 5);
+    ASSERT_TRUE(out.commit());
+    EXPECT_TRUE(fileExists("DATA/extra.stg"));
+    EXPECT_FALSE(fileExists("data"));
+    // Writing again in another letter case replaces the same file.
+    EXPECT_EQ(resolveWritePath("DATA\\EXTRA.STG"), "DATA/extra.stg");
+    // Missing folders are made.
+    EXPECT_EQ(resolveWritePath("DATA\\UNLOCK\\DEFAULT.STG"), "DATA/UNLOCK/DEFAULT.STG");
+    EXPECT_TRUE(std::filesystem::is_directory("DATA/UNLOCK"));
+}
+
+TEST(Paths, OddLettersInNamesAreKept) {
+    TempGameDir dir;
+    std::string name = "DEMOS/M\xc3\xbcller & Co #1.TDM";
+    writeFileBytes(name, {9});
+    DataReader in("demos\\M\xc3\xbcller & Co #1.tdm");
+    EXPECT_TRUE(in.isOpen());
+    EXPECT_EQ(readByte(in), 9);
+}
+
+TEST(Paths, WildcardsMatchIgnoringCase) {
+    EXPECT_TRUE(wildcardMatch("*.STG", "extra.stg"));
+    EXPECT_TRUE(wildcardMatch("*.TDM", "A.TDM"));
+    EXPECT_FALSE(wildcardMatch("*.TDM", "A.TDMX"));
+    EXPECT_TRUE(wildcardMatch("LEVEL?.MAP", "level1.map"));
+    EXPECT_FALSE(wildcardMatch("LEVEL?.MAP", "LEVEL12.MAP"));
+    EXPECT_TRUE(wildcardMatch("*", ""));
+}
+
+TEST(FileFinder, ListsMatchingFilesOnly) {
+    TempGameDir dir;
+    writeFileBytes("DATA/DEFAULT.STG", {1});
+    writeFileBytes("DATA/extra.stg", {1});
+    writeFileBytes("DATA/LEVEL1.MAP", {1});
+    std::filesystem::create_directories("DATA/folder.stg");
+    FileFinder finder("data\\*.STG");
+    std::vector<std::string> names;
+    while (finder.next()) names.push_back(finder.fileName());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"DEFAULT.STG", "extra.stg"}));
+
+    FileFinder none("DEMOS\\*.TDM");
+    EXPECT_FALSE(none.next());
+}

@@ -1,0 +1,138 @@
+// The message screen, the button wait and the fade, driven through the headless
+// harness as a player would meet them.
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+#include "platform/input.h"
+#include "support/test_env.h"
+#include "text/message_screen.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+namespace {
+class ScreenTest : public ::testing::Test {
+protected:
+    void TearDown() override { messagesToStderr = true; }
+    void SetUp() override {
+        ensureHeadless();
+        messagesToStderr = false;
+        if (!darkOverlay) {
+            darkOverlay = create_bitmap(320, 240);
+            clear_to_color(darkOverlay, makecol(0, 0, 0));
+        }
+    }
+};
+} // namespace
+
+TEST_F(ScreenTest, ButtonHeldOnEntryMustBeReleasedAndPressedAgain) {
+    setKey(KEY_ENTER, true);
+    FrameDriver driver([](int frame) {
+        if (frame == 5) setKey(KEY_ENTER, false);
+        if (frame == 9) setKey(KEY_ESC, true);
+    });
+    waitForButtonPress();
+    // Frame 9 set ESC; the step after it saw the press.
+    EXPECT_EQ(driver.frames(), 10);
+}
+
+TEST_F(ScreenTest, ArrowKeysDoNotDismissButJoystickButtonsDo) {
+    setJoystick(6);
+    FrameDriver driver([](int frame) {
+        if (frame == 1) setKey(KEY_LEFT, true);
+        if (frame == 4) setJoystickButton(5, true);
+    });
+    showMessage("Error!", "Unable to load FONT: DATA\\FONT.FNT");
+    EXPECT_EQ(driver.frames(), 5);
+}
+
+TEST_F(ScreenTest, MessageDrawsOnThePageAndLeavesTheBackBufferAlone) {
+    clear_to_color(backBuffer, makecol(0, 255, 0));
+    int greenAtCentre = getpixel(backBuffer, 160, 120);
+    FrameDriver driver([&](int frame) {
+        if (frame == 2) setKey(KEY_F2, true);
+    });
+    BITMAP* before = drawPage;
+    showMessage("LOAD MAP ERROR", "Unable to load MAP FILE: X.MAP");
+    EXPECT_EQ(getpixel(backBuffer, 160, 120), greenAtCentre);
+    // The page the message was drawn on is dark blue with white text on it.
+    BITMAP* page = before;
+    EXPECT_EQ(getpixel(page, 2, 120), makecol(0, 0, 128));
+    bool white = false;
+    for (int x = 0; x < 320 && !white; ++x)
+        for (int y = 40; y < 60 && !white; ++y) white = getpixel(page, x, y) == makecol(255, 255, 255);
+    EXPECT_TRUE(white);
+}
+
+TEST_F(ScreenTest, FadeOutDarkensInStepsOf12AndEndsOnThe22ndTick) {
+    clear_to_color(backBuffer, makecol(255, 255, 255));
+    std::vector<int> reds;
+    FrameDriver driver([&](int) { reds.push_back(getr(getpixel(backBuffer, 100, 100))); });
+    fadeOut();
+    // Frame 0 shows alpha 0, then one frame per tick up to alpha 252.
+    ASSERT_EQ(reds.size(), 22u);
+    EXPECT_GT(reds[0], 240);
+    for (size_t i = 1; i < reds.size(); ++i) EXPECT_LE(reds[i], reds[i - 1]);
+    EXPECT_LT(reds.back(), 16);
+    EXPECT_EQ(gameTicks.load(), 1); // the tick that ended the fade is left pending
+}
+
+TEST_F(ScreenTest, FadeWithManyPendingTicksJumpsAhead) {
+    clear_to_color(backBuffer, makecol(255, 255, 255));
+    FrameDriver driver([](int) {}, 10);
+    fadeOut();
+    EXPECT_EQ(driver.frames(), 3); // alpha 0, 120, 240, then past 255
+}
+
+TEST_F(ScreenTest, MenuControlsLatchAndRepeat) {
+    ensureHeadless();
+    setKey(KEY_ENTER, true);
+    MenuControls controls;
+    controls.enter();
+    controls.step();
+    EXPECT_FALSE(controls.confirmPressed()); // still held from the last menu
+    setKey(KEY_ENTER, false);
+    controls.step();
+    setKey(KEY_ENTER, true);
+    controls.step();
+    EXPECT_TRUE(controls.confirmPressed());
+    setKey(KEY_ENTER, false);
+
+    std::vector<int> movedAt;
+    setKey(KEY_DOWN, true);
+    setKey(KEY_UP, true); // down wins
+    for (int tick = 0; tick < 20; ++tick) {
+        controls.step();
+        if (controls.cursorMove() != 0) {
+            EXPECT_EQ(controls.cursorMove(), 1);
+            movedAt.push_back(tick);
+        }
+    }
+    EXPECT_EQ(movedAt, (std::vector<int>{0, 8, 16}));
+    releaseAllKeys();
+    controls.step();
+    setKey(KEY_UP, true);
+    controls.step();
+    EXPECT_EQ(controls.cursorMove(), -1); // a fresh press moves at once
+    releaseAllKeys();
+    EXPECT_EQ(wrapCursor(5, 1, 6), 0);
+    EXPECT_EQ(wrapCursor(0, -1, 6), 5);
+}
+
+TEST_F(ScreenTest, HeldButtonReportsJoystickFirstThenKeys) {
+    EXPECT_EQ(heldButton(), -1);
+    setKey(KEY_ESC, true);
+    EXPECT_EQ(heldButton(), 1);
+    setKey(KEY_ESC, false);
+    setKey(KEY_ENTER, true);
+    EXPECT_EQ(heldButton(), 1);
+    setJoystick(4);
+    setJoystickButton(0, true);
+    EXPECT_EQ(heldButton(), 0);
+    bool a, b, c;
+    readButtons(a, b, c);
+    EXPECT_TRUE(a);
+    EXPECT_FALSE(b);
+    setJoystick(0);
+    releaseAllKeys();
+}

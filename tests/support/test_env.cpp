@@ -1,0 +1,114 @@
+#include "support/test_env.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+
+#include <allegro.h>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+void ensureHeadless() {
+    static bool started = false;
+    if (started) return;
+    started = initHeadlessGraphics();
+    if (!started) std::abort();
+    // Loaders' messages must not wait for a press in tests that do not drive
+    // frames; the screen tests switch this off while they drive the message.
+    messagesToStderr = true;
+}
+
+TempGameDir::TempGameDir() {
+    char buffer[4096];
+    previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
+    char pattern[] = "/tmp/tumblo-test-XXXXXX";
+    dir = mkdtemp(pattern);
+    if (chdir(dir.c_str()) != 0) std::abort();
+}
+
+TempGameDir::~TempGameDir() {
+    if (chdir(previous.c_str()) != 0) std::abort();
+    std::error_code ec;
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(dir, ec);
+}
+
+void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::filesystem::path p(path);
+    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), (std::streamsize)bytes.size());
+}
+
+std::vector<uint8_t> readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string readFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+Bytes& Bytes::i32(int32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.push_back((uint8_t)((uint32_t)v >> (8 * i)));
+    return *this;
+}
+
+Bytes& Bytes::str(const std::string& s) {
+    i32((int32_t)s.size());
+    return raw(s);
+}
+
+Bytes& Bytes::raw(const std::string& s) {
+    bytes.insert(bytes.end(), s.begin(), s.end());
+    return *this;
+}
+
+Bytes& Bytes::byte(uint8_t b) {
+    bytes.push_back(b);
+    return *this;
+}
+
+std::vector<uint8_t> Bytes::truncated(size_t size) const {
+    return std::vector<uint8_t>(bytes.begin(), bytes.begin() + (long)std::min(size, bytes.size()));
+}
+
+FrameDriver::FrameDriver(Script script, int ticksPerFrame) : count(std::make_shared<int>(0)) {
+    ensureHeadless();
+    gameTicks = 0;
+    std::shared_ptr<int> frames = count;
+    setFrameHook([frames, script, ticksPerFrame]() {
+        script((*frames)++);
+        gameTicks += ticksPerFrame;
+    });
+    startGameTimer(60);
+}
+
+FrameDriver::~FrameDriver() {
+    setFrameHook(nullptr);
+    stopGameTimer();
+    releaseAllKeys();
+    setJoystick(0);
+}
+
+void setKey(int scancode, bool down) { key[scancode] = down ? 1 : 0; }
+
+void releaseAllKeys() { std::memset((void*)key, 0, KEY_MAX); }
+
+void setJoystick(int buttons) {
+    num_joysticks = buttons > 0 ? 1 : 0;
+    std::memset(&joy[0], 0, sizeof joy[0]);
+    joy[0].num_buttons = buttons;
+    joy[0].num_sticks = 1;
+    joy[0].stick[0].num_axis = 2;
+}
+
+void setJoystickButton(int index, bool down) { joy[0].button[index].b = down ? 1 : 0; }

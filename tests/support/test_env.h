@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Starts the game library headless once per test process (no window, no timer).
+void ensureHeadless();
+
+// A fresh temporary game folder that is the working directory while it lives.
+class TempGameDir {
+public:
+    TempGameDir();
+    ~TempGameDir();
+    const std::string& path() const { return dir; }
+
+private:
+    std::string dir;
+    std::string previous;
+};
+
+// Writes bytes to a file (folders created), relative to the working directory.
+void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> readFileBytes(const std::string& path);
+std::string readFileText(const std::string& path);
+bool fileExists(const std::string& path);
+
+// Builds the little-endian binary files of the game in memory.
+class Bytes {
+public:
+    Bytes& i32(int32_t v);
+    Bytes& str(const std::string& s);
+    Bytes& raw(const std::string& s);
+    Bytes& byte(uint8_t b);
+    const std::vector<uint8_t>& data() const { return bytes; }
+    std::vector<uint8_t> truncated(size_t size) const;
+
+private:
+    std::vector<uint8_t> bytes;
+};
+
+// Drives screens tick by tick: after every presented frame the script runs with
+// the frame's number (from 0) and one tick is added, as a 60 Hz clock would.
+class FrameDriver {
+public:
+    using Script = std::function<void(int frame)>;
+    explicit FrameDriver(Script script, int ticksPerFrame = 1);
+    ~FrameDriver();
+    int frames() const { return *count; }
+
+private:
+    std::shared_ptr<int> count;
+};
+
+// Holds or releases a key of the library's key array.
+void setKey(int scancode, bool down);
+void releaseAllKeys();
+// A fake joystick 0 with the given number of buttons (0 removes it).
+void setJoystick(int buttons);
+void setJoystickButton(int index, bool down);

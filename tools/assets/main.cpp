@@ -1,0 +1,54 @@
+// tumblo-assets CONTENT_DIR GAME_DIR [KIND...]
+// Compiles the readable sources under CONTENT_DIR into the game's data tree.
+#include "assets/compiler.h"
+#include "assets/palette.h"
+#include "assets/source_file.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+struct Compiler {
+    const char* name;
+    CompileFunction function;
+};
+
+std::vector<Compiler>& compilers() {
+    static std::vector<Compiler> list;
+    return list;
+}
+} // namespace
+
+CompilerRegistration::CompilerRegistration(const char* name, CompileFunction function) {
+    compilers().push_back({name, function});
+}
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tumblo-assets CONTENT_DIR GAME_DIR [KIND...]\n");
+        return 2;
+    }
+    std::error_code ec;
+    std::string contentDir = std::filesystem::absolute(argv[1], ec).string();
+    std::filesystem::create_directories(argv[2], ec);
+    if (chdir(argv[2]) != 0) {
+        std::fprintf(stderr, "%s: cannot enter the game folder\n", argv[2]);
+        return 1;
+    }
+    // The folders the game writes into exist from the start.
+    for (const char* dir : {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
+        std::filesystem::create_directories(dir, ec);
+    if (!loadGamePalette(contentDir)) return 1;
+    for (const Compiler& c : compilers()) {
+        bool wanted = argc == 3;
+        for (int i = 3; i < argc; ++i) wanted = wanted || std::strcmp(argv[i], c.name) == 0;
+        if (wanted && !c.function(contentDir))
+            sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");
+    }
+    return buildFailed() ? 1 : 0;
+}
