@@ -1,0 +1,39 @@
+# Shared steps of the end-to-end tests: a private copy of the game folder, the
+# real binary under Xvfb, and real key presses with xdotool.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Copies the built game folder so a test never dirties build/game.
+make_game_copy() {
+    local work
+    work=$(mktemp -d /tmp/tumblo-e2e-XXXXXX)
+    cp -r "$1" "$work/game"
+    echo "$work/game"
+}
+
+# Inside an X session: waits for the game's window and gives it the focus.
+focus_game_window() {
+    local w=""
+    for _ in $(seq 1 100); do
+        w=$(xdotool search --name '^Tumblo$' 2>/dev/null | head -n 1)
+        [ -n "$w" ] && break
+        sleep 0.1
+    done
+    [ -n "$w" ] || return 1
+    xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+    echo "$w"
+}
+
+# Holds a key long enough for the 60 Hz input read to see it.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.2
+    xdotool keyup "$1"
+}
+
+# Runs a script (given as text) in a fresh X server of the given size.
+with_x() {
+    local size=$1
+    shift
+    xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; $*"
+}

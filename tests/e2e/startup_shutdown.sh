@@ -1,0 +1,39 @@
+#!/bin/bash
+# The real game in a real X window: it opens scaled, exits on a key press with
+# status 0, and logs start-up and shut-down in their fixed order.
+set -u
+GAME_DIR=$1
+source "$(dirname "$0")/common.bash"
+game=$(make_game_copy "$GAME_DIR")
+cd "$game" || fail "no game copy"
+
+with_x 1920x1080 '
+    ./tumblo & pid=$!
+    w=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
+    sleep 1
+    xdotool getwindowgeometry "$w" | grep Geometry > geometry
+    press_key Return
+    wait $pid
+    echo "exit $?" > result
+'
+cat result 2>/dev/null
+grep -qx "exit 0" result || fail "the game did not exit with status 0"
+grep -q "Geometry: 960x720" geometry || fail "window is not the 3x frame on 1920x1080: $(cat geometry)"
+
+log=tumblo.log
+[ -f "$log" ] || fail "no tumblo.log"
+head -n 5 "$log" > banner
+printf '%s\n' "*********************" "TUMBLO is starting up" "Version is 1.1" \
+    "*********************" "--- Starting up ---" | diff - banner || fail "banner differs"
+[ "$(tail -n 1 "$log")" = "--- Done cleaing up ---" ] || fail "log does not end with the clean-up line"
+tail -n 8 "$log" | head -n 7 > library
+printf '%s\n' " Stopping Allegro" "  Destroying Pages" "  Removing keyboard" "  Removing timer" \
+    "  Removing joystick" "  Return to GFX_TEXT mode" "  allegro_exit();" | diff - library ||
+    fail "library shut-down lines differ"
+grep -qx -- "--- Done Loading ---" "$log" || fail "start-up did not finish"
+
+# A second run appends to the same log.
+with_x 1920x1080 './tumblo & pid=$!; focus_game_window >/dev/null; sleep 1; press_key Escape; wait $pid'
+[ "$(grep -c '^TUMBLO is starting up$' "$log")" = 2 ] || fail "second run did not append"
+rm -rf "$(dirname "$game")"
+echo "startup_shutdown: ok"
