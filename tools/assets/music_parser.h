@@ -6,6 +6,16 @@
 #include <string>
 #include <vector>
 
+// One word of a pattern line: a note, chord, hit or rest with its suffixes.
+struct NoteToken {
+    enum Kind { play, rest, hold, bar } kind = play;
+    std::vector<int> notes;
+    int instrument = -1; // -1: the channel's own
+    int length = -1;     // -1: as the previous token
+    int volume = -1;
+    int repeat = -1;
+};
+
 // Reads a score line by line. Header words, instrument blocks and channels are
 // handled in music_parser.cpp, pattern lines and their notes in music_pattern.cpp.
 class ScoreParser {
@@ -34,6 +44,7 @@ class ScoreParser {
     bool startPattern(int line, const std::vector<std::string>& words);
     bool patternLine(int line, const std::vector<std::string>& words);
     bool token(int line, int channel, const std::string& text);
+    void place(int channel, const NoteToken& t);
     bool finishPattern();
     void rest(int channel, int row);
 

@@ -3,22 +3,15 @@
 #include "assets/music_parser.h"
 
 namespace {
-struct Token {
-    enum Kind { play, rest, hold, bar } kind = play;
-    std::vector<int> notes;
-    int instrument = -1; // -1: the channel's own
-    int length = -1;     // -1: as the previous token
-    int volume = -1;
-};
 
-// Splits "body/length@volume" (suffixes in either order).
-bool splitSuffixes(const std::string& text, std::string& body, int& length, int& volume) {
-    size_t cut = text.find_first_of("/@");
+// Splits "body/length@volume*repeat" (suffixes in any order).
+bool splitSuffixes(const std::string& text, std::string& body, NoteToken& t) {
+    size_t cut = text.find_first_of("/@*");
     body = text.substr(0, cut);
     while (cut != std::string::npos) {
-        size_t next = text.find_first_of("/@", cut + 1);
+        size_t next = text.find_first_of("/@*", cut + 1);
         std::string value = text.substr(cut + 1, next == std::string::npos ? next : next - cut - 1);
-        int& target = text[cut] == '/' ? length : volume;
+        int& target = text[cut] == '/' ? t.length : text[cut] == '@' ? t.volume : t.repeat;
         if (target != -1 || !parseInt(value, target)) return false;
         cut = next;
     }
@@ -83,16 +76,16 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
     ScorePattern& pattern = score.patterns.back();
     const ScoreChannel& c = score.channels[(size_t)channel];
     ChannelProgress& at = progress[(size_t)channel];
-    Token t;
+    NoteToken t;
     std::string body;
-    if (!splitSuffixes(text, body, t.length, t.volume))
-        return error(line, "'" + text + "': a length is /ROWS and a volume @0..64");
+    if (!splitSuffixes(text, body, t))
+        return error(line, "'" + text + "': a length is /ROWS, a volume @0..64, a repeat *COUNT");
     if (body == ".")
-        t.kind = Token::rest;
+        t.kind = NoteToken::rest;
     else if (body == "-")
-        t.kind = Token::hold;
+        t.kind = NoteToken::hold;
     else if (body == "|")
-        t.kind = Token::bar;
+        t.kind = NoteToken::bar;
     else {
         // "name" hits an instrument at its own pitch; "name:notes" plays it at notes.
         size_t colon = body.find(':');
@@ -114,7 +107,7 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
                                    "(C4+E4+G4), an instrument, '.', '-' or '|'");
     }
     int rowsPerBar = score.rowsPerBeat * score.beatsPerBar;
-    if (t.kind == Token::bar) {
+    if (t.kind == NoteToken::bar) {
         if (t.length != -1 || t.volume != -1)
             return error(line, "a bar line takes no length or volume");
         if (at.row % rowsPerBar != 0)
@@ -123,20 +116,33 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
                                    " rows)");
         return true;
     }
-    if (t.volume != -1 && (t.kind != Token::play || t.volume > 64))
+    if (t.volume != -1 && (t.kind != NoteToken::play || t.volume > 64))
         return error(line, "'" + text + "': a volume is 0..64 and only on notes");
     if (t.length == -1) t.length = at.length;
     if (t.length < 1) return error(line, "'" + text + "': a length is at least 1 row");
+    if (t.repeat == -1) t.repeat = 1;
+    if (t.repeat < 1 || t.repeat > 200) return error(line, "'" + text + "': a repeat is 1..200");
     at.length = t.length;
-    if (at.row + t.length > pattern.rows)
+    if (at.row + t.length * t.repeat > pattern.rows)
         return error(line, c.name + " runs past the end of pattern " + pattern.name + " (" +
                                std::to_string(pattern.rows) + " rows)");
     if (t.notes.size() > (size_t)c.voices)
         return error(line, "'" + body + "' has " + std::to_string(t.notes.size()) +
                                " notes but channel " + c.name + " has " + std::to_string(c.voices) +
                                " voice" + (c.voices > 1 ? "s" : ""));
-    if (t.kind == Token::rest) rest(channel, at.row);
-    if (t.kind == Token::play) {
+    for (int k = 0; k < t.repeat; ++k) {
+        place(channel, t);
+        at.row += t.length;
+    }
+    return true;
+}
+
+void ScoreParser::place(int channel, const NoteToken& t) {
+    ScorePattern& pattern = score.patterns.back();
+    const ScoreChannel& c = score.channels[(size_t)channel];
+    ChannelProgress& at = progress[(size_t)channel];
+    if (t.kind == NoteToken::rest) rest(channel, at.row);
+    if (t.kind == NoteToken::play) {
         int instrument = t.instrument >= 0 ? t.instrument : c.instrument;
         for (int v = 0; v < c.voices; ++v) {
             if (v >= (int)t.notes.size()) {
@@ -152,8 +158,6 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
             at.instruments[(size_t)v] = instrument;
         }
     }
-    at.row += t.length;
-    return true;
 }
 
 bool ScoreParser::finishPattern() {
