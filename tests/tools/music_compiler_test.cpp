@@ -144,3 +144,38 @@ TEST(MusicCompiler, ScoreRoundTripsThroughTheModulePlayer) {
     EXPECT_LT(peak(slice(2.2, 3.9)), 0.001);
     EXPECT_GT(peak(slice(4.5, 5.5)), 0.05);
 }
+
+TEST(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
+    TempGameDir dir;
+    // 2 s a pattern. The held note carries from "a" into "b" through "-" and
+    // stops at the rest in b's second half. In "c" a 100 ms pluck answers itself
+    // 300 ms later at 30 %, then at 9 % and 2.7 %.
+    BuildResult result = buildScore(std::string(header) + "instrument pluck\n"
+                                                          "    wave sine\n"
+                                                          "    envelope 0 100 0 0\n"
+                                                          "    echo 300 30\n"
+                                                          "channel hit pluck\n"
+                                                          "pattern a 16\n"
+                                                          "lead: A4/8 -\n"
+                                                          "pattern b 16\n"
+                                                          "lead: -/8 .\n"
+                                                          "pattern c 16\n"
+                                                          "hit:  pluck/16\n"
+                                                          "order a b c\n");
+    ASSERT_EQ(result.status, 0) << result.output;
+    openmpt::module module(readFileBytes("game/MUSIC/SONG.IT"));
+    std::vector<float> all = render(module, 6.0);
+    ASSERT_EQ(all.size(), 6u * 48000u);
+    auto peakOf = [&](double from, double to) {
+        return peak(std::vector<float>(all.begin() + (long)(from * 48000),
+                                       all.begin() + (long)(to * 48000)));
+    };
+    EXPECT_GT(peakOf(1.5, 1.95), 0.05); // held through "-"
+    EXPECT_GT(peakOf(2.2, 2.9), 0.05);  // and on into pattern b
+    EXPECT_LT(peakOf(3.1, 3.9), 0.001); // released at the rest
+    double strike = peakOf(4.0, 4.1);
+    EXPECT_GT(strike, 0.05);
+    EXPECT_LT(peakOf(4.15, 4.28), strike * 0.02);      // the pluck has died away
+    EXPECT_NEAR(peakOf(4.3, 4.4) / strike, 0.3, 0.05); // its first echo
+    EXPECT_LT(peakOf(5.05, 5.9), 0.001);               // and the echoes end
+}
