@@ -1,0 +1,159 @@
+// The generated pictures as the game loads them: Allegro's load_bitmap at the
+// game's 16-bit depth, from the built data tree.
+#include "support/test_env.h"
+
+#include <allegro.h>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+struct Picture {
+    const char* path;
+    int width, height;
+};
+
+const Picture backgrounds[] = {
+    {"BITMAP/BG/BG01.BMP", 320, 240}, {"BITMAP/BG/BG02.BMP", 320, 240},
+    {"BITMAP/BG/BG03.BMP", 320, 240}, {"BITMAP/BG/BG04.BMP", 320, 240},
+    {"BITMAP/BG/BG05.BMP", 320, 240}, {"BITMAP/BG/BG06.BMP", 320, 240},
+    {"BITMAP/BG/BG08.BMP", 320, 240}, {"BITMAP/BG/BGCRED.BMP", 320, 240},
+};
+
+const Picture pictures[] = {
+    {"BITMAP/GENERAL/LOGO.BMP", 236, 60},           {"BITMAP/GENERAL/TITLE_LOGO.BMP", 320, 240},
+    {"BITMAP/GENERAL/TITLE_ANIM.BMP", 27 * 39, 40}, {"BITMAP/GENERAL/SUN.BMP", 98, 64},
+    {"BITMAP/GENERAL/SKY.BMP", 320, 176},           {"BITMAP/GENERAL/WATER.BMP", 320, 64},
+    {"BITMAP/GENERAL/CLIFF.BMP", 100, 150},         {"BITMAP/GENERAL/SUNSETWAVE.BMP", 4 * 98, 65},
+};
+
+class ScenePictures : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* dir = std::getenv("TUMBLO_GAME_DIR");
+        if (!dir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set";
+        gameDir = dir;
+        ensureHeadless();
+    }
+    void TearDown() override {
+        if (bitmap) destroy_bitmap(bitmap);
+    }
+    // Loads a picture and checks its depth and size; false (with a failure) if not.
+    bool load(const Picture& p) {
+        if (bitmap) destroy_bitmap(bitmap);
+        std::string path = gameDir + "/" + p.path;
+        bitmap = load_bitmap(path.c_str(), nullptr);
+        EXPECT_NE(bitmap, nullptr) << path;
+        if (!bitmap) return false;
+        EXPECT_EQ(bitmap_color_depth(bitmap), 16) << p.path;
+        EXPECT_EQ(bitmap->w, p.width) << p.path;
+        EXPECT_EQ(bitmap->h, p.height) << p.path;
+        return bitmap->w == p.width && bitmap->h == p.height;
+    }
+    bool isMask(int x, int y) const { return getpixel(bitmap, x, y) == bitmap_mask_color(bitmap); }
+    int maskCount(int x, int y, int w, int h) const {
+        int n = 0;
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                n += isMask(i, j);
+        return n;
+    }
+    // Mean difference of the colours of two columns, over all rows and channels.
+    double columnDifference(int a, int b) const {
+        double sum = 0;
+        for (int y = 0; y < bitmap->h; ++y) {
+            int p = getpixel(bitmap, a, y), q = getpixel(bitmap, b, y);
+            sum += std::abs(getr(p) - getr(q)) + std::abs(getg(p) - getg(q)) +
+                   std::abs(getb(p) - getb(q));
+        }
+        return sum / bitmap->h;
+    }
+    // True when two frames of a strip are pixel for pixel the same.
+    bool sameFrames(int width, int a, int b) const {
+        for (int y = 0; y < bitmap->h; ++y)
+            for (int x = 0; x < width; ++x)
+                if (getpixel(bitmap, a * width + x, y) != getpixel(bitmap, b * width + x, y))
+                    return false;
+        return true;
+    }
+
+    std::string gameDir;
+    BITMAP* bitmap = nullptr;
+};
+
+TEST_F(ScenePictures, PicturesLoadAtTheGamesDepthWithTheirSizes) {
+    for (const Picture& p : backgrounds)
+        load(p);
+    for (const Picture& p : pictures)
+        load(p);
+}
+
+// The map strip repeats the picture every 320 pixels and the menus wrap it, so
+// the join from column 319 to column 0 must look like any other pair of
+// neighbouring columns; a hole of mask colour would show through the menus'
+// masked blit.
+TEST_F(ScenePictures, BackgroundsTileWithoutASeamAndHaveNoHoles) {
+    for (const Picture& p : backgrounds) {
+        if (!load(p)) continue;
+        double neighbours = 0;
+        for (int x = 0; x + 1 < bitmap->w; ++x)
+            neighbours += columnDifference(x, x + 1);
+        neighbours /= bitmap->w - 1;
+        EXPECT_LE(columnDifference(bitmap->w - 1, 0), 1.5 * neighbours + 2.0) << p.path;
+        EXPECT_EQ(maskCount(0, 0, bitmap->w, bitmap->h), 0) << p.path;
+    }
+}
+
+TEST_F(ScenePictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
+    // The studio picture: the animation shows through exactly its window.
+    if (load(pictures[1])) {
+        EXPECT_EQ(maskCount(141, 93, 39, 40), 39 * 40);
+        EXPECT_EQ(maskCount(0, 0, 320, 240), 39 * 40);
+    }
+    // Sky and water are blitted unmasked: no mask colour at all.
+    if (load(pictures[4])) {
+        EXPECT_EQ(maskCount(0, 0, 320, 176), 0);
+    }
+    if (load(pictures[5])) {
+        EXPECT_EQ(maskCount(0, 0, 320, 64), 0);
+    }
+    // Logo and sun are shapes on a transparent ground; the cliff stands at the right.
+    for (int i : {0, 3}) {
+        if (!load(pictures[i])) continue;
+        EXPECT_TRUE(isMask(0, 0) && isMask(bitmap->w - 1, 0)) << pictures[i].path;
+        EXPECT_FALSE(isMask(bitmap->w / 2, bitmap->h / 2)) << pictures[i].path;
+    }
+    if (load(pictures[6])) {
+        EXPECT_TRUE(isMask(0, 0));
+        EXPECT_TRUE(isMask(0, 149));
+        EXPECT_FALSE(isMask(99, 149));
+        EXPECT_FALSE(isMask(99, 75));
+    }
+    // The sun sits on the horizon: its bottom row is not all transparent.
+    if (load(pictures[3])) {
+        EXPECT_LT(maskCount(0, 63, 98, 1), 98);
+    }
+}
+
+TEST_F(ScenePictures, AnimationStripsMove) {
+    // The start-up animation: a still frame 0, then frames that change.
+    if (load(pictures[2])) {
+        EXPECT_FALSE(sameFrames(39, 0, 1));
+        int changes = 0;
+        for (int f = 1; f < 27; ++f)
+            changes += !sameFrames(39, f - 1, f);
+        EXPECT_GE(changes, 15);
+    }
+    // The glitter: every frame differs from the one before, and each has glints
+    // and transparent water.
+    if (load(pictures[7])) {
+        for (int f = 0; f < 4; ++f) {
+            EXPECT_FALSE(sameFrames(98, f, (f + 1) % 4)) << f;
+            int masked = maskCount(f * 98, 0, 98, 65);
+            EXPECT_GT(masked, 98 * 65 / 2) << f;
+            EXPECT_LT(masked, 98 * 65) << f;
+        }
+    }
+}
+} // namespace
