@@ -38,13 +38,16 @@ bool startSound() {
     return false;
 }
 
-void startSoundInMemory() { soundMixer.start(soundRate, soundChannels); }
+void startSoundInMemory() {
+    soundMixer.start(soundRate, soundChannels);
+}
 
 void closeSound() {
     closeSoundDevice();
     soundMixer.stop();
     // Closing frees every sample, as the effects are never released one by one.
-    for (SoundEffect& effect : soundEffects) effect.handle = -1;
+    for (SoundEffect& effect : soundEffects)
+        effect.handle = -1;
     soundAvailable = false;
 }
 

@@ -8,7 +8,7 @@
 extern bool soundAvailable;
 
 class SoundEffect {
-public:
+  public:
     bool load(const char* path);
     void setMaxPlaybacks(int count);
     void play();
@@ -19,7 +19,7 @@ public:
 };
 
 class Music {
-public:
+  public:
     bool load(const char* path);
     void unload();
     void play();
@@ -48,8 +48,16 @@ constexpr int soundRate = 44100;
 constexpr int soundChannels = 32;
 
 enum EffectSlot {
-    sfxGoldSlot, sfxCupSlot, sfxDieSlot, sfxStartSlot, sfxTeleportSlot,
-    sfxJingleSlot, sfxCursorSlot, sfxLifeSlot, sfxJumpSlot, effectSlotCount = 15
+    sfxGoldSlot,
+    sfxCupSlot,
+    sfxDieSlot,
+    sfxStartSlot,
+    sfxTeleportSlot,
+    sfxJingleSlot,
+    sfxCursorSlot,
+    sfxLifeSlot,
+    sfxJumpSlot,
+    effectSlotCount = 15
 };
 extern SoundEffect soundEffects[effectSlotCount];
 extern SoundEffect& sfxGold;

@@ -50,7 +50,9 @@ bool readSoundFile(const char* gamePath, std::vector<uint8_t>& bytes) {
 }
 
 SoundMixer::SoundMixer() = default;
-SoundMixer::~SoundMixer() { stop(); }
+SoundMixer::~SoundMixer() {
+    stop();
+}
 
 void SoundMixer::start(int rate, int voices) {
     stop();
@@ -67,8 +69,10 @@ void SoundMixer::stop() {
         outputRate = 0;
         voiceTable.clear();
         // Ids stay reserved (empty entries), so handles kept by the game name nothing.
-        for (auto& s : samples) oldSamples.push_back(std::move(s));
-        for (auto& s : songs) oldSongs.push_back(std::move(s));
+        for (auto& s : samples)
+            oldSamples.push_back(std::move(s));
+        for (auto& s : songs)
+            oldSongs.push_back(std::move(s));
     }
     // Freed outside the lock: destroying a module is not the audio thread's wait.
 }
@@ -141,9 +145,9 @@ int SoundMixer::loadSong(const uint8_t* data, size_t size) {
     if (!started() || size == 0) return -1;
     auto song = std::make_unique<Song>();
     // Parsing happens outside the lock so the audio thread never waits for it.
-    song->module = openmpt_module_create_from_memory2(data, size, openmpt_log_func_silent,
-                                                      nullptr, openmpt_error_func_ignore,
-                                                      nullptr, nullptr, nullptr, nullptr);
+    song->module = openmpt_module_create_from_memory2(data, size, openmpt_log_func_silent, nullptr,
+                                                      openmpt_error_func_ignore, nullptr, nullptr,
+                                                      nullptr, nullptr);
     if (!song->module) return -1;
     openmpt_module_set_repeat_count(song->module, -1);
     std::lock_guard<std::mutex> guard(lock);
@@ -187,7 +191,8 @@ void SoundMixer::setSongPaused(int song, bool paused) {
 void SoundMixer::setSongSpeed(int song, float speed) {
     std::lock_guard<std::mutex> guard(lock);
     Song* s = findSong(song);
-    if (s && speed > 0.0f) openmpt_module_ctl_set_floatingpoint(s->module, "play.tempo_factor", speed);
+    if (s && speed > 0.0f)
+        openmpt_module_ctl_set_floatingpoint(s->module, "play.tempo_factor", speed);
 }
 
 void SoundMixer::render(int16_t* out, int frames) {
@@ -199,17 +204,18 @@ void SoundMixer::render(int16_t* out, int frames) {
     if (outputRate > 0) {
         for (auto& song : songs) {
             if (!song || !song->playing || song->paused) continue;
-            size_t got = openmpt_module_read_interleaved_float_stereo(song->module, outputRate,
-                                                                      (size_t)frames,
-                                                                      songBuffer.data());
-            for (size_t i = 0; i < got * 2; ++i) mixBuffer[i] += songBuffer[i];
+            size_t got = openmpt_module_read_interleaved_float_stereo(
+                song->module, outputRate, (size_t)frames, songBuffer.data());
+            for (size_t i = 0; i < got * 2; ++i)
+                mixBuffer[i] += songBuffer[i];
         }
         for (Voice& v : voiceTable) {
             Sample* s = v.sample >= 0 ? findSample(v.sample) : nullptr;
             if (!s) continue;
             size_t n = std::min((size_t)frames, s->frameCount() - v.position);
             const int16_t* from = s->frames.data() + v.position * 2;
-            for (size_t i = 0; i < n * 2; ++i) mixBuffer[i] += from[i] * (effectGain / 32768.0f);
+            for (size_t i = 0; i < n * 2; ++i)
+                mixBuffer[i] += from[i] * (effectGain / 32768.0f);
             v.position += n;
             if (v.position >= s->frameCount()) v.sample = -1;
         }

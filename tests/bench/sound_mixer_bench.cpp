@@ -18,7 +18,8 @@ void renderOneSecond(benchmark::State& state, int effectsPerBlock) {
     std::vector<int16_t> block(1024 * 2);
     for (auto _ : state) {
         for (int frames = 0; frames < 44100; frames += 1024) {
-            for (int i = 0; i < effectsPerBlock; ++i) mixer.playSample(sample);
+            for (int i = 0; i < effectsPerBlock; ++i)
+                mixer.playSample(sample);
             mixer.render(block.data(), 1024);
         }
         benchmark::DoNotOptimize(block.data());
@@ -28,11 +29,17 @@ void renderOneSecond(benchmark::State& state, int effectsPerBlock) {
     state.counters["voices"] = mixer.activeVoices();
 }
 
-void BM_MixerTuneOnly(benchmark::State& state) { renderOneSecond(state, 0); }
+void BM_MixerTuneOnly(benchmark::State& state) {
+    renderOneSecond(state, 0);
+}
 // A few effects: one started every block keeps about twenty voices sounding.
-void BM_MixerTuneAndEffects(benchmark::State& state) { renderOneSecond(state, 1); }
+void BM_MixerTuneAndEffects(benchmark::State& state) {
+    renderOneSecond(state, 1);
+}
 // Every voice busy: four starts a block, the oldest voices giving way.
-void BM_MixerTuneAndAllVoices(benchmark::State& state) { renderOneSecond(state, 4); }
+void BM_MixerTuneAndAllVoices(benchmark::State& state) {
+    renderOneSecond(state, 4);
+}
 } // namespace
 
 BENCHMARK(BM_MixerTuneOnly)->Unit(benchmark::kMillisecond);

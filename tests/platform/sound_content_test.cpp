@@ -12,9 +12,9 @@ TEST(SoundContent, EveryEffectIsAShortAudibleWav) {
     const struct {
         const char* file;
         double maxSeconds;
-    } effects[] = {{"GOLD", 0.6},   {"CUP", 1.0},    {"DIE", 1.0},
+    } effects[] = {{"GOLD", 0.6},   {"CUP", 1.0},      {"DIE", 1.0},
                    {"START", 1.0},  {"TELEPORT", 1.0}, {"VANTRIX", 2.5},
-                   {"CURSOR", 0.1}, {"LIFE", 1.2},   {"JUMP", 0.6}};
+                   {"CURSOR", 0.1}, {"LIFE", 1.2},     {"JUMP", 0.6}};
     for (const auto& effect : effects) {
         std::string path = std::string(game) + "/SOUND/" + effect.file + ".WAV";
         std::vector<uint8_t> bytes = readFileBytes(path);

@@ -9,7 +9,8 @@ constexpr int rate = 44100;
 
 int peakOf(const std::vector<int16_t>& samples) {
     int peak = 0;
-    for (int16_t s : samples) peak = std::max(peak, std::abs((int)s));
+    for (int16_t s : samples)
+        peak = std::max(peak, std::abs((int)s));
     return peak;
 }
 
@@ -73,7 +74,8 @@ TEST_F(Mixer, MorePlaysThanVoicesTakeTheOldestVoice) {
     int sample = loadTone();
     int firstVoice = mixer.playSample(sample);
     renderPeak(mixer, 100);
-    for (int i = 1; i < 32; ++i) EXPECT_GE(mixer.playSample(sample), 0);
+    for (int i = 1; i < 32; ++i)
+        EXPECT_GE(mixer.playSample(sample), 0);
     EXPECT_EQ(mixer.activeVoices(), 32);
     EXPECT_EQ(mixer.playSample(sample), firstVoice);
     EXPECT_EQ(mixer.activeVoices(), 32);

@@ -7,14 +7,15 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* const effectFiles[] = {"GOLD", "CUP",  "DIE",  "START", "TELEPORT",
+const char* const effectFiles[] = {"GOLD",    "CUP",    "DIE",  "START", "TELEPORT",
                                    "VANTRIX", "CURSOR", "LIFE", "JUMP"};
 
 int peakAfter(int frames) {
     std::vector<int16_t> out((size_t)frames * 2);
     soundMixer.render(out.data(), frames);
     int peak = 0;
-    for (int16_t s : out) peak = std::max(peak, std::abs((int)s));
+    for (int16_t s : out)
+        peak = std::max(peak, std::abs((int)s));
     return peak;
 }
 
@@ -42,7 +43,8 @@ struct GameSound : ::testing::Test {
 
 TEST_F(GameSound, EffectsLoadInTheirSlotsAndOnlyJumpAndDieAreLimitedToOne) {
     loadSoundEffects();
-    for (int slot = 0; slot <= sfxJumpSlot; ++slot) EXPECT_GE(soundEffects[slot].handle, 0) << slot;
+    for (int slot = 0; slot <= sfxJumpSlot; ++slot)
+        EXPECT_GE(soundEffects[slot].handle, 0) << slot;
     for (int slot = sfxJumpSlot + 1; slot < effectSlotCount; ++slot)
         EXPECT_EQ(soundEffects[slot].handle, -1);
     EXPECT_STREQ(sfxJingle.fileName, "SOUND\\VANTRIX.WAV");

@@ -11,14 +11,16 @@ inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
                                     const std::vector<int>& samples) {
     std::vector<uint8_t> out;
     auto raw = [&](const char* s) {
-        for (int i = 0; i < 4; ++i) out.push_back((uint8_t)s[i]);
+        for (int i = 0; i < 4; ++i)
+            out.push_back((uint8_t)s[i]);
     };
     auto u16 = [&](int v) {
         out.push_back((uint8_t)v);
         out.push_back((uint8_t)(v >> 8));
     };
     auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i) out.push_back((uint8_t)(v >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            out.push_back((uint8_t)(v >> (8 * i)));
     };
     uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
     raw("RIFF");
@@ -35,8 +37,10 @@ inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
     raw("data");
     u32(dataBytes);
     for (int s : samples) {
-        if (bits == 8) out.push_back((uint8_t)s);
-        else u16(s);
+        if (bits == 8)
+            out.push_back((uint8_t)s);
+        else
+            u16(s);
     }
     if (dataBytes & 1) out.push_back(0);
     return out;
@@ -45,7 +49,8 @@ inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
 // A 16-bit mono square wave of `frames` frames, loud enough to find.
 inline std::vector<uint8_t> makeToneWav(int rate, int frames) {
     std::vector<int> samples((size_t)frames);
-    for (int i = 0; i < frames; ++i) samples[(size_t)i] = (i / 20) % 2 ? 12000 : -12000;
+    for (int i = 0; i < frames; ++i)
+        samples[(size_t)i] = (i / 20) % 2 ? 12000 : -12000;
     return makeWav(rate, 1, 16, samples);
 }
 
@@ -71,8 +76,10 @@ inline std::vector<uint8_t> makeModule(int orders = 4) {
     }
     out.push_back((uint8_t)orders);
     out.push_back(127);
-    for (int i = 0; i < 128; ++i) out.push_back(0); // every order plays pattern 0
-    for (char c : std::string("M.K.")) out.push_back((uint8_t)c);
+    for (int i = 0; i < 128; ++i)
+        out.push_back(0); // every order plays pattern 0
+    for (char c : std::string("M.K."))
+        out.push_back((uint8_t)c);
     const int periods[4] = {428, 381, 339, 320};
     for (int row = 0; row < 64; ++row)
         for (int channel = 0; channel < 4; ++channel) {
@@ -87,6 +94,7 @@ inline std::vector<uint8_t> makeModule(int orders = 4) {
             if (row == 0 && channel == 2) cell[2] = 0x0F, cell[3] = 150; // tempo 150
             out.insert(out.end(), cell, cell + 4);
         }
-    for (int i = 0; i < sampleBytes; ++i) out.push_back((uint8_t)(i < sampleBytes / 2 ? 60 : -60));
+    for (int i = 0; i < sampleBytes; ++i)
+        out.push_back((uint8_t)(i < sampleBytes / 2 ? 60 : -60));
     return out;
 }

@@ -38,10 +38,11 @@ bool decodesAt(const std::string& path, size_t& frames) {
 
 TEST(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
     TempGameDir dir;
-    CompileRun run = compileSounds({{"ding.txt", "output SOUND\\DING.WAV\n"
-                                          "rate 22050\n"
-                                          "tone 0 100 square E6 duty=25\n"
-                                          "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}});
+    CompileRun run =
+        compileSounds({{"ding.txt", "output SOUND\\DING.WAV\n"
+                                    "rate 22050\n"
+                                    "tone 0 100 square E6 duty=25\n"
+                                    "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}});
     ASSERT_EQ(run.status, 0) << run.errors;
     size_t frames = 0;
     ASSERT_TRUE(decodesAt("game/SOUND/DING.WAV", frames));
@@ -73,7 +74,7 @@ TEST(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
 TEST(SoundCompiler, RefusesTwoSourcesForOneFile) {
     TempGameDir dir;
     CompileRun run = compileSounds({{"a.txt", "output SOUND\\X.WAV\ntone 0 10 sine 440\n"},
-                             {"b.txt", "output sound\\x.wav\ntone 0 10 sine 880\n"}});
+                                    {"b.txt", "output sound\\x.wav\ntone 0 10 sine 880\n"}});
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.errors.find("b.txt:0: sound\\x.wav is already made"), std::string::npos)
         << run.errors;

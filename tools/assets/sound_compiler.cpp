@@ -37,7 +37,8 @@ bool parseNumber(const std::string& text, double low, double high, double& value
 
 bool upperEnds(const std::string& text, const std::string& start, const std::string& end) {
     std::string upper = text;
-    for (char& c : upper) c = (char)std::toupper((unsigned char)c);
+    for (char& c : upper)
+        c = (char)std::toupper((unsigned char)c);
     return upper.size() > start.size() + end.size() && upper.rfind(start, 0) == 0 &&
            upper.compare(upper.size() - end.size(), end.size(), end) == 0;
 }
@@ -59,11 +60,13 @@ bool applyOption(const std::string& word, Tone& tone, std::string& error) {
         double low, high, scale;
         double Tone::*field;
     };
-    static const Range ranges[] = {
-        {"duty", 1, 99, 0.01, &Tone::duty},          {"volume", 0, 100, 0.01, &Tone::volume},
-        {"attack", 0, maxLengthMs, 1, &Tone::attack}, {"release", 0, maxLengthMs, 1, &Tone::release},
-        {"decay", 0, maxLengthMs, 1, &Tone::decay},  {"wobble", 0, 50, 0.01, &Tone::wobble},
-        {"wobblerate", 0, 100, 1, &Tone::wobbleRate}};
+    static const Range ranges[] = {{"duty", 1, 99, 0.01, &Tone::duty},
+                                   {"volume", 0, 100, 0.01, &Tone::volume},
+                                   {"attack", 0, maxLengthMs, 1, &Tone::attack},
+                                   {"release", 0, maxLengthMs, 1, &Tone::release},
+                                   {"decay", 0, maxLengthMs, 1, &Tone::decay},
+                                   {"wobble", 0, 50, 0.01, &Tone::wobble},
+                                   {"wobblerate", 0, 100, 1, &Tone::wobbleRate}};
     for (const Range& r : ranges)
         if (key == r.key) {
             if (!parseNumber(text, r.low, r.high, v))
@@ -89,7 +92,8 @@ bool parseTone(const std::vector<std::string>& words, Tone& tone, std::string& e
     if (!parseWave(words[3], tone.wave))
         return error = "unknown wave '" + words[3] + "' (square, triangle, saw, sine, noise)",
                false;
-    if (!parsePitch(words[4], tone.pitch)) return error = "'" + words[4] + "' is not a pitch", false;
+    if (!parsePitch(words[4], tone.pitch))
+        return error = "'" + words[4] + "' is not a pitch", false;
     for (size_t i = 5; i < words.size(); ++i)
         if (!applyOption(words[i], tone, error)) return false;
     return true;
@@ -105,7 +109,8 @@ bool parseSource(const SourceFile& file, SoundSource& sound) {
         if (key == "output") {
             if (words.size() != 2 || !upperEnds(words[1], "SOUND\\", ".WAV"))
                 error = "output needs one name like SOUND\\GOLD.WAV";
-            else sound.output = words[1];
+            else
+                sound.output = words[1];
         } else if (key == "rate") {
             if (words.size() != 2 || !parseNumber(words[1], 8000, 48000, v))
                 error = "rate needs a number from 8000 to 48000";
@@ -124,8 +129,10 @@ bool parseSource(const SourceFile& file, SoundSource& sound) {
             return false;
         }
     }
-    if (sound.output.empty()) sourceError(file.path(), 0, "no output line");
-    else if (sound.tones.empty()) sourceError(file.path(), 0, "no tone line");
+    if (sound.output.empty())
+        sourceError(file.path(), 0, "no output line");
+    else if (sound.tones.empty())
+        sourceError(file.path(), 0, "no tone line");
     return !sound.output.empty() && !sound.tones.empty();
 }
 
@@ -146,7 +153,8 @@ bool writeWav(const std::vector<float>& samples, int rate, const char* gamePath)
     out.writeBytes("data", 4);
     writeInt32(out, dataBytes);
     std::vector<int16_t> pcm(samples.size());
-    for (size_t i = 0; i < samples.size(); ++i) pcm[i] = (int16_t)std::lround(samples[i] * 32767.0f);
+    for (size_t i = 0; i < samples.size(); ++i)
+        pcm[i] = (int16_t)std::lround(samples[i] * 32767.0f);
     out.writeBytes(pcm.data(), pcm.size() * 2);
     return out.commit();
 }
@@ -167,7 +175,8 @@ bool compileSounds(const std::string& contentDir) {
             continue;
         }
         std::string key = sound.output;
-        for (char& c : key) c = (char)std::toupper((unsigned char)c);
+        for (char& c : key)
+            c = (char)std::toupper((unsigned char)c);
         if (!written.insert(key).second) {
             sourceError(path, 0, sound.output + " is already made by another source");
             ok = false;

@@ -9,11 +9,16 @@ constexpr double pi = 3.14159265358979323846;
 
 double oscillator(Wave wave, double phase, double duty, double noise) {
     switch (wave) {
-    case Wave::Square: return phase < duty ? 1.0 : -1.0;
-    case Wave::Triangle: return 4.0 * std::fabs(phase - 0.5) - 1.0;
-    case Wave::Saw: return 2.0 * phase - 1.0;
-    case Wave::Sine: return std::sin(2.0 * pi * phase);
-    case Wave::Noise: return noise;
+    case Wave::Square:
+        return phase < duty ? 1.0 : -1.0;
+    case Wave::Triangle:
+        return 4.0 * std::fabs(phase - 0.5) - 1.0;
+    case Wave::Saw:
+        return 2.0 * phase - 1.0;
+    case Wave::Sine:
+        return std::sin(2.0 * pi * phase);
+    case Wave::Noise:
+        return noise;
     }
     return 0.0;
 }
@@ -53,11 +58,14 @@ void addTone(const Tone& t, int rate, std::vector<double>& mix) {
 
 std::vector<float> renderTones(const std::vector<Tone>& tones, int rate, double gain) {
     double lengthMs = 0;
-    for (const Tone& t : tones) lengthMs = std::max(lengthMs, t.at + t.length);
+    for (const Tone& t : tones)
+        lengthMs = std::max(lengthMs, t.at + t.length);
     std::vector<double> mix((size_t)std::llround(lengthMs * rate / 1000.0), 0.0);
-    for (const Tone& t : tones) addTone(t, rate, mix);
+    for (const Tone& t : tones)
+        addTone(t, rate, mix);
     std::vector<float> out(mix.size());
-    for (size_t i = 0; i < mix.size(); ++i) out[i] = (float)std::clamp(mix[i] * gain, -1.0, 1.0);
+    for (size_t i = 0; i < mix.size(); ++i)
+        out[i] = (float)std::clamp(mix[i] * gain, -1.0, 1.0);
     return out;
 }
 
@@ -87,8 +95,11 @@ bool parseWave(const std::string& text, Wave& wave) {
     static const struct {
         const char* name;
         Wave wave;
-    } names[] = {{"square", Wave::Square}, {"triangle", Wave::Triangle}, {"saw", Wave::Saw},
-                 {"sine", Wave::Sine},     {"noise", Wave::Noise}};
+    } names[] = {{"square", Wave::Square},
+                 {"triangle", Wave::Triangle},
+                 {"saw", Wave::Saw},
+                 {"sine", Wave::Sine},
+                 {"noise", Wave::Noise}};
     for (const auto& n : names)
         if (text == n.name) {
             wave = n.wave;

@@ -10,19 +10,19 @@
 enum class Wave { Square, Triangle, Saw, Sine, Noise };
 
 struct Tone {
-    double at = 0;        // start, ms
-    double length = 0;    // ms
+    double at = 0;     // start, ms
+    double length = 0; // ms
     Wave wave = Wave::Square;
-    double pitch = 440;   // Hz at the start
-    double glideTo = 0;   // Hz at the end (0: no glide)
-    double duty = 0.5;    // share of a square wave's period spent high
+    double pitch = 440; // Hz at the start
+    double glideTo = 0; // Hz at the end (0: no glide)
+    double duty = 0.5;  // share of a square wave's period spent high
     double volume = 1.0;
-    double attack = 2;    // ms of linear rise
-    double release = 5;   // ms of linear fall at the end
-    double decay = 0;     // ms in which the level halves (0: it holds)
-    double wobble = 0;    // vibrato depth as a share of the pitch
+    double attack = 2;     // ms of linear rise
+    double release = 5;    // ms of linear fall at the end
+    double decay = 0;      // ms in which the level halves (0: it holds)
+    double wobble = 0;     // vibrato depth as a share of the pitch
     double wobbleRate = 0; // vibrato speed, Hz
-    uint32_t seed = 1;    // noise sequence
+    uint32_t seed = 1;     // noise sequence
 };
 
 // Renders the tones at `rate` into samples from -1 to 1 (clipped), scaled by `gain`.
