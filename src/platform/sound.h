@@ -8,7 +8,7 @@
 extern bool soundAvailable;
 
 class SoundEffect {
-  public:
+public:
     bool load(const char* path);
     void setMaxPlaybacks(int count);
     void play();
@@ -19,7 +19,7 @@ class SoundEffect {
 };
 
 class Music {
-  public:
+public:
     bool load(const char* path);
     void unload();
     void play();

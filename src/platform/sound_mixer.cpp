@@ -238,8 +238,10 @@ bool SoundMixer::songPlaying(int song) {
     return s && s->playing && !s->paused;
 }
 
-double SoundMixer::songPosition(int song) {
+bool SoundMixer::songOrderRow(int song, int& order, int& row) {
     std::lock_guard<std::mutex> guard(lock);
     Song* s = findSong(song);
-    return s ? openmpt_module_get_position_seconds(s->module) : -1.0;
+    order = s ? openmpt_module_get_current_order(s->module) : -1;
+    row = s ? openmpt_module_get_current_row(s->module) : -1;
+    return s != nullptr;
 }

@@ -15,7 +15,7 @@ struct openmpt_module;
 // without any device. Samples and songs are named by ids that are never reused,
 // so a stale id names nothing rather than someone else's sound.
 class SoundMixer {
-  public:
+public:
     SoundMixer();
     SoundMixer(const SoundMixer&) = delete;
     SoundMixer& operator=(const SoundMixer&) = delete;
@@ -59,7 +59,7 @@ class SoundMixer {
     // Where the song stands: the entry of its order list and the row in it.
     bool songOrderRow(int song, int& order, int& row);
 
-  private:
+private:
     struct Sample;
     struct Song;
     struct Voice {
