@@ -1,8 +1,15 @@
-// Interim sound layer: reports that no device opened, so every operation is
-// silent and every load succeeds, exactly as without a sound card.
+// The game's effects and tunes on top of the mixer, honouring the player's
+// play-sound and play-music switches.
 #include "platform/sound.h"
 
+#include "platform/sound_device.h"
+#include "platform/sound_mixer.h"
+#include "progress/settings.h"
+
+#include <cstring>
+
 bool soundAvailable = false;
+SoundMixer soundMixer;
 
 SoundEffect soundEffects[effectSlotCount];
 SoundEffect& sfxGold = soundEffects[sfxGoldSlot];
@@ -17,17 +24,113 @@ SoundEffect& sfxJump = soundEffects[sfxJumpSlot];
 Music menuMusic;
 Music completeMusic;
 
-bool startSound() { return false; }
-void closeSound() {}
-bool SoundEffect::load(const char*) { return true; }
-void SoundEffect::setMaxPlaybacks(int) {}
-void SoundEffect::play() {}
-void SoundEffect::release() {}
-bool Music::load(const char*) { return true; }
-void Music::unload() {}
-void Music::play() {}
-void Music::stop() {}
-void Music::pause() {}
-void Music::resume() {}
-void Music::setSpeed(float) {}
-void loadSoundEffects() {}
+namespace {
+void keepName(char (&field)[80], const char* path) {
+    std::strncpy(field, path, sizeof field - 1);
+    field[sizeof field - 1] = '\0';
+}
+} // namespace
+
+bool startSound() {
+    soundMixer.start(soundRate, soundChannels);
+    if (openSoundDevice(soundMixer, soundRate)) return true;
+    soundMixer.stop();
+    return false;
+}
+
+void startSoundInMemory() {
+    soundMixer.start(soundRate, soundChannels);
+}
+
+void closeSound() {
+    closeSoundDevice();
+    soundMixer.stop();
+    // Closing frees every sample, as the effects are never released one by one.
+    for (SoundEffect& effect : soundEffects)
+        effect.handle = -1;
+    soundAvailable = false;
+}
+
+bool SoundEffect::load(const char* path) {
+    if (!soundAvailable) return true;
+    release();
+    handle = soundMixer.loadSampleFile(path);
+    keepName(fileName, path);
+    return handle >= 0;
+}
+
+void SoundEffect::setMaxPlaybacks(int count) {
+    if (soundAvailable) soundMixer.setMaxPlaybacks(handle, count);
+}
+
+void SoundEffect::play() {
+    if (soundAvailable && settings.playSound) soundMixer.playSample(handle);
+}
+
+void SoundEffect::release() {
+    if (!soundAvailable || handle < 0) return;
+    soundMixer.freeSample(handle);
+    handle = -1;
+}
+
+bool Music::load(const char* path) {
+    if (!soundAvailable) return true;
+    unload();
+    handle = soundMixer.loadSongFile(path);
+    playing = false;
+    paused = false;
+    keepName(fileName, path);
+    return handle >= 0;
+}
+
+void Music::unload() {
+    if (!soundAvailable) return;
+    if (handle >= 0) {
+        soundMixer.stopSong(handle);
+        soundMixer.freeSong(handle);
+        handle = -1;
+    }
+    playing = false;
+}
+
+void Music::play() {
+    if (!soundAvailable) return;
+    playing = true;
+    if (settings.playMusic) soundMixer.playSong(handle);
+}
+
+void Music::stop() {
+    if (!soundAvailable) return;
+    playing = false;
+    if (settings.playMusic) soundMixer.stopSong(handle);
+}
+
+void Music::pause() {
+    if (!soundAvailable || !playing) return;
+    if (settings.playMusic) soundMixer.setSongPaused(handle, true);
+    paused = true;
+}
+
+void Music::resume() {
+    if (!soundAvailable || !playing) return;
+    if (settings.playMusic) soundMixer.setSongPaused(handle, false);
+    paused = false;
+}
+
+void Music::setSpeed(float speed) {
+    if (soundAvailable) soundMixer.setSongSpeed(handle, speed);
+}
+
+void loadSoundEffects() {
+    sfxCup.load("SOUND\\CUP.WAV");
+    sfxGold.load("SOUND\\GOLD.WAV");
+    sfxStart.load("SOUND\\START.WAV");
+    sfxTeleport.load("SOUND\\TELEPORT.WAV");
+    sfxJingle.load("SOUND\\VANTRIX.WAV");
+    sfxCursor.load("SOUND\\CURSOR.WAV");
+    sfxLife.load("SOUND\\LIFE.WAV");
+    sfxJump.load("SOUND\\JUMP.WAV");
+    sfxJump.setMaxPlaybacks(1);
+    sfxDie.load("SOUND\\DIE.WAV");
+    sfxDie.setMaxPlaybacks(1);
+}

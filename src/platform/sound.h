@@ -39,9 +39,25 @@ bool startSound();
 // Closes the sound layer; called whether or not it started.
 void closeSound();
 
+// The mixer behind the effects and tunes. After startSoundInMemory (no device;
+// tests and tools) nothing pulls from it, and the caller renders it itself.
+class SoundMixer;
+extern SoundMixer soundMixer;
+void startSoundInMemory();
+constexpr int soundRate = 44100;
+constexpr int soundChannels = 32;
+
 enum EffectSlot {
-    sfxGoldSlot, sfxCupSlot, sfxDieSlot, sfxStartSlot, sfxTeleportSlot,
-    sfxJingleSlot, sfxCursorSlot, sfxLifeSlot, sfxJumpSlot, effectSlotCount = 15
+    sfxGoldSlot,
+    sfxCupSlot,
+    sfxDieSlot,
+    sfxStartSlot,
+    sfxTeleportSlot,
+    sfxJingleSlot,
+    sfxCursorSlot,
+    sfxLifeSlot,
+    sfxJumpSlot,
+    effectSlotCount = 15
 };
 extern SoundEffect soundEffects[effectSlotCount];
 extern SoundEffect& sfxGold;

@@ -1,0 +1,151 @@
+#include "platform/sound.h"
+#include "platform/sound_mixer.h"
+#include "platform/sound_test_files.h"
+#include "progress/settings.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const char* const effectFiles[] = {"GOLD",    "CUP",    "DIE",  "START", "TELEPORT",
+                                   "VANTRIX", "CURSOR", "LIFE", "JUMP"};
+
+int peakAfter(int frames) {
+    std::vector<int16_t> out((size_t)frames * 2);
+    soundMixer.render(out.data(), frames);
+    int peak = 0;
+    for (int16_t s : out)
+        peak = std::max(peak, std::abs((int)s));
+    return peak;
+}
+
+// The game's sound objects on a mixer rendered by the test, in a game folder
+// holding the nine effects and a tune.
+struct GameSound : ::testing::Test {
+    TempGameDir dir;
+    Settings saved = settings;
+    void SetUp() override {
+        for (const char* name : effectFiles)
+            writeFileBytes(std::string("SOUND/") + name + ".WAV", makeToneWav(22050, 2205));
+        writeFileBytes("MUSIC/wander.it", makeModule());
+        startSoundInMemory();
+        soundAvailable = true;
+        settings.playSound = true;
+        settings.playMusic = true;
+    }
+    void TearDown() override {
+        menuMusic.unload();
+        closeSound();
+        settings = saved;
+    }
+};
+} // namespace
+
+TEST_F(GameSound, EffectsLoadInTheirSlotsAndOnlyJumpAndDieAreLimitedToOne) {
+    loadSoundEffects();
+    for (int slot = 0; slot <= sfxJumpSlot; ++slot)
+        EXPECT_GE(soundEffects[slot].handle, 0) << slot;
+    for (int slot = sfxJumpSlot + 1; slot < effectSlotCount; ++slot)
+        EXPECT_EQ(soundEffects[slot].handle, -1);
+    EXPECT_STREQ(sfxJingle.fileName, "SOUND\\VANTRIX.WAV");
+    EXPECT_STREQ(sfxDie.fileName, "SOUND\\DIE.WAV");
+    for (SoundEffect* limited : {&sfxJump, &sfxDie}) {
+        limited->play();
+        limited->play();
+    }
+    EXPECT_EQ(soundMixer.activeVoices(), 2);
+    sfxGold.play();
+    sfxGold.play();
+    sfxCup.play();
+    EXPECT_EQ(soundMixer.activeVoices(), 5);
+    EXPECT_GT(peakAfter(512), 1000);
+}
+
+TEST_F(GameSound, PlaySoundOffStartsNoEffectButStillLoads) {
+    settings.playSound = false;
+    loadSoundEffects();
+    EXPECT_GE(sfxGold.handle, 0);
+    sfxGold.play();
+    sfxDie.play();
+    EXPECT_EQ(soundMixer.activeVoices(), 0);
+    settings.playSound = true;
+    sfxGold.play();
+    EXPECT_EQ(soundMixer.activeVoices(), 1);
+}
+
+TEST_F(GameSound, ABadEffectFileLoadsAsFalseAndPlaysNothing) {
+    writeFileBytes("SOUND/BROKEN.WAV", {'R', 'I', 'F', 'F', 0, 0});
+    SoundEffect effect;
+    EXPECT_FALSE(effect.load("SOUND\\BROKEN.WAV"));
+    EXPECT_FALSE(effect.load("SOUND\\MISSING.WAV"));
+    EXPECT_EQ(effect.handle, -1);
+    effect.play();
+    EXPECT_EQ(soundMixer.activeVoices(), 0);
+    Music tune;
+    EXPECT_FALSE(tune.load("SOUND\\BROKEN.WAV"));
+    tune.play();
+    EXPECT_TRUE(tune.playing); // the wish is kept; nothing sounds
+    EXPECT_EQ(peakAfter(1024), 0);
+}
+
+TEST_F(GameSound, MusicPlaysStopsPausesAndResumesThroughItsMarks) {
+    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
+    EXPECT_FALSE(menuMusic.playing);
+    EXPECT_EQ(peakAfter(1024), 0); // loading does not start the tune
+    menuMusic.play();
+    EXPECT_TRUE(menuMusic.playing);
+    EXPECT_GT(peakAfter(8192), 1000);
+    menuMusic.pause();
+    EXPECT_TRUE(menuMusic.paused);
+    EXPECT_EQ(peakAfter(1024), 0);
+    menuMusic.resume();
+    EXPECT_FALSE(menuMusic.paused);
+    EXPECT_GT(peakAfter(8192), 1000);
+    menuMusic.stop();
+    EXPECT_FALSE(menuMusic.playing);
+    EXPECT_EQ(peakAfter(1024), 0);
+    menuMusic.pause(); // not playing: the mark stays
+    EXPECT_FALSE(menuMusic.paused);
+    menuMusic.play();
+    menuMusic.unload();
+    EXPECT_FALSE(menuMusic.playing);
+    EXPECT_EQ(menuMusic.handle, -1);
+    EXPECT_EQ(peakAfter(1024), 0);
+}
+
+TEST_F(GameSound, PlayMusicOffMarksTheTunePlayingWithoutSound) {
+    settings.playMusic = false;
+    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
+    menuMusic.play();
+    EXPECT_TRUE(menuMusic.playing);
+    EXPECT_EQ(peakAfter(4096), 0);
+    menuMusic.pause();
+    EXPECT_TRUE(menuMusic.paused);
+    menuMusic.resume();
+    EXPECT_FALSE(menuMusic.paused);
+    EXPECT_EQ(peakAfter(4096), 0);
+    // Switched back on, the settings menu plays the tune again.
+    settings.playMusic = true;
+    menuMusic.play();
+    EXPECT_GT(peakAfter(8192), 1000);
+}
+
+TEST(SoundWithoutDevice, EveryOperationDoesNothingAndEveryLoadSucceeds) {
+    TempGameDir dir;
+    closeSound();
+    ASSERT_FALSE(soundAvailable);
+    SoundEffect effect;
+    EXPECT_TRUE(effect.load("SOUND\\MISSING.WAV"));
+    effect.play();
+    effect.release();
+    Music tune;
+    EXPECT_TRUE(tune.load("MUSIC\\MISSING.IT"));
+    tune.play();
+    EXPECT_FALSE(tune.playing); // so the menu loop asks again on every pass
+    tune.pause();
+    EXPECT_FALSE(tune.paused);
+    tune.setSpeed(1.3f);
+    tune.unload();
+    loadSoundEffects();
+    EXPECT_EQ(sfxGold.handle, -1);
+}

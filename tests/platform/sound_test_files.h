@@ -1,0 +1,100 @@
+#pragma once
+
+// Tiny sound files built in memory for the sound tests and benchmarks.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+// A RIFF WAVE file of plain PCM; `samples` are interleaved, in the range of `bits`.
+inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
+                                    const std::vector<int>& samples) {
+    std::vector<uint8_t> out;
+    auto raw = [&](const char* s) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back((uint8_t)s[i]);
+    };
+    auto u16 = [&](int v) {
+        out.push_back((uint8_t)v);
+        out.push_back((uint8_t)(v >> 8));
+    };
+    auto u32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back((uint8_t)(v >> (8 * i)));
+    };
+    uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
+    raw("RIFF");
+    u32(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1));
+    raw("WAVE");
+    raw("fmt ");
+    u32(16);
+    u16(1);
+    u16(channels);
+    u32((uint32_t)rate);
+    u32((uint32_t)(rate * channels * bits / 8));
+    u16(channels * bits / 8);
+    u16(bits);
+    raw("data");
+    u32(dataBytes);
+    for (int s : samples) {
+        if (bits == 8)
+            out.push_back((uint8_t)s);
+        else
+            u16(s);
+    }
+    if (dataBytes & 1) out.push_back(0);
+    return out;
+}
+
+// A 16-bit mono square wave of `frames` frames, loud enough to find.
+inline std::vector<uint8_t> makeToneWav(int rate, int frames) {
+    std::vector<int> samples((size_t)frames);
+    for (int i = 0; i < frames; ++i)
+        samples[(size_t)i] = (i / 20) % 2 ? 12000 : -12000;
+    return makeWav(rate, 1, 16, samples);
+}
+
+// A four-channel ProTracker module: one looped square-wave instrument, speed 2
+// and tempo 150 (30 rows a second), `orders` plays of one 64-row pattern with a
+// note every four rows.
+inline std::vector<uint8_t> makeModule(int orders = 4) {
+    std::vector<uint8_t> out(20, 0);
+    std::memcpy(out.data(), "tiny test", 9);
+    const int sampleBytes = 64;
+    for (int s = 0; s < 31; ++s) {
+        uint8_t header[30] = {};
+        if (s == 0) {
+            std::memcpy(header, "square", 6);
+            header[22] = 0;
+            header[23] = sampleBytes / 2; // length in words, big-endian
+            header[25] = 64;              // volume
+            header[29] = sampleBytes / 2; // loop the whole sample
+        } else {
+            header[29] = 1; // no loop
+        }
+        out.insert(out.end(), header, header + 30);
+    }
+    out.push_back((uint8_t)orders);
+    out.push_back(127);
+    for (int i = 0; i < 128; ++i)
+        out.push_back(0); // every order plays pattern 0
+    for (char c : std::string("M.K."))
+        out.push_back((uint8_t)c);
+    const int periods[4] = {428, 381, 339, 320};
+    for (int row = 0; row < 64; ++row)
+        for (int channel = 0; channel < 4; ++channel) {
+            uint8_t cell[4] = {};
+            if (channel == 0 && row % 4 == 0) {
+                int period = periods[(row / 4) % 4];
+                cell[0] = (uint8_t)(period >> 8); // sample 1: high nibble 0
+                cell[1] = (uint8_t)period;
+                cell[2] = 0x10; // sample 1, no effect
+            }
+            if (row == 0 && channel == 1) cell[2] = 0x0F, cell[3] = 2;   // speed 2
+            if (row == 0 && channel == 2) cell[2] = 0x0F, cell[3] = 150; // tempo 150
+            out.insert(out.end(), cell, cell + 4);
+        }
+    for (int i = 0; i < sampleBytes; ++i)
+        out.push_back((uint8_t)(i < sampleBytes / 2 ? 60 : -60));
+    return out;
+}
