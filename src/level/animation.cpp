@@ -23,7 +23,8 @@ bool readSequence(DataReader& in, AnimationSequence& sequence, int32_t sequenceC
         sequence.frames[i].image = readInt32(in);
         if (sequence.frames[i].image < 0) return false;
     }
-    for (int32_t i = 0; i < sequence.frameCount; ++i) sequence.frames[i].ticks = readInt32(in);
+    for (int32_t i = 0; i < sequence.frameCount; ++i)
+        sequence.frames[i].ticks = readInt32(in);
     sequence.loopFrame = readInt32(in);
     sequence.nextSequence = readInt32(in);
     if (in.failed()) return false;
@@ -121,8 +122,7 @@ void AnimationPlayer::draw(int x, int y) const {
     if (!shown || !source || !target) return;
     // A column beyond the sheet has no picture to show.
     if (shown->image * frameWidth >= source->w) return;
-    masked_blit(source, target, shown->image * frameWidth, sourceY, x, y, frameWidth,
-                frameHeight);
+    masked_blit(source, target, shown->image * frameWidth, sourceY, x, y, frameWidth, frameHeight);
 }
 
 const AnimationFrame* AnimationPlayer::currentFrame() const {

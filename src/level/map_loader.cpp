@@ -45,7 +45,9 @@ struct MapFile {
     std::vector<EnemyRecord> enemies;
 };
 
-bool cellInRange(int32_t cell) { return cell >= -maxCell && cell <= maxCell; }
+bool cellInRange(int32_t cell) {
+    return cell >= -maxCell && cell <= maxCell;
+}
 
 bool readBlocks(DataReader& in, MapFile& map) {
     int32_t count = readInt32(in);

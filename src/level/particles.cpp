@@ -42,7 +42,8 @@ void updateParticles() {
 }
 
 void clearParticles() {
-    for (Particle& p : particles) p.active = false;
+    for (Particle& p : particles)
+        p.active = false;
 }
 
 void drawParticles() {

@@ -28,7 +28,8 @@ protected:
 
     static std::vector<int> frames(const std::vector<std::pair<int, int>>& shown) {
         std::vector<int> f;
-        for (auto& s : shown) f.push_back(s.second);
+        for (auto& s : shown)
+            f.push_back(s.second);
         return f;
     }
 
@@ -126,8 +127,8 @@ TEST_F(AnimationTest, DrawsTheFrameColumnOfTheRowMasked) {
     int magenta = makecol(255, 0, 255), red = makecol(255, 0, 0), blue = makecol(0, 0, 255);
     BITMAP* sheet = create_bitmap(64, 32);
     clear_to_color(sheet, magenta);
-    rectfill(sheet, 48, 8, 63, 15, red);   // column 3, row at y 8
-    putpixel(sheet, 50, 10, magenta);      // a masked pixel inside it
+    rectfill(sheet, 48, 8, 63, 15, red); // column 3, row at y 8
+    putpixel(sheet, 50, 10, magenta);    // a masked pixel inside it
     BITMAP* target = create_bitmap(40, 40);
     clear_to_color(target, blue);
     player.setup(&animation, sheet, target, 16, 8);
@@ -154,11 +155,11 @@ TEST_F(AnimationTest, DrawsTheFrameColumnOfTheRowMasked) {
 TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {
     ASSERT_TRUE(load({{{0}, {1}, 0, 0}, {{1}, {1}, 0, 0}}));
     const std::vector<std::vector<SequenceSpec>> bad = {
-        {{{}, {}, 0, 0}},                     // a sequence without frames
-        {{{0, 1}, {1, 1}, 2, 0}},             // loop frame past the last
-        {{{0, 1}, {1, 1}, -2, 0}},            // neither a frame nor -1
-        {{{0}, {1}, -1, 1}},                  // next sequence that does not exist
-        {{{-1}, {1}, 0, 0}},                  // a column left of the sheet
+        {{{}, {}, 0, 0}},          // a sequence without frames
+        {{{0, 1}, {1, 1}, 2, 0}},  // loop frame past the last
+        {{{0, 1}, {1, 1}, -2, 0}}, // neither a frame nor -1
+        {{{0}, {1}, -1, 1}},       // next sequence that does not exist
+        {{{-1}, {1}, 0, 0}},       // a column left of the sheet
     };
     for (const auto& file : bad) {
         EXPECT_FALSE(load(file));

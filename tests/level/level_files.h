@@ -24,8 +24,10 @@ inline Bytes animationFile(const std::vector<SequenceSpec>& sequences) {
     b.i32((int32_t)sequences.size());
     for (const SequenceSpec& s : sequences) {
         b.i32((int32_t)s.images.size());
-        for (int image : s.images) b.i32(image);
-        for (int t : s.ticks) b.i32(t);
+        for (int image : s.images)
+            b.i32(image);
+        for (int t : s.ticks)
+            b.i32(t);
         b.i32(s.loopFrame).i32(s.nextSequence);
     }
     return b;
@@ -41,7 +43,8 @@ struct TileSpec {
 inline Bytes tilesetFile(const std::vector<TileSpec>& tiles) {
     Bytes b;
     b.i32((int32_t)tiles.size());
-    for (const TileSpec& t : tiles) b.str(t.bitmapFile).str(t.animationFile).i32(t.width).i32(t.height);
+    for (const TileSpec& t : tiles)
+        b.str(t.bitmapFile).str(t.animationFile).i32(t.width).i32(t.height);
     return b;
 }
 
@@ -71,15 +74,32 @@ struct MapSpec {
         b.raw(magic).str(name).str(musicFile).str(tilesetFile).str(backgroundFile);
         b.i32(width).i32(height).i32(startX).i32(startY).i32(timeCode);
         int treasures = 0;
-        for (const BlockSpec& k : blocks) treasures += k.bonusCode > 0;
+        for (const BlockSpec& k : blocks)
+            treasures += k.bonusCode > 0;
         b.i32((int32_t)blocks.size()).i32(bonusCount == -999 ? treasures : bonusCount);
         for (const BlockSpec& k : blocks)
-            b.i32(k.cellX).i32(k.cellY).i32(k.type).i32(k.param1).i32(k.param2).i32(k.param3)
-                .i32(k.tileIndex).i32(k.solid).i32(k.bonusCode);
+            b.i32(k.cellX)
+                .i32(k.cellY)
+                .i32(k.type)
+                .i32(k.param1)
+                .i32(k.param2)
+                .i32(k.param3)
+                .i32(k.tileIndex)
+                .i32(k.solid)
+                .i32(k.bonusCode);
         b.i32((int32_t)enemies.size());
         for (const EnemySpec& e : enemies)
-            b.i32(e.cellX).i32(e.cellY).i32(e.acceleration).i32(e.jumpStrength).i32(7).i32(8)
-                .i32(e.jumper).i32(e.kind).i32(e.maxSpeed).i32(e.direction).i32(e.maxFallSpeed);
+            b.i32(e.cellX)
+                .i32(e.cellY)
+                .i32(e.acceleration)
+                .i32(e.jumpStrength)
+                .i32(7)
+                .i32(8)
+                .i32(e.jumper)
+                .i32(e.kind)
+                .i32(e.maxSpeed)
+                .i32(e.direction)
+                .i32(e.maxFallSpeed);
         return b;
     }
 };

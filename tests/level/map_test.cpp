@@ -239,9 +239,20 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
                         full.data().size() - 1})
         bad.push_back({"short", full.truncated(size)});
     bad.push_back({"negative block count", Bytes()
-                                               .raw("TUM1").str("x").str("m").str("TEST.TLS")
-                                               .str("b").i32(20).i32(15).i32(0).i32(0).i32(0)
-                                               .i32(-1).i32(0).i32(0).data()});
+                                               .raw("TUM1")
+                                               .str("x")
+                                               .str("m")
+                                               .str("TEST.TLS")
+                                               .str("b")
+                                               .i32(20)
+                                               .i32(15)
+                                               .i32(0)
+                                               .i32(0)
+                                               .i32(0)
+                                               .i32(-1)
+                                               .i32(0)
+                                               .i32(0)
+                                               .data()});
 
     for (auto& [why, bytes] : bad) {
         writeFileBytes("DATA/BAD.MAP", bytes);

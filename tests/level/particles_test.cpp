@@ -18,7 +18,8 @@ protected:
 
     static int activeCount() {
         int n = 0;
-        for (const Particle& p : particles) n += p.active;
+        for (const Particle& p : particles)
+            n += p.active;
         return n;
     }
 };
@@ -48,7 +49,8 @@ TEST_F(ParticlesTest, SpawnsIntoTheFirstFreeSlotAndDropsWhenFull) {
     spawnParticle(0, 0, 3, 1.0f, 1.0f, 5);
     EXPECT_EQ(particles[0].colour, 3);
 
-    for (int i = 0; i < particleCount; ++i) spawnParticle(i, 0, 4, 1.0f, 1.0f, 5);
+    for (int i = 0; i < particleCount; ++i)
+        spawnParticle(i, 0, 4, 1.0f, 1.0f, 5);
     EXPECT_EQ(activeCount(), particleCount);
     Particle before = particles[249];
     spawnParticle(99, 99, 9, 1.0f, 1.0f, 5);

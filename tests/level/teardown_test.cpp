@@ -1,6 +1,6 @@
 #include "level/graphics.h"
-#include "platform/display.h"
 #include "level_files.h"
+#include "platform/display.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,9 @@ TEST_F(TeardownTest, WithoutAStageOnlyTheSharedPicturesGo) {
 }
 
 TEST_F(TeardownTest, AfterAStageEveryPartIsNamedInOrder) {
-    writeFileBytes("DATA/T.TLS", tilesetFile({{"a.bmp", "", 16, 16}, {"b.bmp", "", 16, 16},
-                                              {"c.bmp", "", 16, 16}})
-                                     .data());
+    writeFileBytes(
+        "DATA/T.TLS",
+        tilesetFile({{"a.bmp", "", 16, 16}, {"b.bmp", "", 16, 16}, {"c.bmp", "", 16, 16}}).data());
     MapSpec m;
     m.tilesetFile = "T.TLS";
     m.blocks = {{0, 0, 0, 0, 0, 0, 2, 1, 1}};
