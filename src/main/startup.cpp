@@ -1,5 +1,7 @@
 #include "main/game_main.h"
 
+#include "level/graphics.h"
+
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
@@ -69,6 +71,8 @@ bool startUp() {
     loadFont();
     gameLog.write("Loading SoundEffects");
     loadSoundEffects();
+    gameLog.write("Loading Graphics");
+    loadGraphics();
 
     gameLog.setIndent(0);
     gameLog.write("--- Done Loading ---");

@@ -1,0 +1,70 @@
+#include "level/graphics.h"
+#include "level_files.h"
+#include "platform/display.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class TeardownTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureHeadless();
+        resetLevelState();
+        writeFileBytes("DATA/DEFANM.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
+        loadGraphics();
+    }
+    void TearDown() override { resetLevelState(); }
+
+    std::string teardownLog() {
+        gameLog.setFile("tumblo.log");
+        gameLog.setEnabled(true);
+        releaseGameData();
+        gameLog.setEnabled(false);
+        return readFileText("tumblo.log");
+    }
+
+    TempGameDir dir;
+};
+} // namespace
+
+TEST_F(TeardownTest, WithoutAStageOnlyTheSharedPicturesGo) {
+    EXPECT_TRUE(darkOverlay);
+    EXPECT_TRUE(panelBitmap);
+    EXPECT_EQ(teardownLog(), "Deleting BITMAP\n");
+    EXPECT_FALSE(darkOverlay);
+    EXPECT_FALSE(panelBitmap);
+    EXPECT_EQ(defaultAnimation.sequenceCount, 0);
+}
+
+TEST_F(TeardownTest, AfterAStageEveryPartIsNamedInOrder) {
+    writeFileBytes(
+        "DATA/T.TLS",
+        tilesetFile({{"a.bmp", "", 16, 16}, {"b.bmp", "", 16, 16}, {"c.bmp", "", 16, 16}}).data());
+    MapSpec m;
+    m.tilesetFile = "T.TLS";
+    m.blocks = {{0, 0, 0, 0, 0, 0, 2, 1, 1}};
+    m.enemies = {{1, 1, 0, 0, 0, 1, 0, 1, 0}};
+    writeFileBytes("DATA/T.MAP", m.bytes().data());
+    ASSERT_TRUE(loadMap("T.MAP"));
+    EXPECT_EQ(teardownLog(), "Deleting TILEOBJECT 0\n"
+                             "Deleting TILEOBJECT 1\n"
+                             "Deleting TILEOBJECT 2\n"
+                             "Deleting BLOCKDATA\n"
+                             "Deleting BONUS\n"
+                             "Deleting ENEMY\n"
+                             "Deleting BITMAP\n"
+                             "Deleting Map\n");
+    EXPECT_FALSE(currentMap.background);
+}
+
+TEST_F(TeardownTest, AStageWithoutTreasuresOrEnemiesSkipsThoseLines) {
+    writeFileBytes("DATA/T.TLS", tilesetFile({{"a.bmp", "", 16, 16}}).data());
+    MapSpec m;
+    m.tilesetFile = "T.TLS";
+    writeFileBytes("DATA/T.MAP", m.bytes().data());
+    ASSERT_TRUE(loadMap("T.MAP"));
+    EXPECT_EQ(teardownLog(), "Deleting TILEOBJECT 0\n"
+                             "Deleting BLOCKDATA\n"
+                             "Deleting BITMAP\n"
+                             "Deleting Map\n");
+}
