@@ -1,5 +1,7 @@
 #include "main/game_main.h"
 
+#include "level/teardown.h"
+
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
@@ -17,6 +19,7 @@ void shutDown() {
     stopGameTimer();
     gameLog.write("--- Cleaning up ---");
     gameLog.setIndent(1);
+    releaseGameData();
     gameLog.write("Destroying Font");
     gameFont.destroySheet();
     gameLog.write("Stopping fMod");

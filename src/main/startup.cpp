@@ -1,5 +1,7 @@
 #include "main/game_main.h"
 
+#include "level/graphics.h"
+
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
@@ -75,6 +77,8 @@ bool startUp() {
     loadStageSet("DEFAULT.STG");
     loadSettings();
     loadStatistics();
+    gameLog.write("Loading Graphics");
+    loadGraphics();
 
     gameLog.setIndent(0);
     gameLog.write("--- Done Loading ---");

@@ -1,0 +1,83 @@
+#include "level/tileset.h"
+
+#include "level/map.h"
+#include "platform/bitmap_file.h"
+#include "platform/log.h"
+#include "text/data_file.h"
+#include "text/message_screen.h"
+#include "text/text_pool.h"
+#include "text/text_utils.h"
+
+namespace {
+// Bounds far beyond any real tileset; a damaged count or size must not allocate
+// wildly or give blocks absurd collision rectangles.
+constexpr int32_t maxTiles = 4096;
+constexpr int32_t maxTileSize = 1024;
+
+bool readEntries(DataReader& in, std::vector<TilesetFile::Entry>& entries) {
+    int32_t count = readInt32(in);
+    if (in.failed() || count < 0 || count > maxTiles) return false;
+    entries.resize((size_t)count);
+    for (TilesetFile::Entry& e : entries) {
+        readString(e.bitmapFile, in);
+        readString(e.animationFile, in);
+        e.width = readInt32(in);
+        e.height = readInt32(in);
+        if (in.failed()) return false;
+        if (e.width < 1 || e.width > maxTileSize || e.height < 1 || e.height > maxTileSize)
+            return false;
+    }
+    return true;
+}
+
+void destroyTiles() {
+    for (int32_t i = 0; currentMap.tiles && i < currentMap.tileCount; ++i) {
+        destroyBitmap(currentMap.tiles[i].bitmap);
+        currentMap.tiles[i].animation.release();
+    }
+    currentMap.tiles.reset();
+    currentMap.tileCount = 0;
+}
+} // namespace
+
+bool readTileset(const char* fileName, TilesetFile& out) {
+    // This heading stands one level deeper than the map's own lines.
+    gameLog.indentMore();
+    gameLog.write(joinText("Loading tileset: ", fileName));
+    DataReader in;
+    // A damaged file is refused like a missing one: the tiles in play stay.
+    if (!in.open(joinText("DATA\\", fileName)) || !readEntries(in, out.entries)) {
+        out.entries.clear();
+        gameLog.write("Cannot load tileset!");
+        showMessage("LOAD TILESET ERROR", joinText("Unable to load TILESET: ", fileName));
+        gameLog.indentLess();
+        return false;
+    }
+    gameLog.indentLess();
+    return true;
+}
+
+void installTileset(const TilesetFile& file) {
+    gameLog.indentMore();
+    destroyTiles();
+    int32_t count = (int32_t)file.entries.size();
+    currentMap.tiles = std::make_unique<TileObject[]>(count);
+    currentMap.tileCount = count;
+    for (int32_t i = 0; i < count; ++i) {
+        const TilesetFile::Entry& e = file.entries[i];
+        TileObject& tile = currentMap.tiles[i];
+        // A missing picture is not reported: the tile draws nothing but collides.
+        tile.bitmap = loadBitmap(e.bitmapFile);
+        if (!equalsIgnoreCase(e.animationFile, "")) tile.animation.load(e.animationFile);
+        tile.width = e.width;
+        tile.height = e.height;
+    }
+    gameLog.indentLess();
+}
+
+bool loadTileset(const char* fileName) {
+    TilesetFile file;
+    if (!readTileset(fileName, file)) return false;
+    installTileset(file);
+    return true;
+}

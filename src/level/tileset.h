@@ -1,0 +1,38 @@
+#pragma once
+
+#include "level/animation.h"
+
+#include <cstdint>
+#include <vector>
+
+struct BITMAP;
+
+// One tile of a stage's tileset: a picture strip of width x height frames and an
+// optional animation stepping through it.
+struct TileObject {
+    BITMAP* bitmap = nullptr;
+    Animation animation;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The contents of a tileset file, read and checked but with nothing loaded yet,
+// so that a map can still be refused without touching the tiles in play.
+struct TilesetFile {
+    struct Entry {
+        char bitmapFile[80] = {};
+        char animationFile[80] = {};
+        int32_t width = 0;
+        int32_t height = 0;
+    };
+    std::vector<Entry> entries;
+};
+
+// Reads "DATA\" + fileName with the loader's log lines; a missing or damaged
+// file is reported and gives false.
+bool readTileset(const char* fileName, TilesetFile& out);
+// Replaces the tiles of `currentMap` with those of `file`: destroys the old
+// pictures and animations, then loads the new ones.
+void installTileset(const TilesetFile& file);
+// Reads and installs; on failure the old tileset stays.
+bool loadTileset(const char* fileName);

@@ -1,0 +1,179 @@
+#include "level/animation.h"
+#include "level_files.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+namespace {
+class AnimationTest : public ::testing::Test {
+protected:
+    void SetUp() override { ensureHeadless(); }
+
+    // Loads `sequences` as DATA\T.ANM into `animation`.
+    bool load(const std::vector<SequenceSpec>& sequences) {
+        writeFileBytes("DATA/T.ANM", animationFile(sequences).data());
+        return animation.load("DATA\\T.ANM");
+    }
+
+    // The (sequence, frame) shown after each of `count` updates, starting with
+    // the state before the first.
+    std::vector<std::pair<int, int>> run(int count) {
+        std::vector<std::pair<int, int>> shown{{player.sequence, player.frame}};
+        for (int i = 0; i < count; ++i) {
+            player.update();
+            shown.push_back({player.sequence, player.frame});
+        }
+        return shown;
+    }
+
+    static std::vector<int> frames(const std::vector<std::pair<int, int>>& shown) {
+        std::vector<int> f;
+        for (auto& s : shown) f.push_back(s.second);
+        return f;
+    }
+
+    TempGameDir dir;
+    Animation animation;
+    AnimationPlayer player;
+};
+} // namespace
+
+TEST_F(AnimationTest, LoopsBackToTheLoopFrame) {
+    ASSERT_TRUE(load({{{0, 1}, {5, 5}, 0, 0}, {{0, 1, 2}, {1, 1, 1}, 1, 0}}));
+    EXPECT_TRUE(animation.loaded);
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    player.play(0);
+    // Each frame is shown for exactly its five updates, then the sequence repeats.
+    std::vector<int> expected = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0};
+    EXPECT_EQ(frames(run(11)), expected);
+
+    player.play(1);
+    EXPECT_EQ(frames(run(7)), (std::vector<int>{0, 1, 2, 1, 2, 1, 2, 1}));
+}
+
+TEST_F(AnimationTest, HeldFramesStopThePlayer) {
+    ASSERT_TRUE(load({{{0, 1, 2}, {2, 1, 0}, 0, 0}, {{4, 5}, {0, 3}, 0, 0}}));
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    player.play(0);
+    EXPECT_EQ(frames(run(5)), (std::vector<int>{0, 0, 1, 2, 2, 2}));
+    EXPECT_FALSE(player.playing);
+    // Not playing any more, so the same sequence starts over.
+    player.play(0);
+    EXPECT_EQ(player.frame, 0);
+    EXPECT_TRUE(player.playing);
+
+    // A first frame of 0 ticks is shown and never left.
+    player.play(1);
+    EXPECT_FALSE(player.playing);
+    EXPECT_EQ(frames(run(3)), (std::vector<int>{0, 0, 0, 0}));
+}
+
+TEST_F(AnimationTest, GoesOnWithTheNextSequence) {
+    ASSERT_TRUE(load({{{0, 1}, {1, 2}, -1, 2}, {{3}, {1}, 0, 0}, {{6, 7}, {3, 3}, 0, 0}}));
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    player.play(0);
+    auto shown = run(5);
+    std::vector<std::pair<int, int>> expected = {{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(player.ticksLeft, 1);
+}
+
+TEST_F(AnimationTest, ASequenceThatNamesItselfNextStartsOver) {
+    ASSERT_TRUE(load({{{0, 1}, {1, 1}, -1, 0}}));
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    player.play(0);
+    EXPECT_EQ(frames(run(4)), (std::vector<int>{0, 1, 0, 1, 0}));
+    EXPECT_TRUE(player.playing);
+}
+
+TEST_F(AnimationTest, PlayingTheRunningSequenceKeepsItsPlace) {
+    ASSERT_TRUE(load({{{0, 1}, {3, 3}, 0, 0}}));
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    player.play(0);
+    run(4);
+    player.play(0);
+    EXPECT_EQ(player.frame, 1);
+    EXPECT_EQ(player.ticksLeft, 2);
+    // setup stops the player but keeps its place until the next play.
+    player.setup(&animation, nullptr, nullptr, 16, 16);
+    EXPECT_FALSE(player.playing);
+    EXPECT_EQ(player.frame, 1);
+    player.update();
+    EXPECT_EQ(player.ticksLeft, 2);
+}
+
+TEST_F(AnimationTest, UnknownSequencesAndEmptyAnimationsPlayNothing) {
+    player.setup(&animation, nullptr, nullptr, 16, 16); // never loaded
+    player.play(0);
+    EXPECT_FALSE(player.playing);
+    player.update();
+    ASSERT_TRUE(load({{{0}, {2}, 0, 0}}));
+    player.play(1);
+    EXPECT_FALSE(player.playing);
+    player.play(-1);
+    EXPECT_FALSE(player.playing);
+    // Released under a running player: the next update stops it.
+    player.play(0);
+    animation.release();
+    EXPECT_EQ(animation.sequenceCount, 0);
+    player.update();
+    player.update();
+    EXPECT_FALSE(player.playing);
+}
+
+TEST_F(AnimationTest, DrawsTheFrameColumnOfTheRowMasked) {
+    ASSERT_TRUE(load({{{3}, {0}, 0, 0}, {{9}, {0}, 0, 0}}));
+    int magenta = makecol(255, 0, 255), red = makecol(255, 0, 0), blue = makecol(0, 0, 255);
+    BITMAP* sheet = create_bitmap(64, 32);
+    clear_to_color(sheet, magenta);
+    rectfill(sheet, 48, 8, 63, 15, red);   // column 3, row at y 8
+    putpixel(sheet, 50, 10, magenta);      // a masked pixel inside it
+    BITMAP* target = create_bitmap(40, 40);
+    clear_to_color(target, blue);
+    player.setup(&animation, sheet, target, 16, 8);
+    player.sourceY = 8;
+    player.play(0);
+    player.draw(4, 6);
+    EXPECT_EQ(getpixel(target, 4, 6), red);
+    EXPECT_EQ(getpixel(target, 19, 13), red);
+    EXPECT_EQ(getpixel(target, 6, 8), blue); // the mask colour is left out
+    EXPECT_EQ(getpixel(target, 20, 6), blue);
+    EXPECT_EQ(getpixel(target, 4, 14), blue);
+
+    // A column beyond the sheet and a missing sheet draw nothing.
+    clear_to_color(target, blue);
+    player.play(1);
+    player.draw(4, 6);
+    player.setup(&animation, nullptr, target, 16, 8);
+    player.draw(4, 6);
+    EXPECT_EQ(getpixel(target, 4, 6), blue);
+    destroy_bitmap(sheet);
+    destroy_bitmap(target);
+}
+
+TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {
+    ASSERT_TRUE(load({{{0}, {1}, 0, 0}, {{1}, {1}, 0, 0}}));
+    const std::vector<std::vector<SequenceSpec>> bad = {
+        {{{}, {}, 0, 0}},                     // a sequence without frames
+        {{{0, 1}, {1, 1}, 2, 0}},             // loop frame past the last
+        {{{0, 1}, {1, 1}, -2, 0}},            // neither a frame nor -1
+        {{{0}, {1}, -1, 1}},                  // next sequence that does not exist
+        {{{-1}, {1}, 0, 0}},                  // a column left of the sheet
+    };
+    for (const auto& file : bad) {
+        EXPECT_FALSE(load(file));
+        EXPECT_EQ(animation.sequenceCount, 2);
+    }
+    Bytes hugeCount = Bytes().i32(1 << 30);
+    writeFileBytes("DATA/T.ANM", hugeCount.data());
+    EXPECT_FALSE(animation.load("DATA\\T.ANM"));
+    writeFileBytes("DATA/T.ANM", animationFile({{{0, 1}, {1, 1}, 0, 0}}).truncated(18));
+    EXPECT_FALSE(animation.load("DATA\\T.ANM"));
+    EXPECT_FALSE(animation.load("DATA\\MISSING.ANM"));
+    EXPECT_EQ(animation.sequenceCount, 2);
+    EXPECT_EQ(animation.sequences[1].frames[0].image, 1);
+
+    // A loop frame of any value is fine when the sequence goes on to another.
+    EXPECT_TRUE(load({{{0}, {1}, -1, 0}}));
+    EXPECT_TRUE(load({{{0}, {1}, 0, 99}}));
+}
