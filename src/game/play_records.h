@@ -38,4 +38,6 @@ inline bool& recordStats = playMode.statisticsEnabled;
 
 // A normal game through the stage set, as opposed to training or a demo run:
 // only such runs change the unlock data.
-inline bool inGameMode() { return !playMode.singleStage && playMode.demoMode == DemoMode::None; }
+inline bool inGameMode() {
+    return !playMode.singleStage && playMode.demoMode == DemoMode::None;
+}

@@ -32,7 +32,8 @@ bool readGroups(DataReader& in, StageSet& set) {
         group.firstStage = next;
         int32_t count = readInt32(in);
         if (in.failed() || count < 0 || count > set.stageCount - next) return false;
-        for (int i = 0; i < count; ++i) readString(set.stageFiles[next + i], in);
+        for (int i = 0; i < count; ++i)
+            readString(set.stageFiles[next + i], in);
         if (in.failed()) return false;
         next += count;
     }
@@ -52,7 +53,8 @@ bool readStageSetFile(const char* gamePath, StageSet& set) {
     if (in.failed()) return false;
     if (set.stageCount < 0 || set.stageCount > maxStages) return false;
     if (set.groupCount < 0 || set.groupCount > maxGroups) return false;
-    for (StageGroup& group : set.groups) group = StageGroup();
+    for (StageGroup& group : set.groups)
+        group = StageGroup();
     return readGroups(in, set);
 }
 

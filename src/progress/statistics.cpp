@@ -22,21 +22,31 @@ int32_t clamp(int32_t value, int32_t low, int32_t high) {
 }
 } // namespace
 
-void Statistics::countGameStarted() { countCapped(gamesStarted); }
+void Statistics::countGameStarted() {
+    countCapped(gamesStarted);
+}
 
 void Statistics::countGameCleared() {
     if (gamesCleared < INT32_MAX) ++gamesCleared;
 }
 
-void Statistics::countDemoSaved() { countCapped(demosSaved); }
+void Statistics::countDemoSaved() {
+    countCapped(demosSaved);
+}
 
 void Statistics::countLifeLost(DeathCause cause) {
     if (!recordStats || livesLost >= statisticsCap) return;
     ++livesLost;
     switch (cause) {
-    case DeathCause::Hurt: ++deathsByHurt; break;
-    case DeathCause::Time: ++deathsByTime; break;
-    case DeathCause::Other: ++deathsByOther; break;
+    case DeathCause::Hurt:
+        ++deathsByHurt;
+        break;
+    case DeathCause::Time:
+        ++deathsByTime;
+        break;
+    case DeathCause::Other:
+        ++deathsByOther;
+        break;
     }
 }
 
@@ -80,16 +90,17 @@ bool saveStatistics() {
     DataWriter out;
     if (!out.open(statisticsFile)) return false;
     const Statistics& s = statistics;
-    for (int32_t value : {s.gamesStarted, s.gamesCleared, s.livesLost, s.gameMinutes,
-                          s.gameSeconds, s.demosSaved, s.deathsByHurt, s.deathsByTime,
-                          s.deathsByOther, s.extraStagesUnlocked})
+    for (int32_t value :
+         {s.gamesStarted, s.gamesCleared, s.livesLost, s.gameMinutes, s.gameSeconds, s.demosSaved,
+          s.deathsByHurt, s.deathsByTime, s.deathsByOther, s.extraStagesUnlocked})
         writeInt32(out, value);
     return out.commit();
 }
 
 int sharePercent(const int32_t* values, int n, int32_t part) {
     double sum = 0;
-    for (int i = 0; i < n; ++i) sum += values[i];
+    for (int i = 0; i < n; ++i)
+        sum += values[i];
     if (sum == 0) return 0;
     return (int)((double)part / sum * 100.0);
 }

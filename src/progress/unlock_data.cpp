@@ -10,7 +10,9 @@
 UnlockData unlockData;
 
 namespace {
-const char* unlockPath(const char* fileName) { return joinText("DATA\\UNLOCK\\", fileName); }
+const char* unlockPath(const char* fileName) {
+    return joinText("DATA\\UNLOCK\\", fileName);
+}
 
 int32_t readFlag(DataReader& in) {
     int32_t value = readInt32(in);
@@ -18,7 +20,9 @@ int32_t readFlag(DataReader& in) {
 }
 
 // Gold of the stage just cleared: every piece the loaded map holds.
-int32_t mapGoldTotal() { return currentMap.goldTotal; }
+int32_t mapGoldTotal() {
+    return currentMap.goldTotal;
+}
 
 bool reportSaveFailure() {
     gameLog.write("Unable to save UNLOCK DATA");
@@ -35,7 +39,8 @@ bool readUnlockData(DataReader& in, int stageCount, int groupCount, UnlockData& 
         out.clearedWithCup[s] = readFlag(in);
         out.clearedWithAllGold[s] = readFlag(in);
     }
-    for (int g = 0; g < groupCount; ++g) out.groupUnlocked[g] = readFlag(in);
+    for (int g = 0; g < groupCount; ++g)
+        out.groupUnlocked[g] = readFlag(in);
     return !in.failed();
 }
 
@@ -61,7 +66,8 @@ bool saveUnlockData(const char* fileName) {
         writeInt32(out, unlockData.clearedWithCup[s]);
         writeInt32(out, unlockData.clearedWithAllGold[s]);
     }
-    for (int g = 0; g < stageSet.groupCount; ++g) writeInt32(out, unlockData.groupUnlocked[g]);
+    for (int g = 0; g < stageSet.groupCount; ++g)
+        writeInt32(out, unlockData.groupUnlocked[g]);
     if (!out.commit()) return reportSaveFailure();
     return true;
 }
@@ -87,8 +93,10 @@ int recordStageClear() {
 }
 
 bool unlockAll() {
-    for (int s = 0; s < stageSet.stageCount; ++s) unlockData.stageUnlocked[s] = 1;
-    for (int g = 0; g < stageSet.groupCount; ++g) unlockData.groupUnlocked[g] = 1;
+    for (int s = 0; s < stageSet.stageCount; ++s)
+        unlockData.stageUnlocked[s] = 1;
+    for (int g = 0; g < stageSet.groupCount; ++g)
+        unlockData.groupUnlocked[g] = 1;
     return saveUnlockData(stageSet.fileName);
 }
 
