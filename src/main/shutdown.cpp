@@ -6,11 +6,15 @@
 #include "platform/display.h"
 #include "platform/log.h"
 #include "platform/sound.h"
+#include "progress/settings.h"
+#include "progress/statistics.h"
 #include "text/font.h"
 
 void shutDown() {
     fadeOut();
     menuMusic.unload();
+    saveSettings();
+    saveStatistics();
     gameLog.write("Stopping gameTimer");
     stopGameTimer();
     gameLog.write("--- Cleaning up ---");

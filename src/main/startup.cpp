@@ -7,6 +7,9 @@
 #include "platform/log.h"
 #include "platform/sound.h"
 #include "platform/bitmap_file.h"
+#include "progress/settings.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
 #include "text/font.h"
 #include "text/text_utils.h"
 
@@ -71,11 +74,15 @@ bool startUp() {
     loadFont();
     gameLog.write("Loading SoundEffects");
     loadSoundEffects();
+    loadStageSet("DEFAULT.STG");
+    loadSettings();
+    loadStatistics();
     gameLog.write("Loading Graphics");
     loadGraphics();
 
     gameLog.setIndent(0);
     gameLog.write("--- Done Loading ---");
     menuMusic.load("MUSIC\\wander.it");
+    statistics.countGameStarted();
     return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "text/data_file.h"
+
 // The player's six switches, read from "SETTINGS.DAT" at start-up and written
-// back on Exit.
+// back on Exit (six integers, 1 or 0, in this order).
 struct Settings {
     bool playSound = true;
     bool playMusic = true;
@@ -13,5 +15,11 @@ struct Settings {
 
 extern Settings settings;
 
+// Reads the settings and sets the window mode from them; without a file, sound,
+// music and the window are switched on and the display is left alone.
 void loadSettings();
 bool saveSettings();
+
+// Reads the six flags; only 1 is true, and flags beyond the end of a short file
+// read as false. False when short.
+bool readSettings(DataReader& in, Settings& out);

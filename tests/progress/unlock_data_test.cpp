@@ -1,0 +1,125 @@
+#include "progress_fixture.h"
+
+#include "level/map.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+void clearStage(int stage, bool cup, int gold, int mapGold) {
+    playRecord.stageIndex = stage;
+    playRecord.cupThisStage = cup;
+    playRecord.goldThisStage = gold;
+    currentMap.goldTotal = mapGold;
+}
+
+std::vector<std::string> folderEntries(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path))
+        names.push_back(e.path().filename().string());
+    return names;
+}
+} // namespace
+
+using UnlockDataTest = ProgressTest;
+
+TEST_F(UnlockDataTest, GameClearsOpenStagesAndGroupsOnceAndSave) {
+    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
+    clearStage(0, true, 5, 5);
+    EXPECT_EQ(recordStageClear(), -1); // stage 1 starts no group
+    clearStage(1, false, 4, 5);
+    EXPECT_EQ(recordStageClear(), 1);  // stage 2 starts group 1
+    EXPECT_EQ(recordStageClear(), -1); // already open: no second banner
+    clearStage(0, false, 0, 5);
+    recordStageClear(); // flags are never cleared
+    // Per stage: open, cup, all gold; then the groups.
+    EXPECT_EQ(readFileBytes("DATA/UNLOCK/SMALL.STG"),
+              ints({1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0}));
+    UnlockData saved = unlockData;
+    unlockData = UnlockData();
+    loadUnlockData("SMALL.STG");
+    EXPECT_EQ(std::memcmp(&saved, &unlockData, sizeof saved), 0);
+
+    unlockData.clearedWithAllGold[4] = 1; // beyond the set: not counted
+    EXPECT_EQ(stageSharePercent(unlockData.clearedWithAllGold), 25);
+    EXPECT_EQ(stageSharePercent(unlockData.clearedWithCup), 25);
+
+    ASSERT_TRUE(unlockAll());
+    EXPECT_EQ(std::vector<int>(unlockData.groupUnlocked, unlockData.groupUnlocked + 4),
+              (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_EQ(std::vector<int>(unlockData.stageUnlocked, unlockData.stageUnlocked + 5),
+              (std::vector<int>{1, 1, 1, 1, 0}));
+}
+
+TEST_F(UnlockDataTest, TrainingAndDemoClearsChangeNothing) {
+    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
+    UnlockData before = unlockData;
+    for (PlayMode run :
+         {PlayMode{true, DemoMode::None, true}, PlayMode{true, DemoMode::Recording, true},
+          PlayMode{true, DemoMode::Playback, false}}) {
+        playMode = run;
+        clearStage(1, true, 3, 3);
+        EXPECT_EQ(recordStageClear(), -1);
+    }
+    EXPECT_EQ(std::memcmp(&before, &unlockData, sizeof before), 0);
+    EXPECT_FALSE(fileExists("DATA/UNLOCK"));
+}
+
+TEST_F(UnlockDataTest, ClearingTheLastStageOfAFullSetIsSafe) {
+    ASSERT_TRUE(loadNumberedSet("FULL.STG", {50, 49}));
+    clearStage(98, true, 0, 0);
+    EXPECT_EQ(recordStageClear(), -1);
+    EXPECT_EQ(unlockData.stageUnlocked[99], 1);
+    EXPECT_EQ(readFileBytes("DATA/UNLOCK/FULL.STG").size(), (99u * 3 + 2) * 4);
+}
+
+TEST_F(UnlockDataTest, ShortFilesReadAsZeroAndNoOtherSetsFlagsRemain) {
+    ASSERT_TRUE(loadNumberedSet("BIG.STG", {2, 2, 1, 1}));
+    ASSERT_TRUE(unlockAll());
+    // Stage 0 open, a 2 that is not 1, then a flag cut after two bytes.
+    writeFileBytes("DATA/UNLOCK/SMALL.STG", Bytes().i32(1).i32(2).i32(1).byte(1).byte(0).data());
+    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
+    UnlockData expected;
+    expected.stageUnlocked[0] = expected.clearedWithAllGold[0] = 1;
+    EXPECT_EQ(std::memcmp(&unlockData, &expected, sizeof expected), 0);
+}
+
+TEST_F(UnlockDataTest, FailedSavesKeepThePreviousFileAndAreReported) {
+    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
+    ASSERT_TRUE(unlockAll());
+    std::vector<uint8_t> saved = readFileBytes("DATA/UNLOCK/SMALL.STG");
+    {
+        DataWriter out; // the process dies half-way through a save
+        ASSERT_TRUE(out.open("DATA\\UNLOCK\\SMALL.STG"));
+        writeInt32(out, 0);
+    }
+    EXPECT_EQ(readFileBytes("DATA/UNLOCK/SMALL.STG"), saved);
+    EXPECT_EQ(folderEntries("DATA/UNLOCK"), std::vector<std::string>{"SMALL.STG"});
+
+    // The folder cannot be made; then the file cannot be replaced.
+    std::filesystem::remove_all("DATA/UNLOCK");
+    writeFileBytes("DATA/UNLOCK", {});
+    std::remove("tumblo.log");
+    unlockData = UnlockData();
+    clearStage(1, true, 0, 0);
+    EXPECT_EQ(messagesOf([] { EXPECT_EQ(recordStageClear(), 1); }),
+              "Error: Unable to save UNLOCK DATA\n");
+    EXPECT_EQ(logLines(), std::vector<std::string>{"Unable to save UNLOCK DATA"});
+    EXPECT_EQ(unlockData.stageUnlocked[2], 1); // play goes on with it
+    std::filesystem::remove("DATA/UNLOCK");
+    std::filesystem::create_directories("DATA/UNLOCK/SMALL.STG");
+    EXPECT_EQ(messagesOf([] { EXPECT_FALSE(unlockAll()); }), "Error: Unable to save UNLOCK DATA\n");
+    EXPECT_EQ(folderEntries("DATA/UNLOCK"), std::vector<std::string>{"SMALL.STG"});
+}
+
+TEST_F(UnlockDataTest, WithoutALoadedSetNothingIsSaved) {
+    messagesOf([] {
+        EXPECT_FALSE(loadStageSet("DEFAULT.STG"));
+        EXPECT_EQ(recordStageClear(), -1);
+        EXPECT_FALSE(unlockAll());
+    });
+    EXPECT_FALSE(fileExists("DATA"));
+    unlockData.clearedWithCup[0] = 1;
+    EXPECT_EQ(stageSharePercent(unlockData.clearedWithCup), 0); // a set without stages
+}

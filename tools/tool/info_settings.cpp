@@ -1,0 +1,20 @@
+// info --kind settings: the six switches of a settings file.
+#include "tool/info.h"
+
+#include "progress/settings.h"
+
+namespace {
+bool printSettings(const char* path, std::FILE* out) {
+    DataReader in;
+    Settings s;
+    if (!in.open(path) || !readSettings(in, s)) return false;
+    std::fprintf(out,
+                 "settings %s\nplaySound %d\nplayMusic %d\nfullScreen %d\nshowFps %d\n"
+                 "firstTime %d\nanimateTumblo %d\n",
+                 path, s.playSound, s.playMusic, s.fullScreen, s.showFps, s.firstTime,
+                 s.animateTumblo);
+    return true;
+}
+} // namespace
+
+REGISTER_INFO_KIND("settings", printSettings);
