@@ -104,8 +104,8 @@ TEST_F(MapSourceTest, HeaderBlocksAndEnemiesComeOutAsTheGameReadsThem) {
     EXPECT_EQ(in.size(), 4 + (4 + 10) + (4 + 11) + (4 + 9) + (4 + 8) + 4 * 7 + 26 * 36 + 4 + 44);
 }
 
-TEST_F(MapSourceTest, StartInPixelsIsTakenAsGiven) {
-    ASSERT_EQ(compileMap(std::string(header) + "start 40 150 px\n" + keys + grid()), 0)
+TEST_F(MapSourceTest, StartInPixelsIsTakenAsGivenAndTrailingBlankLinesAreNoRows) {
+    ASSERT_EQ(compileMap(std::string(header) + "start 40 150 px\n" + keys + grid() + "\n\n"), 0)
         << content.output;
     DataReader in("DATA\\STAGE.MAP");
     char skip[80];

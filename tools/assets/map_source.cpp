@@ -176,7 +176,11 @@ bool MapParser::parseEnemy(const SourceLine& here, const std::vector<std::string
 
 bool MapParser::parseGrid(size_t first) {
     const auto& lines = file.lines();
-    for (size_t i = first; i < lines.size(); ++i) {
+    // Blank lines after the last row are an editor's doing, not a row of cells.
+    size_t end = lines.size();
+    while (end > first && lines[end - 1].text.empty())
+        --end;
+    for (size_t i = first; i < end; ++i) {
         const SourceLine& row = lines[i];
         int y = (int)(i - first);
         if (y == 0) map.width = (int)row.text.size();

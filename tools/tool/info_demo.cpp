@@ -43,7 +43,8 @@ bool printDemo(const char* path, std::FILE* out) {
     // Runs of equal steering up to the last steered tick: the shape of the run.
     for (int start = 0; start <= last;) {
         int end = start;
-        while (end + 1 <= last && steering[end + 1] == steering[start]) ++end;
+        while (end + 1 <= last && steering[end + 1] == steering[start])
+            ++end;
         std::fprintf(out, "  ticks %d-%d %s\n", start, end, steeringName(steering[start]));
         start = end + 1;
     }
