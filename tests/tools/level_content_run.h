@@ -1,0 +1,57 @@
+#pragma once
+
+// Runs the asset compiler on a small content folder written by a test, into the
+// test's temporary game folder (the working directory).
+#include "support/test_env.h"
+#include "text/data_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+class ContentRun {
+  public:
+    ContentRun() {
+        char pattern[] = "/tmp/tumblo-content-XXXXXX";
+        contentDir = mkdtemp(pattern);
+        const char* shipped = std::getenv("TUMBLO_CONTENT_DIR");
+        std::filesystem::copy_file(std::string(shipped ? shipped : "content") + "/palette.txt",
+                                   contentDir + "/palette.txt");
+    }
+    ~ContentRun() {
+        std::error_code ec;
+        std::filesystem::remove_all(contentDir, ec);
+    }
+    void write(const std::string& relative, const std::string& text) {
+        std::filesystem::path p = contentDir + "/" + relative;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p) << text;
+    }
+    // Compiles the given kinds into the working directory; the exit status, with
+    // everything printed kept in `output`.
+    int compile(const std::string& kinds) {
+        const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
+        std::string command = std::string(tools ? tools : "build/tools") + "/tumblo-assets " +
+                              contentDir + " " + std::filesystem::current_path().string() + " " +
+                              kinds + " 2>&1";
+        output.clear();
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return -1;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        int status = pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string contentDir;
+    std::string output;
+};
+
+inline std::string readText(DataReader& in) {
+    char text[80];
+    readString(text, in);
+    return text;
+}
