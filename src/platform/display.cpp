@@ -51,8 +51,12 @@ int windowScale() {
 }
 
 bool setWindowMode() {
+    int wanted = windowScale();
+    // Asking again for the window we already have would only close and reopen it
+    // (a flicker, and the window loses the focus).
+    if (screen && windowedMode && is_windowed_mode() && wanted == scale) return true;
     set_color_depth(16);
-    scale = windowScale();
+    scale = wanted;
     offsetX = offsetY = 0;
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0;
 }

@@ -20,7 +20,9 @@ focus_game_window() {
         sleep 0.1
     done
     [ -n "$w" ] || return 1
-    xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+    # --sync could wait forever when the focus is already there.
+    xdotool windowfocus "$w" 2>/dev/null
+    sleep 0.2
     echo "$w"
 }
 
@@ -35,5 +37,6 @@ press_key() {
 with_x() {
     local size=$1
     shift
-    xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; $*"
+    # A game that stops answering must fail the test, not hang it.
+    timeout 90 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; $*"
 }
