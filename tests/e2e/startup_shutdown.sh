@@ -35,5 +35,17 @@ grep -qx -- "--- Done Loading ---" "$log" || fail "start-up did not finish"
 # A second run appends to the same log.
 with_x 1920x1080 './tumblo & pid=$!; focus_game_window >/dev/null; sleep 1; press_key Escape; wait $pid'
 [ "$(grep -c '^TUMBLO is starting up$' "$log")" = 2 ] || fail "second run did not append"
+
+# Two runs leave the default switches and count two starts.
+ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+[ "$(ints SETTINGS.DAT)" = "1 1 0 0 1 1" ] || fail "SETTINGS.DAT holds $(ints SETTINGS.DAT)"
+[ "$(ints stats.dat)" = "2 0 0 0 0 0 0 0 0 0" ] || fail "stats.dat holds $(ints stats.dat)"
+
+# A short, damaged settings file does not stop the game; it is written whole again.
+printf '\1\0\0\0\7\7' > SETTINGS.DAT
+with_x 1920x1080 './tumblo & pid=$!; focus_game_window >/dev/null; sleep 1; press_key Return; wait $pid; echo "exit $?" > result'
+grep -qx "exit 0" result || fail "a damaged SETTINGS.DAT stopped the game"
+[ "$(stat -c %s SETTINGS.DAT)" = 24 ] || fail "SETTINGS.DAT was not written whole"
+[ "$(ints stats.dat | cut -d' ' -f1)" = 3 ] || fail "the third start was not counted"
 rm -rf "$(dirname "$game")"
 echo "startup_shutdown: ok"

@@ -93,7 +93,10 @@ const char* detectKind(const char* path) {
     if (hasExtension(name, ".ANM")) return "animation";
     if (hasExtension(name, ".STG")) return "stageset";
     if (hasExtension(name, ".TDM")) return "demo";
+    if (hasExtension(name, ".BMP")) return "bitmap";
+    if (hasExtension(name, ".WAV")) return "sound";
+    if (hasExtension(name, ".IT")) return "music";
     return nullptr;
 }
 
-REGISTER_COMMAND("info", "info [--kind font|map|tileset|animation|stageset|unlock|settings|stats|demo] FILE", info);
+REGISTER_COMMAND("info", "info [--kind font|map|tileset|animation|stageset|unlock|settings|stats|demo|bitmap|sound|music] FILE", info);

@@ -1,0 +1,60 @@
+// info for the ordinary files of the data tree: pictures, sound effects, tunes.
+#include "tool/info.h"
+
+#include "platform/bitmap_file.h"
+#include "platform/sound_mixer.h"
+#include "platform/wav_decode.h"
+
+#include <allegro.h>
+#include <libopenmpt/libopenmpt.h>
+#include <string>
+
+namespace {
+bool printBitmap(const char* path, std::FILE* out) {
+    BITMAP* picture = loadBitmap(path);
+    if (!picture) return false;
+    long masked = 0;
+    for (int y = 0; y < picture->h; ++y)
+        for (int x = 0; x < picture->w; ++x) masked += getpixel(picture, x, y) == bitmap_mask_color(picture);
+    std::fprintf(out, "bitmap %s\nsize %dx%d\nmask pixels %ld\n", path, picture->w, picture->h,
+                 masked);
+    destroyBitmap(picture);
+    return true;
+}
+
+bool printSound(const char* path, std::FILE* out) {
+    std::vector<uint8_t> bytes;
+    std::vector<int16_t> frames;
+    if (!readSoundFile(path, bytes) || !decodeWav(bytes.data(), bytes.size(), 44100, frames))
+        return false;
+    int peak = 0;
+    for (int16_t s : frames) peak = std::max(peak, s < 0 ? -(int)s : (int)s);
+    std::fprintf(out, "sound %s\nseconds %.3f\npeak %d\n", path, frames.size() / 2 / 44100.0,
+                 peak);
+    return true;
+}
+
+bool printMusic(const char* path, std::FILE* out) {
+    std::vector<uint8_t> bytes;
+    if (!readSoundFile(path, bytes)) return false;
+    openmpt_module* module = openmpt_module_create_from_memory2(
+        bytes.data(), bytes.size(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (!module) return false;
+    const char* title = openmpt_module_get_metadata(module, "title");
+    const char* type = openmpt_module_get_metadata(module, "type");
+    std::fprintf(out, "music %s\ntitle %s\ntype %s\nchannels %d\norders %d\npatterns %d\n"
+                      "instruments %d\nsamples %d\nseconds %.2f\n",
+                 path, title, type, openmpt_module_get_num_channels(module),
+                 openmpt_module_get_num_orders(module), openmpt_module_get_num_patterns(module),
+                 openmpt_module_get_num_instruments(module), openmpt_module_get_num_samples(module),
+                 openmpt_module_get_duration_seconds(module));
+    openmpt_free_string(title);
+    openmpt_free_string(type);
+    openmpt_module_destroy(module);
+    return true;
+}
+} // namespace
+
+REGISTER_INFO_KIND("bitmap", printBitmap);
+REGISTER_INFO_KIND("sound", printSound);
+REGISTER_INFO_KIND("music", printMusic);
