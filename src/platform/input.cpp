@@ -56,19 +56,21 @@ void pollJoystick() { poll_joystick(); }
 
 bool isKeyDown(int scancode) { return scancode > 0 && scancode < KEY_MAX && key[scancode]; }
 
-void waitForButtonPress() {
-    bool latched = true;
-    for (;;) {
-        while (gameTicks > 0) {
-            pollJoystick();
-            if (heldButton() == -1)
-                latched = false;
-            else if (!latched)
-                return;
-            gameTicks -= 1;
-        }
-        presentFrame();
+bool FreshPress::consumePendingTicks() {
+    while (gameTicks > 0) {
+        pollJoystick();
+        if (heldButton() == -1)
+            latched = false;
+        else if (!latched)
+            return true; // the tick that saw the press is left to the next screen
+        gameTicks -= 1;
     }
+    return false;
+}
+
+void waitForButtonPress() {
+    FreshPress press;
+    while (!press.consumePendingTicks()) presentFrame();
 }
 
 void MenuControls::enter() {

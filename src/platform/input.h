@@ -18,6 +18,17 @@ bool isKeyDown(int scancode);
 // Presents the back buffer until a button is pressed after having been released.
 void waitForButtonPress();
 
+// The wait for a fresh press, for screens that draw their own frames: a button
+// still held on entry must be released and pressed again.
+class FreshPress {
+public:
+    // Runs the pending ticks; true once a fresh press has been seen.
+    bool consumePendingTicks();
+
+private:
+    bool latched = true;
+};
+
 // The menus' shared controls: a press latch, so that a button still held when a
 // menu opens does nothing until released, and the cursor repeat (move at once,
 // then every 8 ticks while held; down wins over up).

@@ -18,16 +18,8 @@ void showMessage(const char* title, const char* text) {
         std::fprintf(stderr, "%s: %s\n", title, text);
         return;
     }
-    bool latched = true;
-    for (;;) {
-        while (gameTicks > 0) {
-            pollJoystick();
-            if (heldButton() == -1)
-                latched = false;
-            else if (!latched)
-                return;
-            gameTicks -= 1;
-        }
+    FreshPress press;
+    while (!press.consumePendingTicks()) {
         // Drawn on the page itself, so the caller's back buffer survives.
         clear_to_color(drawPage, makecol(0, 0, 128));
         drawShadowText(drawPage, title, screenWidth / 2, 12);

@@ -40,3 +40,15 @@ with_x() {
     # A game that stops answering must fail the test, not hang it.
     timeout 90 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; $*"
 }
+
+# Starts the game, waits, presses a key and waits for its exit; the exit status
+# lands in the file "result" ("exit N"). Call inside with_x.
+run_game_pressing() {
+    local key=$1 wait_seconds=$2
+    ./tumblo & local pid=$!
+    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; return 1; }
+    sleep "$wait_seconds"
+    press_key "$key"
+    wait $pid
+    echo "exit $?" > result
+}
