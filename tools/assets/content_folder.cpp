@@ -14,6 +14,29 @@ std::vector<std::string> listSources(const std::string& contentDir, const char* 
     return paths;
 }
 
+std::vector<std::string> listSourcesBelow(const std::string& contentDir, const char* folder,
+                                          const char* extension) {
+    std::vector<std::string> paths;
+    std::error_code ec;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(contentDir + "/" + folder, ec))
+        if (entry.is_regular_file() && entry.path().extension() == extension)
+            paths.push_back(entry.path().string());
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+std::string pictureOutputName(const std::string& contentDir, const char* folder,
+                              const std::string& source) {
+    namespace fs = std::filesystem;
+    fs::path relative = fs::relative(source, fs::path(contentDir) / folder);
+    std::string stem = relative.stem().string();
+    bool upper = std::any_of(stem.begin(), stem.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    std::string name = "BITMAP";
+    for (const auto& part : relative.parent_path()) name += "\\" + part.string();
+    return name + "\\" + stem + (upper ? ".BMP" : ".bmp");
+}
+
 std::string sourceStem(const std::string& path, bool upper) {
     std::string stem = std::filesystem::path(path).stem().string();
     if (upper)

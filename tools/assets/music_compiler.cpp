@@ -1,6 +1,7 @@
 // content/music/NAME.txt -> "MUSIC\NAME.IT": text scores rendered into tracker
 // modules with synthesized samples. docs/MODDING.md describes the score format.
 #include "assets/compiler.h"
+#include "assets/content_folder.h"
 #include "assets/music_module.h"
 #include "assets/music_score.h"
 #include "assets/source_file.h"
@@ -29,18 +30,9 @@ bool compileTune(const std::string& path, const std::string& stem) {
 }
 
 bool compileMusic(const std::string& contentDir) {
-    std::error_code ec;
-    std::vector<std::filesystem::path> scores;
-    for (const auto& entry : std::filesystem::directory_iterator(contentDir + "/music", ec))
-        if (entry.path().extension() == ".txt") scores.push_back(entry.path());
-    if (ec) {
-        sourceError(contentDir + "/music", 0, "cannot be listed");
-        return false;
-    }
-    std::sort(scores.begin(), scores.end());
     bool ok = true;
-    for (const auto& p : scores)
-        ok = compileTune(p.string(), p.stem().string()) && ok;
+    for (const std::string& score : listSources(contentDir, "music"))
+        ok = compileTune(score, sourceStem(score, false)) && ok;
     return ok;
 }
 } // namespace

@@ -10,6 +10,7 @@
 // The sheet is as large as its highest column and row; frames never drawn stay
 // transparent.
 #include "assets/compiler.h"
+#include "assets/content_folder.h"
 #include "assets/image.h"
 #include "assets/pixel_grid.h"
 #include "assets/source_file.h"
@@ -107,27 +108,12 @@ bool parseSheet(const SourceFile& file, Sheet& sheet) {
     return true;
 }
 
-std::string outputName(const fs::path& source, const fs::path& root) {
-    fs::path relative = fs::relative(source, root);
-    std::string stem = relative.stem().string();
-    bool upper = std::any_of(stem.begin(), stem.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    std::string name = "BITMAP";
-    for (const auto& part : relative.parent_path()) name += "\\" + part.string();
-    return name + "\\" + stem + (upper ? ".BMP" : ".bmp");
-}
-
 bool compilePixelArt(const std::string& contentDir) {
-    fs::path root = fs::path(contentDir) / "bitmaps";
-    if (!fs::exists(root)) return true;
-    std::vector<fs::path> sources;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file() && entry.path().extension() == ".pix") sources.push_back(entry.path());
-    std::sort(sources.begin(), sources.end());
     bool ok = true;
-    for (const fs::path& source : sources) {
+    for (const std::string& source : listSourcesBelow(contentDir, "bitmaps", ".pix")) {
         SourceFile file;
         Sheet sheet;
-        if (!file.read(source.string()) || !parseSheet(file, sheet)) {
+        if (!file.read(source) || !parseSheet(file, sheet)) {
             ok = false;
             continue;
         }
@@ -140,9 +126,9 @@ bool compilePixelArt(const std::string& contentDir) {
         image.fill(maskColour);
         for (const auto& [at, picture] : sheet.frames)
             image.paste(picture, at.first * sheet.frameWidth, at.second * sheet.frameHeight);
-        std::string output = outputName(source, root);
+        std::string output = pictureOutputName(contentDir, "bitmaps", source);
         if (!writeBmp(image, output.c_str())) {
-            sourceError(source.string(), 0, "cannot write " + output);
+            sourceError(source, 0, "cannot write " + output);
             ok = false;
         }
     }

@@ -3,6 +3,7 @@
 // clouds, stars...) instead of by hand. Backgrounds wrap, so they tile every
 // picture width. The format is described in docs/MODDING.md ("Scenes").
 #include "assets/compiler.h"
+#include "assets/content_folder.h"
 #include "assets/scene_layers.h"
 #include "assets/scene_source.h"
 
@@ -12,17 +13,6 @@
 namespace {
 namespace fs = std::filesystem;
 
-std::string outputName(const fs::path& source, const fs::path& root) {
-    fs::path relative = fs::relative(source, root);
-    std::string stem = relative.stem().string();
-    bool upper = std::any_of(stem.begin(), stem.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    std::string name = "BITMAP";
-    for (const auto& part : relative.parent_path())
-        name += "\\" + part.string();
-    return name + "\\" + stem + (upper ? ".BMP" : ".bmp");
-}
-
-// Every frame is drawn afresh from the layers and placed side by side.
 bool renderScene(const Scene& scene, const SceneContext& context, Image& out) {
     out = Image(scene.width * scene.frames, scene.height);
     for (int f = 0; f < scene.frames; ++f) {
@@ -40,13 +30,8 @@ bool compileScenes(const std::string& contentDir) {
     Letters letters;
     fs::path lettersPath = root / "letters.glyphs";
     if (fs::exists(lettersPath) && !letters.load(lettersPath.string())) return false;
-    std::vector<fs::path> sources;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file() && entry.path().extension() == ".txt")
-            sources.push_back(entry.path());
-    std::sort(sources.begin(), sources.end());
     bool ok = true;
-    for (const fs::path& source : sources) {
+    for (const fs::path source : listSourcesBelow(contentDir, "scenes", ".txt")) {
         SourceFile file;
         Scene scene;
         Image image;
@@ -56,7 +41,7 @@ bool compileScenes(const std::string& contentDir) {
             ok = false;
             continue;
         }
-        std::string output = outputName(source, root);
+        std::string output = pictureOutputName(contentDir, "scenes", source.string());
         if (!writeBmp(image, output.c_str())) {
             sourceError(source.string(), 0, "cannot write " + output);
             ok = false;

@@ -8,6 +8,7 @@
 //       keys: to= (glide to a pitch), duty=, volume= (percent), attack=, release=,
 //       decay= (ms to halve), wobble= (vibrato depth, percent), wobblerate= (Hz), seed=
 #include "assets/compiler.h"
+#include "assets/content_folder.h"
 #include "assets/source_file.h"
 #include "assets/tone_synth.h"
 #include "text/data_file.h"
@@ -160,11 +161,7 @@ bool writeWav(const std::vector<float>& samples, int rate, const char* gamePath)
 }
 
 bool compileSounds(const std::string& contentDir) {
-    std::vector<std::string> paths;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(contentDir + "/sounds", ec))
-        if (entry.path().extension() == ".txt") paths.push_back(entry.path().string());
-    std::sort(paths.begin(), paths.end());
+    std::vector<std::string> paths = listSources(contentDir, "sounds");
     std::set<std::string> written;
     bool ok = true;
     for (const std::string& path : paths) {
