@@ -5,15 +5,9 @@
 namespace {
 std::string runInfo(const std::string& path, int& status) {
     const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-    std::string command =
-        std::string(tools ? tools : "build/tools") + "/tumblo-tool info " + path + " 2>&1";
     std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[512];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    int raw = pipe ? pclose(pipe) : -1;
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    status = runCommand(std::string(tools ? tools : "build/tools") + "/tumblo-tool info " + path,
+                        output);
     return output;
 }
 

@@ -39,9 +39,6 @@ class MapSourceTest : public ::testing::Test {
         content.write("maps/stage.txt", source);
         return content.compile("maps");
     }
-    bool said(const std::string& message) {
-        return content.output.find(message) != std::string::npos;
-    }
     TempGameDir game;
     ContentRun content;
 };
@@ -118,48 +115,30 @@ TEST_F(MapSourceTest, StartInPixelsIsTakenAsGivenAndTrailingBlankLinesAreNoRows)
     EXPECT_EQ(readInt32(in), 150);
 }
 
-TEST_F(MapSourceTest, RefusesGridsTheGameCannotPlay) {
+TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {
     std::string top = std::string(header) + "start 2 11\n" + keys;
-    EXPECT_EQ(compileMap(top + grid("mg^..T.............F.")), 1);
-    EXPECT_TRUE(said("stage.txt:28: row is 21 cells wide; the first row has 20")) << content.output;
-
-    EXPECT_EQ(compileMap(top + grid("mg^..T......?......F")), 1);
-    EXPECT_TRUE(said("stage.txt:28: letter '?' in column 12 has no key")) << content.output;
-
-    EXPECT_EQ(compileMap(top + grid("mg^..T..............")), 1);
-    EXPECT_TRUE(said("the map has no goal block")) << content.output;
-
     std::string narrow = "grid\n";
     for (int r = 0; r < 15; ++r)
         narrow += "F..................\n";
-    EXPECT_EQ(compileMap(top + narrow), 1);
-    EXPECT_TRUE(said("the grid is 19 x 15 cells; at least 20 x 15")) << content.output;
-    EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
-}
-
-TEST_F(MapSourceTest, RefusesValuesTheMapFileCannotHold) {
-    std::string name40(40, 'n');
     std::string rest = std::string(header).substr(std::string(header).find('\n') + 1);
-    EXPECT_EQ(compileMap("name " + name40 + "\n" + rest + "start 2 11\n" + keys + grid()), 1);
-    EXPECT_TRUE(said("stage.txt:1: the name is 40 bytes long; the game holds at most 39"))
-        << content.output;
-
-    EXPECT_EQ(compileMap(std::string(header) + "start 2 11\nkey s plain sand solid\n" + grid()), 1);
-    EXPECT_TRUE(said("stage.txt:7: tile 'sand' is not in BEACH.TLS")) << content.output;
-
-    EXPECT_EQ(compileMap(std::string(header) + "start 2 11\nkey s plain 4 solid\n" + grid()), 1);
-    EXPECT_TRUE(said("stage.txt:7: tile '4' is not in BEACH.TLS")) << content.output;
-
-    EXPECT_EQ(compileMap(std::string(header) + "start 2 11\nkey ^ bounce spring solid\n" + grid()),
-              1);
-    EXPECT_TRUE(said("stage.txt:7: a bounce block needs rise N")) << content.output;
-
-    EXPECT_EQ(compileMap(std::string(header) + "start 2 11\n" + keys + "key T plain top solid\n" +
-                         grid()),
-              1);
-    EXPECT_TRUE(said("stage.txt:14: key T is already defined on line 11")) << content.output;
-
-    EXPECT_EQ(compileMap(std::string(header) + "start 20 3\n" + keys + grid()), 1);
-    EXPECT_TRUE(said("stage.txt:6: the start lies outside the map")) << content.output;
-    EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
+    std::string noKeys = std::string(header) + "start 2 11\n";
+    const std::pair<std::string, const char*> cases[] = {
+        {top + grid("mg^..T.............F."),
+         "stage.txt:28: row is 21 cells wide; the first row has 20"},
+        {top + grid("mg^..T......?......F"), "stage.txt:28: letter '?' in column 12 has no key"},
+        {top + grid("mg^..T.............."), "the map has no goal block"},
+        {top + narrow, "the grid is 19 x 15 cells; at least 20 x 15"},
+        {"name " + std::string(40, 'n') + "\n" + rest + "start 2 11\n" + keys + grid(),
+         "stage.txt:1: the name is 40 bytes long; the game holds at most 39"},
+        {noKeys + "key s plain sand solid\n" + grid(), "stage.txt:7: tile 'sand' is not in BEACH.TLS"},
+        {noKeys + "key s plain 4 solid\n" + grid(), "stage.txt:7: tile '4' is not in BEACH.TLS"},
+        {noKeys + "key ^ bounce spring solid\n" + grid(), "stage.txt:7: a bounce block needs rise N"},
+        {top + "key T plain top solid\n" + grid(), "stage.txt:14: key T is already defined on line 11"},
+        {std::string(header) + "start 20 3\n" + keys + grid(), "stage.txt:6: the start lies outside the map"},
+    };
+    for (const auto& [source, message] : cases) {
+        EXPECT_EQ(compileMap(source), 1) << message;
+        EXPECT_TRUE(content.said(message)) << content.output;
+        EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
+    }
 }

@@ -2,47 +2,37 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-class TilesetSourceTest : public ::testing::Test {
-  protected:
+TEST(TilesetSourceTest, TilesComeOutInIndexOrder) {
     TempGameDir game;
     ContentRun content;
-};
-} // namespace
-
-TEST_F(TilesetSourceTest, TilesComeOutInIndexOrder) {
     content.write("tilesets/beach.txt", "# name picture animation w h\n"
                                         "top   BITMAP\\TILES\\B_TOP.BMP   -               16 16\n"
                                         "goal  BITMAP\\TILES\\B_GOAL.BMP  DATA\\TILE4.ANM  16 8\n");
     ASSERT_EQ(content.compile("tilesets"), 0) << content.output;
-    DataReader in("DATA\\BEACH.TLS");
-    ASSERT_TRUE(in.isOpen());
-    EXPECT_EQ(readInt32(in), 2);
-    EXPECT_EQ(readText(in), "BITMAP\\TILES\\B_TOP.BMP");
-    EXPECT_EQ(readText(in), ""); // no animation
-    EXPECT_EQ(readInt32(in), 16);
-    EXPECT_EQ(readInt32(in), 16);
-    EXPECT_EQ(readText(in), "BITMAP\\TILES\\B_GOAL.BMP");
-    EXPECT_EQ(readText(in), "DATA\\TILE4.ANM");
-    EXPECT_EQ(readInt32(in), 16);
-    EXPECT_EQ(readInt32(in), 8);
-    EXPECT_FALSE(in.failed());
+    // No animation is an empty name.
+    EXPECT_EQ(readFileBytes("DATA/BEACH.TLS"), Bytes()
+                                                   .i32(2)
+                                                   .str("BITMAP\\TILES\\B_TOP.BMP").str("")
+                                                   .i32(16).i32(16)
+                                                   .str("BITMAP\\TILES\\B_GOAL.BMP").str("DATA\\TILE4.ANM")
+                                                   .i32(16).i32(8)
+                                                   .data());
 }
 
-TEST_F(TilesetSourceTest, RefusesWhatTheTilesetFileCannotHold) {
+TEST(TilesetSourceTest, RefusesWhatTheTilesetFileCannotHold) {
+    TempGameDir game;
+    ContentRun content;
     std::string longPath = "BITMAP\\" + std::string(69, 'x') + ".BMP"; // 80 bytes
-    content.write("tilesets/beach.txt", "top " + longPath + " - 16 16\n");
-    EXPECT_EQ(content.compile("tilesets"), 1);
-    EXPECT_NE(content.output.find("beach.txt:1: the picture path is 80 bytes long; the game "
-                                  "holds at most 79"),
-              std::string::npos)
-        << content.output;
-
-    content.write("tilesets/beach.txt", "top A.BMP - 16 16\ntop B.BMP - 16 16\n");
-    EXPECT_EQ(content.compile("tilesets"), 1);
-    EXPECT_NE(content.output.find("beach.txt:2: tile 'top' is already tile 0"), std::string::npos);
-
-    content.write("tilesets/beach.txt", "top A.BMP - 0 16\n");
-    EXPECT_EQ(content.compile("tilesets"), 1);
-    EXPECT_FALSE(fileExists("DATA/BEACH.TLS"));
+    const std::pair<std::string, const char*> cases[] = {
+        {"top " + longPath + " - 16 16\n",
+         "beach.txt:1: the picture path is 80 bytes long; the game holds at most 79"},
+        {"top A.BMP - 16 16\ntop B.BMP - 16 16\n", "beach.txt:2: tile 'top' is already tile 0"},
+        {"top A.BMP - 0 16\n", "beach.txt:1:"},
+    };
+    for (const auto& [source, message] : cases) {
+        content.write("tilesets/beach.txt", source);
+        EXPECT_EQ(content.compile("tilesets"), 1) << source;
+        EXPECT_TRUE(content.said(message)) << content.output;
+        EXPECT_FALSE(fileExists("DATA/BEACH.TLS"));
+    }
 }
