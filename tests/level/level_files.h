@@ -66,6 +66,7 @@ struct MapSpec {
     std::string backgroundFile = "bg.bmp";
     int width = 20, height = 15, startX = 40, startY = 64, timeCode = 1;
     std::vector<BlockSpec> blocks;
+    int blockCount = -999; // -999: the number of blocks
     int bonusCount = -999; // -999: the number of blocks with treasure
     std::vector<EnemySpec> enemies;
 
@@ -76,7 +77,7 @@ struct MapSpec {
         int treasures = 0;
         for (const BlockSpec& k : blocks)
             treasures += k.bonusCode > 0;
-        b.i32((int32_t)blocks.size()).i32(bonusCount == -999 ? treasures : bonusCount);
+        b.i32(blockCount == -999 ? (int32_t)blocks.size() : blockCount).i32(bonusCount == -999 ? treasures : bonusCount);
         for (const BlockSpec& k : blocks)
             b.i32(k.cellX)
                 .i32(k.cellY)
