@@ -6,7 +6,6 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -44,23 +43,6 @@ std::vector<Sheet> sheets() {
     return all;
 }
 
-// Runs in the game folder for as long as it lives, so that game paths resolve there.
-class InGameDir {
-public:
-    explicit InGameDir(const char* dir) {
-        char buffer[4096];
-        previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
-        ok = chdir(dir) == 0;
-    }
-    ~InGameDir() {
-        if (chdir(previous.c_str()) != 0) std::abort();
-    }
-    bool ok;
-
-private:
-    std::string previous;
-};
-
 int opaquePixels(BITMAP* bitmap, int x0, int y0, int width, int height) {
     int mask = bitmap_mask_color(bitmap), count = 0;
     for (int y = y0; y < y0 + height; ++y)
@@ -72,7 +54,7 @@ TEST(SpriteContent, SheetsLoadWithTheirLayoutAndNoBlankFrames) {
     const char* gameDir = std::getenv("TUMBLO_GAME_DIR");
     if (!gameDir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set";
     ensureHeadless();
-    InGameDir here(gameDir);
+    InDir here(gameDir);
     ASSERT_TRUE(here.ok) << gameDir;
     set_color_depth(16);
     for (const Sheet& sheet : sheets()) {
