@@ -7,13 +7,6 @@
 namespace {
 constexpr int rate = 44100;
 
-int peakOf(const std::vector<int16_t>& samples) {
-    int peak = 0;
-    for (int16_t s : samples)
-        peak = std::max(peak, std::abs((int)s));
-    return peak;
-}
-
 // Renders `frames` frames and returns their loudest sample.
 int renderPeak(SoundMixer& mixer, int frames) {
     std::vector<int16_t> out((size_t)frames * 2, 1);

@@ -13,10 +13,7 @@ const char* const effectFiles[] = {"GOLD",    "CUP",    "DIE",  "START", "TELEPO
 int peakAfter(int frames) {
     std::vector<int16_t> out((size_t)frames * 2);
     soundMixer.render(out.data(), frames);
-    int peak = 0;
-    for (int16_t s : out)
-        peak = std::max(peak, std::abs((int)s));
-    return peak;
+    return peakOf(out);
 }
 
 // The game's sound objects on a mixer rendered by the test, in a game folder
