@@ -82,13 +82,6 @@ class ScenePictures : public ::testing::Test {
     BITMAP* bitmap = nullptr;
 };
 
-TEST_F(ScenePictures, PicturesLoadAtTheGamesDepthWithTheirSizes) {
-    for (const Picture& p : backgrounds)
-        load(p);
-    for (const Picture& p : pictures)
-        load(p);
-}
-
 // The map strip repeats the picture every 320 pixels and the menus wrap it, so
 // the join from column 319 to column 0 must look like any other pair of
 // neighbouring columns; a hole of mask colour would show through the menus'
