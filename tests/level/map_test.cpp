@@ -13,11 +13,9 @@ protected:
     void SetUp() override {
         ensureHeadless();
         resetLevelState();
-        writeFileBytes("DATA/DEFANM.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
+        for (const char* name : {"DEFANM", "CUP", "ENEMY01", "ENEMY02"})
+            writeFileBytes(std::string("DATA/") + name + ".ANM", animationFile({{{0}, {0}, 0, 0}}).data());
         writeFileBytes("DATA/GOLD.ANM", animationFile({{{0, 1}, {4, 4}, 0, 0}}).data());
-        writeFileBytes("DATA/CUP.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
-        writeFileBytes("DATA/ENEMY01.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
-        writeFileBytes("DATA/ENEMY02.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
         writeFileBytes("DATA/WAVE.ANM", animationFile({{{0, 1}, {2, 2}, 0, 0}}).data());
         for (const char* name : {"gold2", "cup2", "enemy1", "enemy2", "enemy3"})
             writeSolidBitmap(std::string("BITMAP/GENERAL/") + name + ".bmp", 32, 16, 0);
@@ -234,7 +232,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
     EXPECT_EQ(currentMap.blocks.get(), blocks);
 }
 
-TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
+TEST_F(MapTest, AFailedTilesetKeepsTheOldOneAndThePlayingSongGoesOn) {
     MapSpec m = richMap();
     m.tilesetFile = "GONE.TLS";
     EXPECT_FALSE(load(m)); // the first stage: no tiles to build blocks on
@@ -243,9 +241,14 @@ TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
 
     ASSERT_TRUE(load(richMap()));
     const TileObject* tiles = currentMap.tiles.get();
+    currentMap.music.playing = true;
     m.name = "Second";
+    m.musicFile = "other.it";
     ASSERT_TRUE(load(m));
     EXPECT_STREQ(currentMap.name, "Second");
+    // The playing song goes on; the new name is taken.
+    EXPECT_STREQ(currentMap.musicFile, "other.it");
+    EXPECT_TRUE(currentMap.music.playing);
     EXPECT_STREQ(currentMap.tilesetFile, "GONE.TLS");
     EXPECT_EQ(currentMap.tiles.get(), tiles);
     EXPECT_EQ(currentMap.blocks[1].sprite.animation, &currentMap.tiles[1].animation);
@@ -258,16 +261,6 @@ TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
     EXPECT_STREQ(currentMap.name, "Second");
     EXPECT_EQ(currentMap.tiles.get(), tiles);
     EXPECT_EQ(currentMap.tileCount, 2);
-}
-
-TEST_F(MapTest, KeepsThePlayingSongButTakesTheNewName) {
-    ASSERT_TRUE(load(richMap()));
-    currentMap.music.playing = true;
-    MapSpec m = richMap();
-    m.musicFile = "other.it";
-    ASSERT_TRUE(load(m));
-    EXPECT_STREQ(currentMap.musicFile, "other.it");
-    EXPECT_TRUE(currentMap.music.playing);
 }
 
 TEST_F(MapTest, ReadsOnlyTheNameOfAMap) {
