@@ -72,13 +72,12 @@ TEST_F(AnimationTest, HeldFramesStopThePlayer) {
     EXPECT_EQ(frames(run(3)), (std::vector<int>{0, 0, 0, 0}));
 }
 
-TEST_F(AnimationTest, GoesOnWithTheNextSequence) {
+TEST_F(AnimationTest, GoesOnWithTheNextSequenceOrStartsOverAtItself) {
     ASSERT_TRUE(start({{{0, 1}, {1, 2}, -1, 2}, {{3}, {1}, 0, 0}, {{6, 7}, {3, 3}, 0, 0}}));
     EXPECT_EQ(run(5), (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}}));
     EXPECT_EQ(player.ticksLeft, 1);
-}
 
-TEST_F(AnimationTest, ASequenceThatNamesItselfNextStartsOver) {
+    // A sequence that names itself next starts over.
     ASSERT_TRUE(start({{{0, 1}, {1, 1}, -1, 0}}));
     EXPECT_EQ(frames(run(4)), (std::vector<int>{0, 1, 0, 1, 0}));
     EXPECT_TRUE(player.playing);
