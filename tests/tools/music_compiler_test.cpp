@@ -9,11 +9,16 @@
 #include <cmath>
 
 namespace {
-// Compiles `score` as content/music/song.txt into the working directory.
-int buildScore(ContentRun& content, const std::string& score) {
-    content.write("music/song.txt", score);
-    return content.compile("music");
-}
+class MusicCompiler : public ::testing::Test {
+  protected:
+    // Compiles `score` as content/music/song.txt into the working directory.
+    int buildScore(const std::string& score) {
+        content.write("music/song.txt", score);
+        return content.compile("music");
+    }
+    TempGameDir dir;
+    ContentRun content;
+};
 
 const char* header = "title Test\n"
                      "bpm 120\n"
@@ -53,7 +58,7 @@ double peak(const std::vector<float>& all, double from, double to) {
 }
 } // namespace
 
-TEST(MusicCompiler, BrokenScoresStopTheBuildWithFileAndLine) {
+TEST_F(MusicCompiler, BrokenScoresStopTheBuildWithFileAndLine) {
     const BrokenScore cases[] = {
         {"pattern a 16\nlead: A4/8 | A4/8\norder a\n",
          "song.txt:8: bar line at row 8 of lead is not on a bar (a bar is 16 rows)"},
@@ -77,23 +82,19 @@ TEST(MusicCompiler, BrokenScoresStopTheBuildWithFileAndLine) {
         {"instrument quiet\n    wave sine\n    volume 65\n",
          "song.txt:9: volume needs a whole number from 0 to 64"},
     };
-    TempGameDir dir;
-    ContentRun content;
     for (const BrokenScore& c : cases) {
         SCOPED_TRACE(c.body);
-        EXPECT_NE(buildScore(content, std::string(header) + c.body), 0);
+        EXPECT_NE(buildScore(std::string(header) + c.body), 0);
         EXPECT_TRUE(content.said(c.message)) << content.output;
         // A broken score never leaves a module behind.
         EXPECT_FALSE(fileExists("MUSIC/SONG.IT"));
     }
 }
 
-TEST(MusicCompiler, ScoreRoundTripsThroughTheModulePlayer) {
-    TempGameDir dir;
-    ContentRun content;
+TEST_F(MusicCompiler, ScoreRoundTripsThroughTheModulePlayer) {
     // Three orders of 16 rows at 120 beats a minute, four rows a beat: 2 s each.
     // "a" holds A4 (440 Hz) all through; "b" rests, so its second half is silent.
-    ASSERT_EQ(buildScore(content, std::string(header) + "channel pad tone voices 3 pan 10\n"
+    ASSERT_EQ(buildScore(std::string(header) + "channel pad tone voices 3 pan 10\n"
                                                           "pattern a 16\n"
                                                           "lead: A4/16\n"
                                                           "pad:  C4+E4+G4/16@0\n"
@@ -123,13 +124,11 @@ TEST(MusicCompiler, ScoreRoundTripsThroughTheModulePlayer) {
     EXPECT_GT(peak(all, 4.5, 5.5), 0.05);
 }
 
-TEST(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
-    TempGameDir dir;
-    ContentRun content;
+TEST_F(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
     // 2 s a pattern. The held note carries from "a" into "b" through "-" and
     // stops at the rest in b's second half. In "c" a 100 ms pluck answers itself
     // 300 ms later at 30 %, then at 9 % and 2.7 %.
-    ASSERT_EQ(buildScore(content, std::string(header) + "instrument pluck\n"
+    ASSERT_EQ(buildScore(std::string(header) + "instrument pluck\n"
                                                           "    wave sine\n"
                                                           "    envelope 0 100 0 0\n"
                                                           "    echo 300 30\n"
@@ -146,13 +145,12 @@ TEST(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
     openmpt::module module(readFileBytes("MUSIC/SONG.IT"));
     std::vector<float> all = render(module, 6.0);
     ASSERT_EQ(all.size(), 6u * 48000u);
-    auto peakOf = [&](double from, double to) { return peak(all, from, to); };
-    EXPECT_GT(peakOf(1.5, 1.95), 0.05); // held through "-"
-    EXPECT_GT(peakOf(2.2, 2.9), 0.05);  // and on into pattern b
-    EXPECT_LT(peakOf(3.1, 3.9), 0.001); // released at the rest
-    double strike = peakOf(4.0, 4.1);
+    EXPECT_GT(peak(all, 1.5, 1.95), 0.05); // held through "-"
+    EXPECT_GT(peak(all, 2.2, 2.9), 0.05);  // and on into pattern b
+    EXPECT_LT(peak(all, 3.1, 3.9), 0.001); // released at the rest
+    double strike = peak(all, 4.0, 4.1);
     EXPECT_GT(strike, 0.05);
-    EXPECT_LT(peakOf(4.15, 4.28), strike * 0.02);      // the pluck has died away
-    EXPECT_NEAR(peakOf(4.3, 4.4) / strike, 0.3, 0.05); // its first echo
-    EXPECT_LT(peakOf(5.05, 5.9), 0.001);               // and the echoes end
+    EXPECT_LT(peak(all, 4.15, 4.28), strike * 0.02);      // the pluck has died away
+    EXPECT_NEAR(peak(all, 4.3, 4.4) / strike, 0.3, 0.05); // its first echo
+    EXPECT_LT(peak(all, 5.05, 5.9), 0.001);               // and the echoes end
 }
