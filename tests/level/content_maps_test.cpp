@@ -22,8 +22,9 @@ void checkStage(const char* mapFile) {
         cups += currentMap.bonuses[i].kind != 0;
     for (int i = 0; i < currentMap.blockCount; ++i) {
         goals += currentMap.blocks[i].type == 4;
-        if (currentMap.blocks[i].type == 1)
+        if (currentMap.blocks[i].type == 1) {
             EXPECT_GT(currentMap.blocks[i].param1, 0) << "a bounce block without rise";
+        }
     }
     EXPECT_EQ(cups, 1);
     EXPECT_GE(goals, 1);

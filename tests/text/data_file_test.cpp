@@ -69,7 +69,9 @@ TEST(DataFile, StringsThatDoNotFitFailTheStream) {
         DataReader in("s.bin");
         readString(text, in);
         EXPECT_EQ(in.failed(), fails) << bytes.data().size();
-        if (expected) EXPECT_STREQ(text, expected);
+        if (expected) {
+            EXPECT_STREQ(text, expected);
+        }
     }
 }
 
