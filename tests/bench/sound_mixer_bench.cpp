@@ -7,7 +7,10 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-void renderOneSecond(benchmark::State& state, int effectsPerBlock) {
+// Argument: effects started every block. None is the tune alone; one keeps about
+// twenty voices sounding; four keep every voice busy, the oldest giving way.
+void BM_MixerTuneAndEffects(benchmark::State& state) {
+    int effectsPerBlock = (int)state.range(0);
     SoundMixer mixer;
     mixer.start(44100, 32);
     std::vector<uint8_t> module = makeModule(8);
@@ -28,20 +31,6 @@ void renderOneSecond(benchmark::State& state, int effectsPerBlock) {
         benchmark::Counter((double)state.iterations(), benchmark::Counter::kIsRate);
     state.counters["voices"] = mixer.activeVoices();
 }
-
-void BM_MixerTuneOnly(benchmark::State& state) {
-    renderOneSecond(state, 0);
-}
-// A few effects: one started every block keeps about twenty voices sounding.
-void BM_MixerTuneAndEffects(benchmark::State& state) {
-    renderOneSecond(state, 1);
-}
-// Every voice busy: four starts a block, the oldest voices giving way.
-void BM_MixerTuneAndAllVoices(benchmark::State& state) {
-    renderOneSecond(state, 4);
-}
 } // namespace
 
-BENCHMARK(BM_MixerTuneOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MixerTuneAndEffects)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MixerTuneAndAllVoices)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MixerTuneAndEffects)->Arg(0)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 // The icons the game's texts call up with "$" (plus "$$", the dollar sign itself).
@@ -20,19 +20,11 @@ protected:
     void SetUp() override {
         const char* dir = std::getenv("TUMBLO_GAME_DIR");
         if (!dir || !*dir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set; build the data tree and point it there";
-        char buffer[4096];
-        previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
-        ASSERT_EQ(chdir(dir), 0) << "cannot enter " << dir;
-        entered = true;
+        here = std::make_unique<InDir>(dir);
+        ASSERT_TRUE(here->ok) << "cannot enter " << dir;
         ensureHeadless();
     }
-    void TearDown() override {
-        if (entered) {
-            EXPECT_EQ(chdir(previous.c_str()), 0);
-        }
-    }
-    std::string previous;
-    bool entered = false;
+    std::unique_ptr<InDir> here;
 };
 } // namespace
 

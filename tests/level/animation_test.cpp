@@ -15,6 +15,14 @@ protected:
         return animation.load("DATA\\T.ANM");
     }
 
+    // Loads `sequences` and plays sequence 0 of them on 16 x 16 frames.
+    bool start(const std::vector<SequenceSpec>& sequences) {
+        if (!load(sequences)) return false;
+        player.setup(&animation, nullptr, nullptr, 16, 16);
+        player.play(0);
+        return true;
+    }
+
     // The (sequence, frame) shown after each of `count` updates, starting with
     // the state before the first.
     std::vector<std::pair<int, int>> run(int count) {
@@ -40,22 +48,17 @@ protected:
 } // namespace
 
 TEST_F(AnimationTest, LoopsBackToTheLoopFrame) {
-    ASSERT_TRUE(load({{{0, 1}, {5, 5}, 0, 0}, {{0, 1, 2}, {1, 1, 1}, 1, 0}}));
+    ASSERT_TRUE(start({{{0, 1}, {5, 5}, 0, 0}, {{0, 1, 2}, {1, 1, 1}, 1, 0}}));
     EXPECT_TRUE(animation.loaded);
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    player.play(0);
     // Each frame is shown for exactly its five updates, then the sequence repeats.
-    std::vector<int> expected = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0};
-    EXPECT_EQ(frames(run(11)), expected);
+    EXPECT_EQ(frames(run(11)), (std::vector<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0}));
 
     player.play(1);
     EXPECT_EQ(frames(run(7)), (std::vector<int>{0, 1, 2, 1, 2, 1, 2, 1}));
 }
 
 TEST_F(AnimationTest, HeldFramesStopThePlayer) {
-    ASSERT_TRUE(load({{{0, 1, 2}, {2, 1, 0}, 0, 0}, {{4, 5}, {0, 3}, 0, 0}}));
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    player.play(0);
+    ASSERT_TRUE(start({{{0, 1, 2}, {2, 1, 0}, 0, 0}, {{4, 5}, {0, 3}, 0, 0}}));
     EXPECT_EQ(frames(run(5)), (std::vector<int>{0, 0, 1, 2, 2, 2}));
     EXPECT_FALSE(player.playing);
     // Not playing any more, so the same sequence starts over.
@@ -69,28 +72,19 @@ TEST_F(AnimationTest, HeldFramesStopThePlayer) {
     EXPECT_EQ(frames(run(3)), (std::vector<int>{0, 0, 0, 0}));
 }
 
-TEST_F(AnimationTest, GoesOnWithTheNextSequence) {
-    ASSERT_TRUE(load({{{0, 1}, {1, 2}, -1, 2}, {{3}, {1}, 0, 0}, {{6, 7}, {3, 3}, 0, 0}}));
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    player.play(0);
-    auto shown = run(5);
-    std::vector<std::pair<int, int>> expected = {{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}};
-    EXPECT_EQ(shown, expected);
+TEST_F(AnimationTest, GoesOnWithTheNextSequenceOrStartsOverAtItself) {
+    ASSERT_TRUE(start({{{0, 1}, {1, 2}, -1, 2}, {{3}, {1}, 0, 0}, {{6, 7}, {3, 3}, 0, 0}}));
+    EXPECT_EQ(run(5), (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}}));
     EXPECT_EQ(player.ticksLeft, 1);
-}
 
-TEST_F(AnimationTest, ASequenceThatNamesItselfNextStartsOver) {
-    ASSERT_TRUE(load({{{0, 1}, {1, 1}, -1, 0}}));
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    player.play(0);
+    // A sequence that names itself next starts over.
+    ASSERT_TRUE(start({{{0, 1}, {1, 1}, -1, 0}}));
     EXPECT_EQ(frames(run(4)), (std::vector<int>{0, 1, 0, 1, 0}));
     EXPECT_TRUE(player.playing);
 }
 
 TEST_F(AnimationTest, PlayingTheRunningSequenceKeepsItsPlace) {
-    ASSERT_TRUE(load({{{0, 1}, {3, 3}, 0, 0}}));
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    player.play(0);
+    ASSERT_TRUE(start({{{0, 1}, {3, 3}, 0, 0}}));
     run(4);
     player.play(0);
     EXPECT_EQ(player.frame, 1);
@@ -165,11 +159,11 @@ TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {
         EXPECT_FALSE(load(file));
         EXPECT_EQ(animation.sequenceCount, 2);
     }
-    Bytes hugeCount = Bytes().i32(1 << 30);
-    writeFileBytes("DATA/T.ANM", hugeCount.data());
-    EXPECT_FALSE(animation.load("DATA\\T.ANM"));
-    writeFileBytes("DATA/T.ANM", animationFile({{{0, 1}, {1, 1}, 0, 0}}).truncated(18));
-    EXPECT_FALSE(animation.load("DATA\\T.ANM"));
+    for (const auto& bytes : {Bytes().i32(1 << 30).data(),
+                              animationFile({{{0, 1}, {1, 1}, 0, 0}}).truncated(18)}) {
+        writeFileBytes("DATA/T.ANM", bytes);
+        EXPECT_FALSE(animation.load("DATA\\T.ANM"));
+    }
     EXPECT_FALSE(animation.load("DATA\\MISSING.ANM"));
     EXPECT_EQ(animation.sequenceCount, 2);
     EXPECT_EQ(animation.sequences[1].frames[0].image, 1);

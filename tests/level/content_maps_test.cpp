@@ -1,31 +1,54 @@
-// The shipped maps, loaded with their tilesets and the shared graphics as the
-// game does. Skipped while the game folder holds no maps.
+// The shipped maps and stage sets, loaded with the game's own loaders from the
+// built game folder: every map loads, and every stage of both sets keeps the
+// promises the stage design makes: one cup, a goal, at least one screen.
 #include "level/graphics.h"
 #include "level_files.h"
 #include "platform/paths.h"
+#include "progress/stage_set.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-TEST(ContentMaps, EveryShippedMapLoads) {
+namespace {
+void checkStage(const char* mapFile) {
+    SCOPED_TRACE(mapFile);
+    ASSERT_TRUE(loadMap(mapFile));
+    EXPECT_GE(currentMap.width, 20);
+    EXPECT_GE(currentMap.height, 15);
+    EXPECT_TRUE(currentMap.startX >= 0 && currentMap.startX < currentMap.width * 16 &&
+                currentMap.startY >= 0 && currentMap.startY < currentMap.height * 16);
+    int cups = 0, goals = 0;
+    for (int i = 0; i < currentMap.bonusCount; ++i)
+        cups += currentMap.bonuses[i].kind != 0;
+    for (int i = 0; i < currentMap.blockCount; ++i) {
+        goals += currentMap.blocks[i].type == 4;
+        if (currentMap.blocks[i].type == 1) {
+            EXPECT_GT(currentMap.blocks[i].param1, 0) << "a bounce block without rise";
+        }
+    }
+    EXPECT_EQ(cups, 1);
+    EXPECT_GE(goals, 1);
+}
+} // namespace
+
+TEST(ContentMaps, EveryShippedMapLoadsAndEveryStageHasOneCupAndAGoal) {
     const char* gameDir = std::getenv("TUMBLO_GAME_DIR");
     if (!gameDir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set";
     ensureHeadless();
-    char previous[4096];
-    ASSERT_TRUE(getcwd(previous, sizeof previous));
-    ASSERT_EQ(chdir(gameDir), 0);
-    std::vector<std::string> maps = listMatchingFiles("DATA\\*.MAP");
-    if (maps.empty()) {
-        ASSERT_EQ(chdir(previous), 0);
-        GTEST_SKIP() << "no maps in " << gameDir;
-    }
+    InDir here(gameDir);
+    ASSERT_TRUE(here.ok) << gameDir;
     resetLevelState();
     loadGraphics();
-    for (const std::string& name : maps) {
+    for (const std::string& name : listMatchingFiles("DATA\\*.MAP")) {
         EXPECT_TRUE(loadMap(name.c_str())) << name;
         EXPECT_GT(currentMap.tileCount, 0) << name;
     }
+    for (const auto& [set, fewest] : {std::pair{"DEFAULT.STG", 3}, {"tumblodata.dat", 1}}) {
+        ASSERT_TRUE(loadStageSet(set)) << set;
+        EXPECT_GE(stageSet.stageCount, fewest) << set;
+        for (int i = 0; i < stageSet.stageCount; ++i)
+            checkStage(stageSet.stageFiles[i]);
+    }
+    stageSet = StageSet();
     resetLevelState();
-    ASSERT_EQ(chdir(previous), 0);
 }

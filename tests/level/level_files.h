@@ -66,6 +66,7 @@ struct MapSpec {
     std::string backgroundFile = "bg.bmp";
     int width = 20, height = 15, startX = 40, startY = 64, timeCode = 1;
     std::vector<BlockSpec> blocks;
+    int blockCount = -999; // -999: the number of blocks
     int bonusCount = -999; // -999: the number of blocks with treasure
     std::vector<EnemySpec> enemies;
 
@@ -76,30 +77,16 @@ struct MapSpec {
         int treasures = 0;
         for (const BlockSpec& k : blocks)
             treasures += k.bonusCode > 0;
-        b.i32((int32_t)blocks.size()).i32(bonusCount == -999 ? treasures : bonusCount);
+        b.i32(blockCount == -999 ? (int32_t)blocks.size() : blockCount).i32(bonusCount == -999 ? treasures : bonusCount);
         for (const BlockSpec& k : blocks)
-            b.i32(k.cellX)
-                .i32(k.cellY)
-                .i32(k.type)
-                .i32(k.param1)
-                .i32(k.param2)
-                .i32(k.param3)
-                .i32(k.tileIndex)
-                .i32(k.solid)
-                .i32(k.bonusCode);
+            for (int v : {k.cellX, k.cellY, k.type, k.param1, k.param2, k.param3, k.tileIndex,
+                          k.solid, k.bonusCode})
+                b.i32(v);
         b.i32((int32_t)enemies.size());
         for (const EnemySpec& e : enemies)
-            b.i32(e.cellX)
-                .i32(e.cellY)
-                .i32(e.acceleration)
-                .i32(e.jumpStrength)
-                .i32(7)
-                .i32(8)
-                .i32(e.jumper)
-                .i32(e.kind)
-                .i32(e.maxSpeed)
-                .i32(e.direction)
-                .i32(e.maxFallSpeed);
+            for (int v : {e.cellX, e.cellY, e.acceleration, e.jumpStrength, 7, 8, e.jumper, e.kind,
+                          e.maxSpeed, e.direction, e.maxFallSpeed})
+                b.i32(v);
         return b;
     }
 };

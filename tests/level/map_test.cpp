@@ -13,11 +13,9 @@ protected:
     void SetUp() override {
         ensureHeadless();
         resetLevelState();
-        writeFileBytes("DATA/DEFANM.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
+        for (const char* name : {"DEFANM", "CUP", "ENEMY01", "ENEMY02"})
+            writeFileBytes(std::string("DATA/") + name + ".ANM", animationFile({{{0}, {0}, 0, 0}}).data());
         writeFileBytes("DATA/GOLD.ANM", animationFile({{{0, 1}, {4, 4}, 0, 0}}).data());
-        writeFileBytes("DATA/CUP.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
-        writeFileBytes("DATA/ENEMY01.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
-        writeFileBytes("DATA/ENEMY02.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
         writeFileBytes("DATA/WAVE.ANM", animationFile({{{0, 1}, {2, 2}, 0, 0}}).data());
         for (const char* name : {"gold2", "cup2", "enemy1", "enemy2", "enemy3"})
             writeSolidBitmap(std::string("BITMAP/GENERAL/") + name + ".bmp", 32, 16, 0);
@@ -37,6 +35,10 @@ protected:
 
     TempGameDir dir;
 };
+
+std::vector<int> ints(std::initializer_list<int> values) { return values; }
+std::vector<float> floats(std::initializer_list<float> values) { return values; }
+std::vector<int> box(const Rect& r) { return {r.x, r.y, r.width, r.height, r.enabled}; }
 
 MapSpec richMap() {
     MapSpec m;
@@ -58,28 +60,19 @@ TEST_F(MapTest, FillsHeaderBlocksTreasuresAndEnemies) {
     EXPECT_STREQ(currentMap.name, "Test Stage");
     EXPECT_STREQ(currentMap.musicFile, "song.it");
     EXPECT_STREQ(currentMap.tilesetFile, "TEST.TLS");
-    EXPECT_EQ(currentMap.width, 20);
-    EXPECT_EQ(currentMap.height, 15);
-    EXPECT_EQ(currentMap.startX, 40); // pixels, not cells
-    EXPECT_EQ(currentMap.startY, 64);
-    EXPECT_EQ(currentMap.timeLimit, 180);
+    // Start in pixels, not cells; time code 3 is 180 s.
+    EXPECT_EQ(ints({currentMap.width, currentMap.height, currentMap.startX, currentMap.startY,
+                    currentMap.timeLimit}),
+              ints({20, 15, 40, 64, 180}));
     EXPECT_FLOAT_EQ(currentMap.gravity, 0.4f);
     ASSERT_EQ(currentMap.tileCount, 2);
     ASSERT_EQ(currentMap.blockCount, 5);
 
     const BlockData& bounce = currentMap.blocks[0];
     EXPECT_EQ(bounce.type, 1);
-    EXPECT_FLOAT_EQ(bounce.param1, 5);
-    EXPECT_FLOAT_EQ(bounce.param2, -6);
-    EXPECT_FLOAT_EQ(bounce.param3, 7);
-    EXPECT_EQ(bounce.solidRect.x, 32);
-    EXPECT_EQ(bounce.solidRect.y, 49);
-    EXPECT_EQ(bounce.solidRect.width, 16);
-    EXPECT_EQ(bounce.solidRect.height, 15);
-    EXPECT_TRUE(bounce.solidRect.enabled);
-    EXPECT_EQ(bounce.surfaceRect.y, 48);
-    EXPECT_EQ(bounce.surfaceRect.height, 1);
-    EXPECT_TRUE(bounce.surfaceRect.enabled);
+    EXPECT_EQ(floats({bounce.param1, bounce.param2, bounce.param3}), floats({5, -6, 7}));
+    EXPECT_EQ(box(bounce.solidRect), ints({32, 49, 16, 15, 1}));
+    EXPECT_EQ(box(bounce.surfaceRect), ints({32, 48, 16, 1, 1}));
     EXPECT_EQ(bounce.sprite.animation, &defaultAnimation);
     EXPECT_EQ(bounce.sprite.source, currentMap.tiles[0].bitmap);
     EXPECT_EQ(bounce.sprite.target, backBuffer);
@@ -87,51 +80,36 @@ TEST_F(MapTest, FillsHeaderBlocksTreasuresAndEnemies) {
     const BlockData& teleport = currentMap.blocks[1];
     EXPECT_FLOAT_EQ(teleport.param1, 300);
     EXPECT_EQ(teleport.tileIndex, 1);
-    EXPECT_FALSE(teleport.solidRect.enabled); // solid 2 is passable
+    EXPECT_EQ(box(teleport.solidRect), ints({64, 81, 32, 7, 0})); // solid 2 is passable
     EXPECT_FALSE(teleport.surfaceRect.enabled);
-    EXPECT_EQ(teleport.solidRect.width, 32);
-    EXPECT_EQ(teleport.solidRect.height, 7);
     EXPECT_EQ(teleport.sprite.animation, &currentMap.tiles[1].animation);
-    EXPECT_EQ(teleport.sprite.frameWidth, 32);
-    EXPECT_EQ(teleport.sprite.frameHeight, 8);
+    EXPECT_EQ(ints({teleport.sprite.frameWidth, teleport.sprite.frameHeight}), ints({32, 8}));
     EXPECT_FALSE(currentMap.blocks[3].solidRect.enabled);
 
     ASSERT_EQ(currentMap.bonusCount, 3);
     EXPECT_EQ(currentMap.goldTotal, 1);
     const Bonus& gold = currentMap.bonuses[0];
-    EXPECT_EQ(gold.x, 36);
-    EXPECT_EQ(gold.y, 34);
-    EXPECT_EQ(gold.kind, 0);
-    EXPECT_TRUE(gold.active);
+    EXPECT_EQ(ints({gold.x, gold.y, gold.kind, gold.active, gold.sprite.frameWidth}),
+              ints({36, 34, 0, 1, 16}));
     EXPECT_EQ(gold.image, goldSheet);
     EXPECT_EQ(gold.sprite.animation, &goldAnimation);
-    EXPECT_EQ(gold.sprite.frameWidth, 16);
     const Bonus& cup = currentMap.bonuses[1];
-    EXPECT_EQ(cup.kind, 1);
+    EXPECT_EQ(ints({cup.kind, cup.sprite.frameWidth}), ints({1, 11}));
     EXPECT_EQ(cup.image, cupSheet);
     EXPECT_EQ(cup.sprite.animation, &cupAnimation);
-    EXPECT_EQ(cup.sprite.frameWidth, 11);
-    EXPECT_EQ(currentMap.bonuses[2].kind, 6);
-    EXPECT_EQ(currentMap.bonuses[2].y, 7 * 16 - 14);
+    EXPECT_EQ(ints({currentMap.bonuses[2].kind, currentMap.bonuses[2].y}), ints({6, 7 * 16 - 14}));
 
     ASSERT_EQ(enemyCount, 2);
     const Enemy& walker = enemies[0];
-    EXPECT_FLOAT_EQ(walker.x, 48);
-    EXPECT_FLOAT_EQ(walker.y, 48); // two cells above row 5
-    EXPECT_EQ(walker.startX, 48);
-    EXPECT_EQ(walker.startY, 48);
-    EXPECT_EQ(walker.acceleration, 25 * 0.01f);
-    EXPECT_EQ(walker.maxSpeed, 150 * 0.01f);
-    EXPECT_EQ(walker.maxFallSpeed, 300 * 0.01f);
-    EXPECT_EQ(walker.jumpStrength, 6);
-    EXPECT_EQ(walker.jumper, 1);
-    EXPECT_EQ(walker.direction, -1);
-    EXPECT_EQ(walker.startDirection, -1);
-    EXPECT_TRUE(walker.active);
-    EXPECT_EQ(walker.hullBox.width, 16);
-    EXPECT_EQ(walker.hullBox.height, 14);
-    EXPECT_EQ(walker.feetProbe.y, 14);
-    EXPECT_EQ(walker.feetProbe.height, 1);
+    // Two cells above row 5; speeds in hundredths.
+    EXPECT_EQ(floats({walker.x, walker.y, walker.acceleration, walker.maxSpeed,
+                      walker.maxFallSpeed}),
+              floats({48, 48, 25 * 0.01f, 150 * 0.01f, 300 * 0.01f}));
+    EXPECT_EQ(ints({walker.startX, walker.startY, walker.jumpStrength, walker.jumper,
+                    walker.direction, walker.startDirection, walker.active}),
+              ints({48, 48, 6, 1, -1, -1, 1}));
+    EXPECT_EQ(ints({walker.hullBox.width, walker.hullBox.height}), ints({16, 14}));
+    EXPECT_EQ(ints({walker.feetProbe.y, walker.feetProbe.height}), ints({14, 1}));
     EXPECT_EQ(walker.bodyBox.width, 0); // an enemy has no hurt box
     EXPECT_EQ(walker.sprite.animation, &enemyAnimations[0]);
     EXPECT_EQ(walker.sprite.source, enemySheets[0]);
@@ -238,22 +216,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
     for (size_t size : {size_t(2), size_t(3), size_t(20), size_t(80), size_t(100), size_t(200),
                         full.data().size() - 1})
         bad.push_back({"short", full.truncated(size)});
-    bad.push_back({"negative block count", Bytes()
-                                               .raw("TUM1")
-                                               .str("x")
-                                               .str("m")
-                                               .str("TEST.TLS")
-                                               .str("b")
-                                               .i32(20)
-                                               .i32(15)
-                                               .i32(0)
-                                               .i32(0)
-                                               .i32(0)
-                                               .i32(-1)
-                                               .i32(0)
-                                               .i32(0)
-                                               .data()});
-
+    variant("negative block count", [](MapSpec& m) { m.blocks.clear(), m.enemies.clear(), m.blockCount = -1; });
     for (auto& [why, bytes] : bad) {
         writeFileBytes("DATA/BAD.MAP", bytes);
         EXPECT_FALSE(loadMap("BAD.MAP")) << why;
@@ -269,7 +232,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
     EXPECT_EQ(currentMap.blocks.get(), blocks);
 }
 
-TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
+TEST_F(MapTest, AFailedTilesetKeepsTheOldOneAndThePlayingSongGoesOn) {
     MapSpec m = richMap();
     m.tilesetFile = "GONE.TLS";
     EXPECT_FALSE(load(m)); // the first stage: no tiles to build blocks on
@@ -278,9 +241,14 @@ TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
 
     ASSERT_TRUE(load(richMap()));
     const TileObject* tiles = currentMap.tiles.get();
+    currentMap.music.playing = true;
     m.name = "Second";
+    m.musicFile = "other.it";
     ASSERT_TRUE(load(m));
     EXPECT_STREQ(currentMap.name, "Second");
+    // The playing song goes on; the new name is taken.
+    EXPECT_STREQ(currentMap.musicFile, "other.it");
+    EXPECT_TRUE(currentMap.music.playing);
     EXPECT_STREQ(currentMap.tilesetFile, "GONE.TLS");
     EXPECT_EQ(currentMap.tiles.get(), tiles);
     EXPECT_EQ(currentMap.blocks[1].sprite.animation, &currentMap.tiles[1].animation);
@@ -293,16 +261,6 @@ TEST_F(MapTest, AFailedTilesetKeepsTheOldOneUnlessThereIsNone) {
     EXPECT_STREQ(currentMap.name, "Second");
     EXPECT_EQ(currentMap.tiles.get(), tiles);
     EXPECT_EQ(currentMap.tileCount, 2);
-}
-
-TEST_F(MapTest, KeepsThePlayingSongButTakesTheNewName) {
-    ASSERT_TRUE(load(richMap()));
-    currentMap.music.playing = true;
-    MapSpec m = richMap();
-    m.musicFile = "other.it";
-    ASSERT_TRUE(load(m));
-    EXPECT_STREQ(currentMap.musicFile, "other.it");
-    EXPECT_TRUE(currentMap.music.playing);
 }
 
 TEST_F(MapTest, ReadsOnlyTheNameOfAMap) {

@@ -17,29 +17,21 @@ TEST(Log, WritesNothingUntilNamedAndEnabled) {
     EXPECT_EQ(readFileText("tumblo.log"), "kept\n");
 }
 
-TEST(Log, IndentsByOneSpacePerLevelClampedToNine) {
+TEST(Log, IndentsByOneSpacePerLevelClampedToNineAndAppendsAcrossRuns) {
     TempGameDir dir;
-    Log log;
-    log.setFile("tumblo.log");
-    log.setEnabled(true);
-    log.write("zero");
-    log.indentMore();
-    log.write("one");
-    log.setIndent(12);
-    log.write("nine");
-    log.setIndent(-3);
-    log.indentLess();
-    log.write("back");
-    EXPECT_EQ(readFileText("tumblo.log"), "zero\n one\n         nine\nback\n");
-}
-
-TEST(Log, AppendsAcrossRuns) {
-    TempGameDir dir;
-    for (const char* line : {"first run", "second run"}) {
+    for (const char* run : {"zero", "again"}) {
         Log log;
         log.setFile("tumblo.log");
         log.setEnabled(true);
-        log.write(line);
+        log.write(run);
+        log.indentMore();
+        log.write("one");
+        log.setIndent(12);
+        log.write("nine");
+        log.setIndent(-3);
+        log.indentLess();
+        log.write("back");
     }
-    EXPECT_EQ(readFileText("tumblo.log"), "first run\nsecond run\n");
+    EXPECT_EQ(readFileText("tumblo.log"),
+              "zero\n one\n         nine\nback\nagain\n one\n         nine\nback\n");
 }

@@ -78,14 +78,12 @@ TEST_F(ScreenTest, FadeOutDarkensInStepsOf12AndEndsOnThe22ndTick) {
 }
 
 TEST_F(ScreenTest, FadeWithManyPendingTicksJumpsAhead) {
-    clear_to_color(backBuffer, makecol(255, 255, 255));
     FrameDriver driver([](int) {}, 10);
     fadeOut();
     EXPECT_EQ(driver.frames(), 3); // alpha 0, 120, 240, then past 255
 }
 
 TEST_F(ScreenTest, MenuControlsLatchAndRepeat) {
-    ensureHeadless();
     setKey(KEY_ENTER, true);
     MenuControls controls;
     controls.enter();

@@ -7,13 +7,6 @@
 namespace {
 constexpr int rate = 44100;
 
-int peakOf(const std::vector<int16_t>& samples) {
-    int peak = 0;
-    for (int16_t s : samples)
-        peak = std::max(peak, std::abs((int)s));
-    return peak;
-}
-
 // Renders `frames` frames and returns their loudest sample.
 int renderPeak(SoundMixer& mixer, int frames) {
     std::vector<int16_t> out((size_t)frames * 2, 1);
@@ -147,9 +140,6 @@ TEST_F(Mixer, MissingOrDamagedFilesDoNotLoad) {
     EXPECT_EQ(mixer.loadSongFile("MUSIC\\NONE.IT"), -1);
     writeFileBytes("SOUND/EMPTY.WAV", {});
     EXPECT_EQ(mixer.loadSampleFile("SOUND\\EMPTY.WAV"), -1);
-    std::vector<uint8_t> shortWav(tone.begin(), tone.end() - 100);
-    writeFileBytes("SOUND/SHORT.WAV", shortWav);
-    EXPECT_EQ(mixer.loadSampleFile("SOUND\\SHORT.WAV"), -1);
     writeFileBytes("SOUND/good.wav", tone);
     EXPECT_GE(mixer.loadSampleFile("sound\\GOOD.WAV"), 0); // names match without regard to case
 

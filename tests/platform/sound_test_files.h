@@ -1,7 +1,9 @@
 #pragma once
 
 // Tiny sound files built in memory for the sound tests and benchmarks.
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,40 +12,32 @@
 inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
                                     const std::vector<int>& samples) {
     std::vector<uint8_t> out;
-    auto raw = [&](const char* s) {
-        for (int i = 0; i < 4; ++i)
-            out.push_back((uint8_t)s[i]);
-    };
-    auto u16 = [&](int v) {
-        out.push_back((uint8_t)v);
-        out.push_back((uint8_t)(v >> 8));
-    };
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i)
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
             out.push_back((uint8_t)(v >> (8 * i)));
     };
+    auto tag = [&](const char* s) { out.insert(out.end(), s, s + 4); };
     uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
-    raw("RIFF");
-    u32(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1));
-    raw("WAVE");
-    raw("fmt ");
-    u32(16);
-    u16(1);
-    u16(channels);
-    u32((uint32_t)rate);
-    u32((uint32_t)(rate * channels * bits / 8));
-    u16(channels * bits / 8);
-    u16(bits);
-    raw("data");
-    u32(dataBytes);
-    for (int s : samples) {
-        if (bits == 8)
-            out.push_back((uint8_t)s);
-        else
-            u16(s);
-    }
+    tag("RIFF");
+    put(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1), 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4), put(1, 2), put(channels, 2), put(rate, 4), put(rate * channels * bits / 8, 4);
+    put(channels * bits / 8, 2), put(bits, 2);
+    tag("data");
+    put(dataBytes, 4);
+    for (int s : samples)
+        put((uint32_t)s, bits / 8);
     if (dataBytes & 1) out.push_back(0);
     return out;
+}
+
+// The loudest of 16-bit samples.
+inline int peakOf(const std::vector<int16_t>& samples) {
+    int peak = 0;
+    for (int16_t s : samples)
+        peak = std::max(peak, std::abs((int)s));
+    return peak;
 }
 
 // A 16-bit mono square wave of `frames` frames, loud enough to find.

@@ -70,17 +70,8 @@ TEST(SharePercent, TruncatesAndIsZeroForAnEmptySum) {
     EXPECT_EQ(sharePercent(none, 3, 0), 0);
 }
 
-TEST_F(StatisticsTest, FailedSavesKeepTheOldFileSilently) {
-    writeFileBytes("stats.dat", ints({4}));
-    {
-        DataWriter out; // a save that never finished
-        ASSERT_TRUE(out.open("stats.dat"));
-        writeInt32(out, 9);
-    }
-    EXPECT_EQ(readFileBytes("stats.dat"), ints({4}));
-
-    std::filesystem::remove("stats.dat");
-    std::filesystem::create_directory("stats.dat");
+TEST_F(StatisticsTest, AFailedSaveIsSilent) {
+    std::filesystem::create_directory("stats.dat"); // cannot be replaced by a file
     EXPECT_EQ(messagesOf([] { EXPECT_FALSE(saveStatistics()); }), "");
     EXPECT_FALSE(fileExists("tumblo.log"));
 }

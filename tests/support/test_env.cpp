@@ -5,11 +5,13 @@
 #include "platform/headless.h"
 
 #include <allegro.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sys/wait.h>
 #include <unistd.h>
 
 void ensureHeadless() {
@@ -56,6 +58,27 @@ std::string readFileText(const std::string& path) {
 }
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+int runCommand(const std::string& command, std::string& output) {
+    output.clear();
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+InDir::InDir(const std::string& dir) {
+    char buffer[4096];
+    previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
+    ok = chdir(dir.c_str()) == 0;
+}
+
+InDir::~InDir() {
+    if (chdir(previous.c_str()) != 0) std::abort();
+}
 
 Bytes& Bytes::i32(int32_t v) {
     for (int i = 0; i < 4; ++i) bytes.push_back((uint8_t)((uint32_t)v >> (8 * i)));

@@ -27,6 +27,21 @@ std::vector<uint8_t> readFileBytes(const std::string& path);
 std::string readFileText(const std::string& path);
 bool fileExists(const std::string& path);
 
+// Runs a shell command; its exit status (-1 if it did not exit), with everything
+// it printed on either stream kept in `output`.
+int runCommand(const std::string& command, std::string& output);
+
+// Works in `dir` for as long as it lives; `ok` says whether it got there.
+class InDir {
+public:
+    explicit InDir(const std::string& dir);
+    ~InDir();
+    bool ok;
+
+private:
+    std::string previous;
+};
+
 // Builds the little-endian binary files of the game in memory.
 class Bytes {
 public:

@@ -2,6 +2,7 @@
 #include "text/data_file.h"
 
 #include <filesystem>
+#include <tuple>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -36,17 +37,14 @@ TEST(DataFile, ReadsWhatWasWrittenLittleEndian) {
     EXPECT_FALSE(in.failed());
 }
 
-TEST(DataFile, BooleanIsTrueOnlyForOne) {
+TEST(DataFile, BooleanIsTrueOnlyForOneAndReadingPastTheEndYieldsZeroAndFails) {
     TempGameDir dir;
     writeFileBytes("b.bin", Bytes().i32(2).i32(-1).i32(1).data());
-    DataReader in("b.bin");
-    EXPECT_FALSE(readBool(in));
-    EXPECT_FALSE(readBool(in));
-    EXPECT_TRUE(readBool(in));
-}
+    DataReader bools("b.bin");
+    EXPECT_FALSE(readBool(bools));
+    EXPECT_FALSE(readBool(bools));
+    EXPECT_TRUE(readBool(bools));
 
-TEST(DataFile, ReadingPastTheEndYieldsZeroAndFails) {
-    TempGameDir dir;
     writeFileBytes("short.bin", {7, 0});
     DataReader in("short.bin");
     EXPECT_EQ(readInt32(in), 7); // the two missing bytes read as zero
@@ -57,28 +55,24 @@ TEST(DataFile, ReadingPastTheEndYieldsZeroAndFails) {
 
 TEST(DataFile, StringsThatDoNotFitFailTheStream) {
     TempGameDir dir;
-    writeFileBytes("s.bin", Bytes().str(std::string(80, 'x')).data());
-    char text[80] = "old";
-    DataReader in("s.bin");
-    readString(text, in);
-    EXPECT_TRUE(in.failed());
-    EXPECT_STREQ(text, "");
-
-    writeFileBytes("n.bin", Bytes().i32(-5).data());
-    DataReader negative("n.bin");
-    readString(text, negative);
-    EXPECT_TRUE(negative.failed());
-
-    writeFileBytes("fit.bin", Bytes().str(std::string(79, 'y')).data());
-    DataReader fits("fit.bin");
-    readString(text, fits);
-    EXPECT_FALSE(fits.failed());
-    EXPECT_EQ(std::string(text), std::string(79, 'y'));
-
-    writeFileBytes("cut.bin", Bytes().i32(10).raw("abc").data());
-    DataReader cut("cut.bin");
-    readString(text, cut);
-    EXPECT_TRUE(cut.failed());
+    std::string fits(79, 'y');
+    // The text read, where it matters: nothing of a string too long, all of one that fits.
+    const std::tuple<Bytes, bool, const char*> cases[] = {
+        {Bytes().str(std::string(80, 'x')), true, ""},
+        {Bytes().i32(-5), true, nullptr},
+        {Bytes().i32(10).raw("abc"), true, nullptr},
+        {Bytes().str(fits), false, fits.c_str()},
+    };
+    for (const auto& [bytes, fails, expected] : cases) {
+        writeFileBytes("s.bin", bytes.data());
+        char text[80] = "old";
+        DataReader in("s.bin");
+        readString(text, in);
+        EXPECT_EQ(in.failed(), fails) << bytes.data().size();
+        if (expected) {
+            EXPECT_STREQ(text, expected);
+        }
+    }
 }
 
 TEST(DataFile, MissingFileAndFolderDoNotOpen) {

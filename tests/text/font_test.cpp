@@ -30,15 +30,17 @@ BITMAP* makeSheet() {
 
 class FontTest : public ::testing::Test {
 protected:
-    void SetUp() override { ensureHeadless(); }
+    void SetUp() override {
+        ensureHeadless();
+        writeFileBytes("DATA/FONT.FNT", smallFontFile().data());
+        ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
+    }
     TempGameDir dir;
+    Font font;
 };
 } // namespace
 
 TEST_F(FontTest, LoadsTheTableAndMeasuresTexts) {
-    writeFileBytes("DATA/FONT.FNT", smallFontFile().data());
-    Font font;
-    ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
     EXPECT_EQ(font.glyphHeight, 4);
     EXPECT_EQ(font.lineHeight, 6);
     EXPECT_EQ(font.glyphs['B'].x, 3);
@@ -52,9 +54,6 @@ TEST_F(FontTest, LoadsTheTableAndMeasuresTexts) {
 }
 
 TEST_F(FontTest, DrawsMaskedGlyphsAndBreaksLines) {
-    writeFileBytes("DATA/FONT.FNT", smallFontFile().data());
-    Font font;
-    ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
     font.sheet = makeSheet();
     BITMAP* target = create_bitmap(40, 20);
     int black = makecol(0, 0, 0), white = makecol(255, 255, 255);
@@ -80,9 +79,6 @@ TEST_F(FontTest, DrawsMaskedGlyphsAndBreaksLines) {
 }
 
 TEST_F(FontTest, RefusesForeignShortOrDamagedFilesAndKeepsWhatItHad) {
-    writeFileBytes("DATA/FONT.FNT", smallFontFile().data());
-    Font font;
-    ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
 
     std::vector<uint8_t> bad = smallFontFile().data();
     bad[5] = '7'; // "VF2007"

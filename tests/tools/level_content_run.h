@@ -5,12 +5,10 @@
 #include "support/test_env.h"
 #include "text/data_file.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 class ContentRun {
   public:
@@ -34,17 +32,13 @@ class ContentRun {
     // everything printed kept in `output`.
     int compile(const std::string& kinds) {
         const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-        std::string command = std::string(tools ? tools : "build/tools") + "/tumblo-assets " +
-                              contentDir + " " + std::filesystem::current_path().string() + " " +
-                              kinds + " 2>&1";
-        output.clear();
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return -1;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            output += buffer;
-        int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return runCommand(std::string(tools ? tools : "build/tools") + "/tumblo-assets " +
+                              contentDir + " " + std::filesystem::current_path().string() +
+                              " " + kinds,
+                          output);
+    }
+    bool said(const std::string& message) const {
+        return output.find(message) != std::string::npos;
     }
     std::string contentDir;
     std::string output;

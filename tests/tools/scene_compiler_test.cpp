@@ -1,61 +1,35 @@
 // The scene generator run as the build runs it, on small sources in a scratch
 // content folder: a good scene is written, a bad one stops with file:line.
-#include "support/test_env.h"
+#include "tools/level_content_run.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-namespace fs = std::filesystem;
-
-struct CompileRun {
-    int status;
-    std::string output;
-};
-
 class SceneCompiler : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-        if (!tools) GTEST_SKIP() << "TUMBLO_TOOLS_DIR is not set";
-        compiler = std::string(tools) + "/tumblo-assets";
-        writeFileBytes("content/palette.txt", bytesOf("a #639bff azure\ng #6abe30 green\n"));
-    }
-    static std::vector<uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}; }
-    CompileRun compile(const std::string& scene) {
-        writeFileBytes("content/scenes/BG/T.txt", bytesOf(scene));
-        std::string command = compiler + " content game scenes 2>&1";
-        CompileRun run{-1, {}};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buffer[512];
-        while (fgets(buffer, sizeof buffer, pipe))
-            run.output += buffer;
-        run.status = pclose(pipe);
-        return run;
+    void SetUp() override { content.write("palette.txt", "a #639bff azure\ng #6abe30 green\n"); }
+    int compile(const std::string& scene) {
+        content.write("scenes/BG/T.txt", scene);
+        return content.compile("scenes");
     }
     void expectError(const std::string& scene, const std::string& message) {
-        CompileRun run = compile(scene);
-        EXPECT_NE(run.status, 0) << scene;
-        EXPECT_NE(run.output.find("content/scenes/BG/T.txt:" + message), std::string::npos)
-            << "for:\n"
-            << scene << "got:\n"
-            << run.output;
-        EXPECT_FALSE(fileExists("game/BITMAP/BG/T.BMP")) << scene;
+        EXPECT_NE(compile(scene), 0) << scene;
+        EXPECT_TRUE(content.said("scenes/BG/T.txt:" + message))
+            << "for:\n" << scene << "got:\n" << content.output;
+        EXPECT_FALSE(fileExists("BITMAP/BG/T.BMP")) << scene;
     }
 
     TempGameDir dir;
-    std::string compiler;
+    ContentRun content;
 };
 
 TEST_F(SceneCompiler, WritesAGoodSceneAtItsSize) {
-    CompileRun run = compile("size 64 32\nframes 2\ngradient colours=a,g\n"
-                             "hills colours=g base=20 wave=4,2,0.5 wave=2,3,0,peak\n");
-    ASSERT_EQ(run.status, 0) << run.output;
-    std::vector<uint8_t> bmp = readFileBytes("game/BITMAP/BG/T.BMP");
+    ASSERT_EQ(compile("size 64 32\nframes 2\ngradient colours=a,g\n"
+                      "hills colours=g base=20 wave=4,2,0.5 wave=2,3,0,peak\n"),
+              0)
+        << content.output;
+    std::vector<uint8_t> bmp = readFileBytes("BITMAP/BG/T.BMP");
     ASSERT_GE(bmp.size(), 26u);
     auto i32 = [&](size_t at) {
         return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24;

@@ -1,11 +1,14 @@
-// The generated pictures as the game loads them: Allegro's load_bitmap at the
-// game's 16-bit depth, from the built data tree.
+// The shipped pictures as the game loads them: Allegro's load_bitmap at the
+// game's 16-bit depth, from the built data tree, with the sizes and layouts the
+// game draws them with.
+#include "platform/paths.h"
 #include "support/test_env.h"
 
 #include <allegro.h>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace {
@@ -28,12 +31,43 @@ const Picture pictures[] = {
     {"BITMAP/GENERAL/CLIFF.BMP", 100, 150},         {"BITMAP/GENERAL/SUNSETWAVE.BMP", 4 * 98, 65},
 };
 
-class ScenePictures : public ::testing::Test {
+struct Sheet {
+    std::string path;
+    int frameWidth, frameHeight, columns, rows;
+    bool blank = false; // every pixel is the mask colour
+};
+
+std::vector<Sheet> sheets() {
+    std::vector<Sheet> all = {
+        {"BITMAP\\GENERAL\\tumblo.bmp", 16, 16, 10, 2},
+        {"BITMAP\\GENERAL\\enemy1.bmp", 16, 16, 6, 1},
+        {"BITMAP\\GENERAL\\enemy2.bmp", 16, 16, 4, 1},
+        {"BITMAP\\GENERAL\\enemy3.bmp", 16, 16, 2, 1},
+        {"BITMAP\\GENERAL\\gold2.bmp", 16, 16, 6, 1},
+        {"BITMAP\\GENERAL\\cup2.bmp", 11, 16, 4, 1},
+        {"BITMAP\\GENERAL\\gold.bmp", 12, 12, 1, 1},
+        {"BITMAP\\GENERAL\\cup.bmp", 12, 12, 1, 1},
+        {"BITMAP\\GENERAL\\life.bmp", 12, 12, 1, 1},
+        {"BITMAP\\GENERAL\\time.bmp", 12, 12, 1, 1},
+        {"BITMAP\\GENERAL\\gameover.bmp", 160, 48, 1, 1},
+    };
+    for (const char* theme : {"TROP", "DESE", "CAVE", "ICE"}) {
+        for (const char* tile : {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO"})
+            all.push_back({std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 1, 1});
+        for (const char* tile : {"GOAL", "TELEPORT"})
+            all.push_back({std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 4, 1});
+        all.push_back({std::string("BITMAP\\TILES\\") + theme + "_AIR.bmp", 16, 16, 1, 1, true});
+    }
+    return all;
+}
+
+class ShippedPictures : public ::testing::Test {
   protected:
     void SetUp() override {
         const char* dir = std::getenv("TUMBLO_GAME_DIR");
         if (!dir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set";
-        gameDir = dir;
+        here = std::make_unique<InDir>(dir);
+        ASSERT_TRUE(here->ok) << dir;
         ensureHeadless();
     }
     void TearDown() override {
@@ -42,7 +76,7 @@ class ScenePictures : public ::testing::Test {
     // Loads a picture and checks its depth and size; false (with a failure) if not.
     bool load(const Picture& p) {
         if (bitmap) destroy_bitmap(bitmap);
-        std::string path = gameDir + "/" + p.path;
+        std::string path = resolvePath(p.path);
         bitmap = load_bitmap(path.c_str(), nullptr);
         EXPECT_NE(bitmap, nullptr) << path;
         if (!bitmap) return false;
@@ -78,22 +112,15 @@ class ScenePictures : public ::testing::Test {
         return true;
     }
 
-    std::string gameDir;
+    std::unique_ptr<InDir> here;
     BITMAP* bitmap = nullptr;
 };
-
-TEST_F(ScenePictures, PicturesLoadAtTheGamesDepthWithTheirSizes) {
-    for (const Picture& p : backgrounds)
-        load(p);
-    for (const Picture& p : pictures)
-        load(p);
-}
 
 // The map strip repeats the picture every 320 pixels and the menus wrap it, so
 // the join from column 319 to column 0 must look like any other pair of
 // neighbouring columns; a hole of mask colour would show through the menus'
 // masked blit.
-TEST_F(ScenePictures, BackgroundsTileWithoutASeamAndHaveNoHoles) {
+TEST_F(ShippedPictures, BackgroundsTileWithoutASeamAndHaveNoHoles) {
     for (const Picture& p : backgrounds) {
         if (!load(p)) continue;
         double neighbours = 0;
@@ -105,7 +132,7 @@ TEST_F(ScenePictures, BackgroundsTileWithoutASeamAndHaveNoHoles) {
     }
 }
 
-TEST_F(ScenePictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
+TEST_F(ShippedPictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
     // The studio picture: the animation shows through exactly its window.
     if (load(pictures[1])) {
         EXPECT_EQ(maskCount(141, 93, 39, 40), 39 * 40);
@@ -136,7 +163,7 @@ TEST_F(ScenePictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
     }
 }
 
-TEST_F(ScenePictures, AnimationStripsMove) {
+TEST_F(ShippedPictures, AnimationStripsMove) {
     // The start-up animation: a still frame 0, then frames that change.
     if (load(pictures[2])) {
         EXPECT_FALSE(sameFrames(39, 0, 1));
@@ -154,6 +181,23 @@ TEST_F(ScenePictures, AnimationStripsMove) {
             EXPECT_GT(masked, 98 * 65 / 2) << f;
             EXPECT_LT(masked, 98 * 65) << f;
         }
+    }
+}
+// The sprite sheets and tiles: the layout the animations and maps are written
+// against, and no frame of the layout left blank.
+TEST_F(ShippedPictures, SheetsHaveTheirLayoutAndNoBlankFrames) {
+    for (const Sheet& sheet : sheets()) {
+        SCOPED_TRACE(sheet.path);
+        int w = sheet.frameWidth, h = sheet.frameHeight;
+        if (!load({sheet.path.c_str(), w * sheet.columns, h * sheet.rows})) continue;
+        for (int row = 0; row < sheet.rows; ++row)
+            for (int column = 0; column < sheet.columns; ++column) {
+                int masked = maskCount(column * w, row * h, w, h);
+                if (sheet.blank)
+                    EXPECT_EQ(masked, w * h) << "frame " << column << "," << row;
+                else
+                    EXPECT_LT(masked, w * h) << "frame " << column << "," << row << " is blank";
+            }
     }
 }
 } // namespace
