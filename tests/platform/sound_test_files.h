@@ -16,7 +16,9 @@ inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
         for (int i = 0; i < bytes; ++i)
             out.push_back((uint8_t)(v >> (8 * i)));
     };
-    auto tag = [&](const char* s) { out.insert(out.end(), s, s + 4); };
+    auto tag = [&](const char* s) {
+        for (int i = 0; i < 4; ++i) out.push_back((uint8_t)s[i]);
+    };
     uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
     tag("RIFF");
     put(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1), 4);
