@@ -8,6 +8,8 @@ make_game_copy() {
     local work
     work=$(mktemp -d /tmp/tumblo-e2e-XXXXXX)
     cp -r "$1" "$work/game"
+    # What earlier plays in build/game wrote is not part of a fresh installation.
+    (cd "$work/game" && rm -rf tumblo.log SETTINGS.DAT stats.dat DATA/UNLOCK/* DEMOS/* data/extra.stg DATA/extra.stg)
     echo "$work/game"
 }
 
@@ -24,6 +26,21 @@ focus_game_window() {
     xdotool windowfocus "$w" 2>/dev/null
     sleep 0.2
     echo "$w"
+}
+
+# Waits until the game has logged a line (the game is then past that step).
+wait_for_log_line() {
+    for _ in $(seq 1 200); do
+        grep -qxF -- "$1" tumblo.log 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until start-up has finished loading, plus a moment for the first frames.
+wait_until_ready() {
+    wait_for_log_line "--- Done Loading ---" || return 1
+    sleep 0.5
 }
 
 # Holds a key long enough for the 60 Hz input read to see it.
@@ -47,6 +64,7 @@ run_game_pressing() {
     local key=$1 wait_seconds=$2
     ./tumblo & local pid=$!
     focus_game_window > /dev/null || { kill $pid; echo "no window" > result; return 1; }
+    wait_until_ready
     sleep "$wait_seconds"
     press_key "$key"
     wait $pid
