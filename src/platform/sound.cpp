@@ -5,8 +5,7 @@
 #include "platform/sound_device.h"
 #include "platform/sound_mixer.h"
 #include "progress/settings.h"
-
-#include <cstring>
+#include "text/text_utils.h"
 
 bool soundAvailable = false;
 SoundMixer soundMixer;
@@ -23,13 +22,6 @@ SoundEffect& sfxLife = soundEffects[sfxLifeSlot];
 SoundEffect& sfxJump = soundEffects[sfxJumpSlot];
 Music menuMusic;
 Music completeMusic;
-
-namespace {
-void keepName(char (&field)[80], const char* path) {
-    std::strncpy(field, path, sizeof field - 1);
-    field[sizeof field - 1] = '\0';
-}
-} // namespace
 
 bool startSound() {
     soundMixer.start(soundRate, soundChannels);
@@ -55,7 +47,7 @@ bool SoundEffect::load(const char* path) {
     if (!soundAvailable) return true;
     release();
     handle = soundMixer.loadSampleFile(path);
-    keepName(fileName, path);
+    copyText(fileName, path, sizeof fileName);
     return handle >= 0;
 }
 
@@ -79,7 +71,7 @@ bool Music::load(const char* path) {
     handle = soundMixer.loadSongFile(path);
     playing = false;
     paused = false;
-    keepName(fileName, path);
+    copyText(fileName, path, sizeof fileName);
     return handle >= 0;
 }
 
