@@ -50,12 +50,23 @@ press_key() {
     xdotool keyup "$1"
 }
 
+# Inside an X session: waits until the server answers, so the game never races
+# a server that is still starting.
+wait_for_x() {
+    for _ in $(seq 1 50); do
+        xdpyinfo > /dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "the X server did not answer" >&2
+    return 1
+}
+
 # Runs a script (given as text) in a fresh X server of the given size.
 with_x() {
     local size=$1
     shift
     # A game that stops answering must fail the test, not hang it.
-    timeout 90 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; $*"
+    timeout 90 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; wait_for_x; $*"
 }
 
 # Starts the game, waits, presses a key and waits for its exit; the exit status
