@@ -3,5 +3,7 @@
 
 #include <allegro.h>
 
-int main() { return runGame(); }
+int main() {
+    return runGame();
+}
 END_OF_MAIN()

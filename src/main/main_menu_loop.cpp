@@ -4,7 +4,14 @@
 #include "screens/placeholder_screen.h"
 
 namespace {
-enum TitleChoice { choicePlay, choiceTraining, choicePlayback, choiceSettings, choiceExtra, choiceExit };
+enum TitleChoice {
+    choicePlay,
+    choiceTraining,
+    choicePlayback,
+    choiceSettings,
+    choiceExtra,
+    choiceExit
+};
 } // namespace
 
 void mainMenuLoop() {

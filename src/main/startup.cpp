@@ -2,11 +2,11 @@
 
 #include "level/graphics.h"
 
+#include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
 #include "platform/sound.h"
-#include "platform/bitmap_file.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"

@@ -34,8 +34,12 @@ void stopGameTimer() {
     running = false;
 }
 
-bool gameTimerRunning() { return running; }
-int gameTimerRate() { return rate; }
+bool gameTimerRunning() {
+    return running;
+}
+int gameTimerRate() {
+    return rate;
+}
 
 void waitForTick() {
     if (headlessMode || !running) return;

@@ -46,7 +46,8 @@ int windowScale() {
     int w, h;
     desktopSize(w, h);
     int s = 1;
-    while (320 * (s + 1) * 100 <= w * 85 && 240 * (s + 1) * 100 <= h * 85) ++s;
+    while (320 * (s + 1) * 100 <= w * 85 && 240 * (s + 1) * 100 <= h * 85)
+        ++s;
     return s;
 }
 
@@ -126,8 +127,12 @@ void applyWindowMode() {
     set_display_switch_mode(SWITCH_BACKGROUND);
 }
 
-int displayScale() { return scale; }
-bool displayIsWindowed() { return windowedMode; }
+int displayScale() {
+    return scale;
+}
+bool displayIsWindowed() {
+    return windowedMode;
+}
 
 void flipPage() {
     if (!headlessMode && screen && drawPage) {
@@ -147,8 +152,7 @@ void flipPage() {
 void presentFrame() {
     blit(backBuffer, drawPage, 0, 0, 0, 0, 320, 240);
     if (settings.showFps)
-        gameFont.drawTextRight(textWithNumber("FPS: ", (int)(fpsCounter.fps + 1.0f)), 1,
-                               drawPage);
+        gameFont.drawTextRight(textWithNumber("FPS: ", (int)(fpsCounter.fps + 1.0f)), 1, drawPage);
     flipPage();
 }
 

@@ -8,8 +8,12 @@ Hook frameHook;
 Hook tickHook;
 } // namespace
 
-void setFrameHook(Hook hook) { frameHook = std::move(hook); }
-void setTickHook(Hook hook) { tickHook = std::move(hook); }
+void setFrameHook(Hook hook) {
+    frameHook = std::move(hook);
+}
+void setTickHook(Hook hook) {
+    tickHook = std::move(hook);
+}
 void runFrameHook() {
     if (frameHook) frameHook();
 }

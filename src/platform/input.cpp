@@ -13,7 +13,9 @@ struct ButtonBinding {
 };
 const ButtonBinding bindings[3] = {{KEY_ENTER, 0}, {KEY_ESC, 1}, {KEY_F2, 2}};
 
-bool joystickPresent() { return num_joysticks > 0; }
+bool joystickPresent() {
+    return num_joysticks > 0;
+}
 
 bool stickFlag(int axis, bool positive) {
     if (!joystickPresent() || joy[0].num_sticks < 1 || joy[0].stick[0].num_axis <= axis)
@@ -29,10 +31,18 @@ bool buttonHeld(const ButtonBinding& b) {
 }
 } // namespace
 
-bool isUpHeld() { return key[KEY_UP] || stickFlag(1, false); }
-bool isDownHeld() { return key[KEY_DOWN] || stickFlag(1, true); }
-bool isLeftHeld() { return key[KEY_LEFT] || stickFlag(0, false); }
-bool isRightHeld() { return key[KEY_RIGHT] || stickFlag(0, true); }
+bool isUpHeld() {
+    return key[KEY_UP] || stickFlag(1, false);
+}
+bool isDownHeld() {
+    return key[KEY_DOWN] || stickFlag(1, true);
+}
+bool isLeftHeld() {
+    return key[KEY_LEFT] || stickFlag(0, false);
+}
+bool isRightHeld() {
+    return key[KEY_RIGHT] || stickFlag(0, true);
+}
 
 void readButtons(bool& a, bool& b, bool& c) {
     a = buttonHeld(bindings[0]);
@@ -52,9 +62,13 @@ int heldButton() {
     return -1;
 }
 
-void pollJoystick() { poll_joystick(); }
+void pollJoystick() {
+    poll_joystick();
+}
 
-bool isKeyDown(int scancode) { return scancode > 0 && scancode < KEY_MAX && key[scancode]; }
+bool isKeyDown(int scancode) {
+    return scancode > 0 && scancode < KEY_MAX && key[scancode];
+}
 
 bool FreshPress::consumePendingTicks() {
     while (gameTicks > 0) {
@@ -70,7 +84,8 @@ bool FreshPress::consumePendingTicks() {
 
 void waitForButtonPress() {
     FreshPress press;
-    while (!press.consumePendingTicks()) presentFrame();
+    while (!press.consumePendingTicks())
+        presentFrame();
 }
 
 void MenuControls::enter() {

@@ -53,7 +53,9 @@ std::string joinPath(const std::string& dir, const std::string& name) {
     return dir.empty() ? name : dir + "/" + name;
 }
 
-bool isAbsolute(const char* gamePath) { return gamePath[0] == '/'; }
+bool isAbsolute(const char* gamePath) {
+    return gamePath[0] == '/';
+}
 
 } // namespace
 
@@ -113,9 +115,11 @@ std::vector<std::string> listMatchingFiles(const char* pattern) {
     std::vector<std::string> names;
     if (parts.empty()) return names;
     std::string dirPattern;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) dirPattern += parts[i] + "/";
-    std::string dir =
-        dirPattern.empty() ? "." : resolvePath(((isAbsolute(pattern) ? "/" : "") + dirPattern).c_str());
+    for (size_t i = 0; i + 1 < parts.size(); ++i)
+        dirPattern += parts[i] + "/";
+    std::string dir = dirPattern.empty()
+                          ? "."
+                          : resolvePath(((isAbsolute(pattern) ? "/" : "") + dirPattern).c_str());
     DIR* d = opendir(dir.c_str());
     if (!d) return names;
     while (dirent* e = readdir(d)) {

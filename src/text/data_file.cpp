@@ -52,7 +52,9 @@ int32_t readInt32(DataReader& stream) {
                      (uint32_t)b[3] << 24);
 }
 
-bool readBool(DataReader& stream) { return readInt32(stream) == 1; }
+bool readBool(DataReader& stream) {
+    return readInt32(stream) == 1;
+}
 
 void readString(char* destination, DataReader& stream, int capacity) {
     int32_t length = readInt32(stream);
@@ -78,7 +80,9 @@ void writeInt32(DataWriter& stream, int32_t value) {
     stream.writeBytes(b, 4);
 }
 
-void writeBool(DataWriter& stream, bool flag) { writeInt32(stream, flag ? 1 : 0); }
+void writeBool(DataWriter& stream, bool flag) {
+    writeInt32(stream, flag ? 1 : 0);
+}
 
 void writeString(DataWriter& stream, const char* text) {
     size_t length = std::strlen(text);
@@ -86,4 +90,6 @@ void writeString(DataWriter& stream, const char* text) {
     stream.writeBytes(text, length);
 }
 
-void writeByte(DataWriter& stream, uint8_t value) { stream.writeBytes(&value, 1); }
+void writeByte(DataWriter& stream, uint8_t value) {
+    stream.writeBytes(&value, 1);
+}

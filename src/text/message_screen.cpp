@@ -28,4 +28,6 @@ void showMessage(const char* title, const char* text) {
     }
 }
 
-void showError(const char* text) { showMessage("Error!", text); }
+void showError(const char* text) {
+    showMessage("Error!", text);
+}

@@ -24,16 +24,24 @@ const char* format(const char* fmt, ...) {
 
 } // namespace
 
-const char* joinText(const char* a) { return format("%s", a); }
-const char* joinText(const char* a, const char* b) { return format("%s%s", a, b); }
+const char* joinText(const char* a) {
+    return format("%s", a);
+}
+const char* joinText(const char* a, const char* b) {
+    return format("%s%s", a, b);
+}
 const char* joinText(const char* a, const char* b, const char* c) {
     return format("%s%s%s", a, b, c);
 }
 const char* joinText(const char* a, const char* b, const char* c, const char* d) {
     return format("%s%s%s%s", a, b, c, d);
 }
-const char* numberText(int n) { return format("%d", n); }
-const char* textWithNumber(const char* a, int n) { return format("%s%d", a, n); }
+const char* numberText(int n) {
+    return format("%d", n);
+}
+const char* textWithNumber(const char* a, int n) {
+    return format("%s%d", a, n);
+}
 const char* textNumberText(const char* a, int n, const char* b) {
     return format("%s%d%s", a, n, b);
 }

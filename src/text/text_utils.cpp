@@ -17,9 +17,13 @@ bool equalsIgnoreCase(const char* a, const char* b) {
     return ua == ub;
 }
 
-void seedRandom() { std::srand((unsigned)std::time(nullptr)); }
+void seedRandom() {
+    std::srand((unsigned)std::time(nullptr));
+}
 
-int randomBetween(int low, int high) { return std::rand() % (high - low + 1) + low; }
+int randomBetween(int low, int high) {
+    return std::rand() % (high - low + 1) + low;
+}
 
 namespace {
 bool spansMeet(int a, int aw, int b, int bw) {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 #include <memory>
+#include <string>
 
 namespace {
 // The icons the game's texts call up with "$" (plus "$$", the dollar sign itself).
@@ -19,7 +19,8 @@ class ShippedFontTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const char* dir = std::getenv("TUMBLO_GAME_DIR");
-        if (!dir || !*dir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set; build the data tree and point it there";
+        if (!dir || !*dir)
+            GTEST_SKIP() << "TUMBLO_GAME_DIR is not set; build the data tree and point it there";
         here = std::make_unique<InDir>(dir);
         ASSERT_TRUE(here->ok) << "cannot enter " << dir;
         ensureHeadless();
@@ -49,11 +50,13 @@ TEST_F(ShippedFontTest, SheetLoadsAndHoldsEveryEntry) {
     BITMAP* sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
     ASSERT_NE(sheet, nullptr) << "BITMAP\\GENERAL\\FONT.BMP does not load";
     auto inside = [&](const GlyphEntry& e) {
-        return e.x >= 0 && e.y >= 0 && e.x + e.width <= sheet->w && e.y + font.glyphHeight <= sheet->h;
+        return e.x >= 0 && e.y >= 0 && e.x + e.width <= sheet->w &&
+               e.y + font.glyphHeight <= sheet->h;
     };
     for (int c = 33; c <= 126; ++c)
         EXPECT_TRUE(inside(font.glyphs[c])) << "glyph '" << (char)c << "' lies outside the sheet";
     for (const char* p = usedIcons; *p; ++p)
-        EXPECT_TRUE(inside(font.icons[(unsigned char)*p])) << "icon $" << *p << " lies outside the sheet";
+        EXPECT_TRUE(inside(font.icons[(unsigned char)*p]))
+            << "icon $" << *p << " lies outside the sheet";
     destroy_bitmap(sheet);
 }

@@ -52,17 +52,20 @@ std::vector<Sheet> sheets() {
         {"BITMAP\\GENERAL\\gameover.bmp", 160, 48, 1, 1},
     };
     for (const char* theme : {"TROP", "DESE", "CAVE", "ICE"}) {
-        for (const char* tile : {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO"})
-            all.push_back({std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 1, 1});
+        for (const char* tile :
+             {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO"})
+            all.push_back(
+                {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 1, 1});
         for (const char* tile : {"GOAL", "TELEPORT"})
-            all.push_back({std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 4, 1});
+            all.push_back(
+                {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 4, 1});
         all.push_back({std::string("BITMAP\\TILES\\") + theme + "_AIR.bmp", 16, 16, 1, 1, true});
     }
     return all;
 }
 
 class ShippedPictures : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const char* dir = std::getenv("TUMBLO_GAME_DIR");
         if (!dir) GTEST_SKIP() << "TUMBLO_GAME_DIR is not set";

@@ -74,7 +74,8 @@ TEST_F(AnimationTest, HeldFramesStopThePlayer) {
 
 TEST_F(AnimationTest, GoesOnWithTheNextSequenceOrStartsOverAtItself) {
     ASSERT_TRUE(start({{{0, 1}, {1, 2}, -1, 2}, {{3}, {1}, 0, 0}, {{6, 7}, {3, 3}, 0, 0}}));
-    EXPECT_EQ(run(5), (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}}));
+    EXPECT_EQ(run(5),
+              (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 1}, {2, 0}, {2, 0}, {2, 0}}));
     EXPECT_EQ(player.ticksLeft, 1);
 
     // A sequence that names itself next starts over.
@@ -159,8 +160,8 @@ TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {
         EXPECT_FALSE(load(file));
         EXPECT_EQ(animation.sequenceCount, 2);
     }
-    for (const auto& bytes : {Bytes().i32(1 << 30).data(),
-                              animationFile({{{0, 1}, {1, 1}, 0, 0}}).truncated(18)}) {
+    for (const auto& bytes :
+         {Bytes().i32(1 << 30).data(), animationFile({{{0, 1}, {1, 1}, 0, 0}}).truncated(18)}) {
         writeFileBytes("DATA/T.ANM", bytes);
         EXPECT_FALSE(animation.load("DATA\\T.ANM"));
     }

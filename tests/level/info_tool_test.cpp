@@ -9,8 +9,8 @@ namespace {
 // Runs the tool in the working directory; its output goes to out.txt.
 int runInfo(const std::string& arguments) {
     const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-    std::string command = std::string(tools) + "/tumblo-tool info " + arguments +
-                          " > out.txt 2> err.txt";
+    std::string command =
+        std::string(tools) + "/tumblo-tool info " + arguments + " > out.txt 2> err.txt";
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -77,7 +77,8 @@ struct MapSpec {
         int treasures = 0;
         for (const BlockSpec& k : blocks)
             treasures += k.bonusCode > 0;
-        b.i32(blockCount == -999 ? (int32_t)blocks.size() : blockCount).i32(bonusCount == -999 ? treasures : bonusCount);
+        b.i32(blockCount == -999 ? (int32_t)blocks.size() : blockCount)
+            .i32(bonusCount == -999 ? treasures : bonusCount);
         for (const BlockSpec& k : blocks)
             for (int v : {k.cellX, k.cellY, k.type, k.param1, k.param2, k.param3, k.tileIndex,
                           k.solid, k.bonusCode})

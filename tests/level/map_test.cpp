@@ -14,7 +14,8 @@ protected:
         ensureHeadless();
         resetLevelState();
         for (const char* name : {"DEFANM", "CUP", "ENEMY01", "ENEMY02"})
-            writeFileBytes(std::string("DATA/") + name + ".ANM", animationFile({{{0}, {0}, 0, 0}}).data());
+            writeFileBytes(std::string("DATA/") + name + ".ANM",
+                           animationFile({{{0}, {0}, 0, 0}}).data());
         writeFileBytes("DATA/GOLD.ANM", animationFile({{{0, 1}, {4, 4}, 0, 0}}).data());
         writeFileBytes("DATA/WAVE.ANM", animationFile({{{0, 1}, {2, 2}, 0, 0}}).data());
         for (const char* name : {"gold2", "cup2", "enemy1", "enemy2", "enemy3"})
@@ -36,9 +37,15 @@ protected:
     TempGameDir dir;
 };
 
-std::vector<int> ints(std::initializer_list<int> values) { return values; }
-std::vector<float> floats(std::initializer_list<float> values) { return values; }
-std::vector<int> box(const Rect& r) { return {r.x, r.y, r.width, r.height, r.enabled}; }
+std::vector<int> ints(std::initializer_list<int> values) {
+    return values;
+}
+std::vector<float> floats(std::initializer_list<float> values) {
+    return values;
+}
+std::vector<int> box(const Rect& r) {
+    return {r.x, r.y, r.width, r.height, r.enabled};
+}
 
 MapSpec richMap() {
     MapSpec m;
@@ -102,9 +109,9 @@ TEST_F(MapTest, FillsHeaderBlocksTreasuresAndEnemies) {
     ASSERT_EQ(enemyCount, 2);
     const Enemy& walker = enemies[0];
     // Two cells above row 5; speeds in hundredths.
-    EXPECT_EQ(floats({walker.x, walker.y, walker.acceleration, walker.maxSpeed,
-                      walker.maxFallSpeed}),
-              floats({48, 48, 25 * 0.01f, 150 * 0.01f, 300 * 0.01f}));
+    EXPECT_EQ(
+        floats({walker.x, walker.y, walker.acceleration, walker.maxSpeed, walker.maxFallSpeed}),
+        floats({48, 48, 25 * 0.01f, 150 * 0.01f, 300 * 0.01f}));
     EXPECT_EQ(ints({walker.startX, walker.startY, walker.jumpStrength, walker.jumper,
                     walker.direction, walker.startDirection, walker.active}),
               ints({48, 48, 6, 1, -1, -1, 1}));
@@ -216,7 +223,8 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
     for (size_t size : {size_t(2), size_t(3), size_t(20), size_t(80), size_t(100), size_t(200),
                         full.data().size() - 1})
         bad.push_back({"short", full.truncated(size)});
-    variant("negative block count", [](MapSpec& m) { m.blocks.clear(), m.enemies.clear(), m.blockCount = -1; });
+    variant("negative block count",
+            [](MapSpec& m) { m.blocks.clear(), m.enemies.clear(), m.blockCount = -1; });
     for (auto& [why, bytes] : bad) {
         writeFileBytes("DATA/BAD.MAP", bytes);
         EXPECT_FALSE(loadMap("BAD.MAP")) << why;

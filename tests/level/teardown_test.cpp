@@ -47,18 +47,18 @@ TEST_F(TeardownTest, AfterAStageEveryPartIsNamedInOrder) {
     ASSERT_TRUE(loadMap("T.MAP"));
     // Without treasures or enemies those lines are left out.
     const char* tiles = "Deleting TILEOBJECT 0\nDeleting TILEOBJECT 1\nDeleting TILEOBJECT 2\n";
-    EXPECT_EQ(teardownLog(), std::string(tiles) + "Deleting BLOCKDATA\nDeleting BITMAP\nDeleting Map\n");
+    EXPECT_EQ(teardownLog(),
+              std::string(tiles) + "Deleting BLOCKDATA\nDeleting BITMAP\nDeleting Map\n");
 
     loadGraphics();
     m.blocks = {{0, 0, 0, 0, 0, 0, 2, 1, 1}};
     m.enemies = {{1, 1, 0, 0, 0, 1, 0, 1, 0}};
     writeFileBytes("DATA/T.MAP", m.bytes().data());
     ASSERT_TRUE(loadMap("T.MAP"));
-    EXPECT_EQ(teardownLog(), std::string(tiles) +
-                                 "Deleting BLOCKDATA\n"
-                                 "Deleting BONUS\n"
-                                 "Deleting ENEMY\n"
-                                 "Deleting BITMAP\n"
-                                 "Deleting Map\n");
+    EXPECT_EQ(teardownLog(), std::string(tiles) + "Deleting BLOCKDATA\n"
+                                                  "Deleting BONUS\n"
+                                                  "Deleting ENEMY\n"
+                                                  "Deleting BITMAP\n"
+                                                  "Deleting Map\n");
     EXPECT_FALSE(currentMap.background);
 }

@@ -62,7 +62,8 @@ TEST(FileFinder, ListsMatchingFilesOnly) {
     std::filesystem::create_directories("DATA/folder.stg");
     FileFinder finder("data\\*.STG");
     std::vector<std::string> names;
-    while (finder.next()) names.push_back(finder.fileName());
+    while (finder.next())
+        names.push_back(finder.fileName());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"DEFAULT.STG", "extra.stg"}));
 

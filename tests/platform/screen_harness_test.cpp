@@ -60,7 +60,8 @@ TEST_F(ScreenTest, MessageDrawsOnThePageAndLeavesTheBackBufferAlone) {
     EXPECT_EQ(getpixel(page, 2, 120), makecol(0, 0, 128));
     bool white = false;
     for (int x = 0; x < 320 && !white; ++x)
-        for (int y = 40; y < 60 && !white; ++y) white = getpixel(page, x, y) == makecol(255, 255, 255);
+        for (int y = 40; y < 60 && !white; ++y)
+            white = getpixel(page, x, y) == makecol(255, 255, 255);
     EXPECT_TRUE(white);
 }
 
@@ -72,7 +73,8 @@ TEST_F(ScreenTest, FadeOutDarkensInStepsOf12AndEndsOnThe22ndTick) {
     // Frame 0 shows alpha 0, then one frame per tick up to alpha 252.
     ASSERT_EQ(reds.size(), 22u);
     EXPECT_GT(reds[0], 240);
-    for (size_t i = 1; i < reds.size(); ++i) EXPECT_LE(reds[i], reds[i - 1]);
+    for (size_t i = 1; i < reds.size(); ++i)
+        EXPECT_LE(reds[i], reds[i - 1]);
     EXPECT_LT(reds.back(), 16);
     EXPECT_EQ(gameTicks.load(), 1); // the tick that ended the fade is left pending
 }

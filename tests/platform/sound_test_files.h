@@ -17,7 +17,8 @@ inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
             out.push_back((uint8_t)(v >> (8 * i)));
     };
     auto tag = [&](const char* s) {
-        for (int i = 0; i < 4; ++i) out.push_back((uint8_t)s[i]);
+        for (int i = 0; i < 4; ++i)
+            out.push_back((uint8_t)s[i]);
     };
     uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
     tag("RIFF");

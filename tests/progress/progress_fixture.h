@@ -18,7 +18,7 @@
 // A fresh game folder and fresh progress records for every test, with the log
 // written into the folder.
 class ProgressTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ensureHeadless();
         stageSet = StageSet();

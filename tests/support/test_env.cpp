@@ -57,7 +57,9 @@ std::string readFileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool fileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 int runCommand(const std::string& command, std::string& output) {
     output.clear();
@@ -81,7 +83,8 @@ InDir::~InDir() {
 }
 
 Bytes& Bytes::i32(int32_t v) {
-    for (int i = 0; i < 4; ++i) bytes.push_back((uint8_t)((uint32_t)v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back((uint8_t)((uint32_t)v >> (8 * i)));
     return *this;
 }
 
@@ -122,9 +125,13 @@ FrameDriver::~FrameDriver() {
     setJoystick(0);
 }
 
-void setKey(int scancode, bool down) { key[scancode] = down ? 1 : 0; }
+void setKey(int scancode, bool down) {
+    key[scancode] = down ? 1 : 0;
+}
 
-void releaseAllKeys() { std::memset((void*)key, 0, KEY_MAX); }
+void releaseAllKeys() {
+    std::memset((void*)key, 0, KEY_MAX);
+}
 
 void setJoystick(int buttons) {
     num_joysticks = buttons > 0 ? 1 : 0;
@@ -134,4 +141,6 @@ void setJoystick(int buttons) {
     joy[0].stick[0].num_axis = 2;
 }
 
-void setJoystickButton(int index, bool down) { joy[0].button[index].b = down ? 1 : 0; }
+void setJoystickButton(int index, bool down) {
+    joy[0].button[index].b = down ? 1 : 0;
+}

@@ -2,8 +2,8 @@
 #include "text/data_file.h"
 
 #include <filesystem>
-#include <tuple>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <unistd.h>
 
 TEST(DataFile, ReadsWhatWasWrittenLittleEndian) {

@@ -10,14 +10,26 @@ namespace {
 Bytes smallFontFile() {
     return Bytes()
         .raw("VF2006")
-        .i32(4)  // glyph height
-        .i32(2)  // space
-        .i32(6)  // line height
+        .i32(4) // glyph height
+        .i32(2) // space
+        .i32(6) // line height
         .i32(4)
-        .i32('A').i32(0).i32(0).i32(3)
-        .i32('B').i32(3).i32(0).i32(2)
-        .i32(128 + 'C').i32(5).i32(0).i32(5)
-        .i32(128).i32(10).i32(0).i32(1);
+        .i32('A')
+        .i32(0)
+        .i32(0)
+        .i32(3)
+        .i32('B')
+        .i32(3)
+        .i32(0)
+        .i32(2)
+        .i32(128 + 'C')
+        .i32(5)
+        .i32(0)
+        .i32(5)
+        .i32(128)
+        .i32(10)
+        .i32(0)
+        .i32(1);
 }
 
 // A sheet where every glyph pixel is white except a mask column inside "A".
@@ -88,8 +100,9 @@ TEST_F(FontTest, RefusesForeignShortOrDamagedFilesAndKeepsWhatItHad) {
     EXPECT_FALSE(font.load("DATA\\SHORT.FNT"));
     writeFileBytes("DATA/TINY.FNT", {'V', 'F'});
     EXPECT_FALSE(font.load("DATA\\TINY.FNT"));
-    writeFileBytes("DATA/CODE.FNT",
-                   Bytes().raw("VF2006").i32(4).i32(2).i32(6).i32(1).i32(383).i32(0).i32(0).i32(1).data());
+    writeFileBytes(
+        "DATA/CODE.FNT",
+        Bytes().raw("VF2006").i32(4).i32(2).i32(6).i32(1).i32(383).i32(0).i32(0).i32(1).data());
     EXPECT_FALSE(font.load("DATA\\CODE.FNT"));
     writeFileBytes("DATA/COUNT.FNT", Bytes().raw("VF2006").i32(4).i32(2).i32(6).i32(-1).data());
     EXPECT_FALSE(font.load("DATA\\COUNT.FNT"));

@@ -15,7 +15,8 @@ TEST(TextPool, ComposesTexts) {
 
 TEST(TextPool, SixteenthResultReusesTheFirstBuffer) {
     const char* first = numberText(1);
-    for (int i = 0; i < 14; ++i) numberText(100 + i);
+    for (int i = 0; i < 14; ++i)
+        numberText(100 + i);
     EXPECT_STREQ(first, "1"); // the fifteenth result still leaves it alone
     const char* sixteenth = numberText(16);
     EXPECT_EQ(first, sixteenth);
@@ -40,10 +41,10 @@ TEST(TextUtils, ComparesIgnoringCaseOnly) {
 TEST(TextUtils, BoxesOverlapIncludingTouchingEdges) {
     EXPECT_TRUE(boxesOverlap(0, 0, 10, 10, 10, 0, 10, 10));
     EXPECT_FALSE(boxesOverlap(0, 0, 10, 10, 11, 0, 10, 10));
-    EXPECT_TRUE(boxesOverlap(0, 0, 10, 10, 2, 2, 3, 3));   // inside
-    EXPECT_TRUE(boxesOverlap(2, 2, 3, 3, 0, 0, 10, 10));   // around
+    EXPECT_TRUE(boxesOverlap(0, 0, 10, 10, 2, 2, 3, 3)); // inside
+    EXPECT_TRUE(boxesOverlap(2, 2, 3, 3, 0, 0, 10, 10)); // around
     EXPECT_FALSE(boxesOverlap(0, 0, 10, 10, 0, 11, 10, 10));
-    EXPECT_TRUE(boxesOverlap(5, 5, 4, 4, 0, 0, 5, 5));     // corner touch
+    EXPECT_TRUE(boxesOverlap(5, 5, 4, 4, 0, 0, 5, 5)); // corner touch
 }
 
 TEST(TextUtils, RandomBetweenStaysWithinBothEnds) {

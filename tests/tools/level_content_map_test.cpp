@@ -33,7 +33,7 @@ std::string grid(const std::string& row13 = "mg^..T.............F") {
 }
 
 class MapSourceTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { content.write("tilesets/beach.txt", tileset); }
     int compileMap(const std::string& source) {
         content.write("maps/stage.txt", source);
@@ -45,8 +45,17 @@ class MapSourceTest : public ::testing::Test {
 
 // The header of the map compiled from `header` with the given start in pixels.
 Bytes headerBytes(int startX, int startY) {
-    return Bytes().raw("TUM1").str("Test Beach").str("TROPICAL.IT").str("BEACH.TLS").str("BG02.BMP")
-        .i32(20).i32(15).i32(startX).i32(startY).i32(3);
+    return Bytes()
+        .raw("TUM1")
+        .str("Test Beach")
+        .str("TROPICAL.IT")
+        .str("BEACH.TLS")
+        .str("BG02.BMP")
+        .i32(20)
+        .i32(15)
+        .i32(startX)
+        .i32(startY)
+        .i32(3);
 }
 
 Bytes& block(Bytes& b, std::initializer_list<int> values) {
@@ -65,14 +74,14 @@ TEST_F(MapSourceTest, HeaderBlocksAndEnemiesComeOutAsTheGameReadsThem) {
     Bytes expected = headerBytes(2 * 16, 11 * 16).i32(1 + 5 + 20).i32(2);
     // Grid order, row by row, except that the turn marker comes last: an actor's
     // "last marker" starts at block 0.
-    block(expected, {9, 12, 0, 0, 0, 0, 3, 0, 2});                  // cup
-    block(expected, {1, 13, 0, 0, 0, 0, 0, 1, 1});                  // gold
-    block(expected, {2, 13, 1, 8, 0, 0, 1, 1, 0});                  // bounce
-    block(expected, {5, 13, 5, 18 * 16, 3 * 16, 0, 2, 1, 0});       // teleport
-    block(expected, {19, 13, 4, 0, 0, 0, 2, 1, 0});                 // goal
+    block(expected, {9, 12, 0, 0, 0, 0, 3, 0, 2});            // cup
+    block(expected, {1, 13, 0, 0, 0, 0, 0, 1, 1});            // gold
+    block(expected, {2, 13, 1, 8, 0, 0, 1, 1, 0});            // bounce
+    block(expected, {5, 13, 5, 18 * 16, 3 * 16, 0, 2, 1, 0}); // teleport
+    block(expected, {19, 13, 4, 0, 0, 0, 2, 1, 0});           // goal
     for (int x = 0; x < 20; ++x)
-        block(expected, {x, 14, 0, 0, 0, 0, 0, 1, 0});              // floor
-    block(expected, {0, 13, 3, 0, 0, 0, 0, 1, 0});                  // marker
+        block(expected, {x, 14, 0, 0, 0, 0, 0, 1, 0}); // floor
+    block(expected, {0, 13, 3, 0, 0, 0, 0, 1, 0});     // marker
     // The file counts an enemy's row two below the cell it stands in.
     block(expected.i32(1), {7, 14, 25, 6, 0, 0, 1, 1, 150, -1, 800});
     EXPECT_EQ(readFileBytes("DATA/STAGE.MAP"), expected.data());
@@ -102,11 +111,15 @@ TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {
         {top + narrow, "the grid is 19 x 15 cells; at least 20 x 15"},
         {"name " + std::string(40, 'n') + "\n" + rest + "start 2 11\n" + keys + grid(),
          "stage.txt:1: the name is 40 bytes long; the game holds at most 39"},
-        {noKeys + "key s plain sand solid\n" + grid(), "stage.txt:7: tile 'sand' is not in BEACH.TLS"},
+        {noKeys + "key s plain sand solid\n" + grid(),
+         "stage.txt:7: tile 'sand' is not in BEACH.TLS"},
         {noKeys + "key s plain 4 solid\n" + grid(), "stage.txt:7: tile '4' is not in BEACH.TLS"},
-        {noKeys + "key ^ bounce spring solid\n" + grid(), "stage.txt:7: a bounce block needs rise N"},
-        {top + "key T plain top solid\n" + grid(), "stage.txt:14: key T is already defined on line 11"},
-        {std::string(header) + "start 20 3\n" + keys + grid(), "stage.txt:6: the start lies outside the map"},
+        {noKeys + "key ^ bounce spring solid\n" + grid(),
+         "stage.txt:7: a bounce block needs rise N"},
+        {top + "key T plain top solid\n" + grid(),
+         "stage.txt:14: key T is already defined on line 11"},
+        {std::string(header) + "start 20 3\n" + keys + grid(),
+         "stage.txt:6: the start lies outside the map"},
     };
     for (const auto& [source, message] : cases) {
         EXPECT_EQ(compileMap(source), 1) << message;

@@ -11,7 +11,7 @@
 #include <string>
 
 class ContentRun {
-  public:
+public:
     ContentRun() {
         char pattern[] = "/tmp/tumblo-content-XXXXXX";
         contentDir = mkdtemp(pattern);
@@ -33,8 +33,8 @@ class ContentRun {
     int compile(const std::string& kinds) {
         const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
         return runCommand(std::string(tools ? tools : "build/tools") + "/tumblo-assets " +
-                              contentDir + " " + std::filesystem::current_path().string() +
-                              " " + kinds,
+                              contentDir + " " + std::filesystem::current_path().string() + " " +
+                              kinds,
                           output);
     }
     bool said(const std::string& message) const {

@@ -6,7 +6,7 @@
 
 namespace {
 class LevelContentTest : public ::testing::Test {
-  protected:
+protected:
     // The set compiler only checks that a map source exists for each stage.
     void writeMapSources() {
         for (const char* name : {"one", "two", "three"})
@@ -80,10 +80,14 @@ TEST_F(LevelContentTest, TilesetTilesComeOutInIndexOrder) {
     // No animation is an empty name.
     EXPECT_EQ(readFileBytes("DATA/BEACH.TLS"), Bytes()
                                                    .i32(2)
-                                                   .str("BITMAP\\TILES\\B_TOP.BMP").str("")
-                                                   .i32(16).i32(16)
-                                                   .str("BITMAP\\TILES\\B_GOAL.BMP").str("DATA\\TILE4.ANM")
-                                                   .i32(16).i32(8)
+                                                   .str("BITMAP\\TILES\\B_TOP.BMP")
+                                                   .str("")
+                                                   .i32(16)
+                                                   .i32(16)
+                                                   .str("BITMAP\\TILES\\B_GOAL.BMP")
+                                                   .str("DATA\\TILE4.ANM")
+                                                   .i32(16)
+                                                   .i32(8)
                                                    .data());
 }
 
@@ -114,11 +118,19 @@ TEST_F(LevelContentTest, StageSetGroupsAndStagesComeOutInPlayOrder) {
                                         "stage  THREE.MAP\n");
     content.write("stagesets/bonus.txt", "file more.dat\ntitle More\ngroup G\nstage ONE.MAP\n");
     ASSERT_EQ(content.compile("stagesets"), 0) << content.output;
-    EXPECT_EQ(readFileBytes("DATA/MAIN.STG"),
-              Bytes().i32(3).str("My Set").str("Someone Else").i32(2)
-                  .str("First Group").i32(2).str("ONE.MAP").str("two.map")
-                  .str("Second").i32(1).str("THREE.MAP")
-                  .data());
+    EXPECT_EQ(readFileBytes("DATA/MAIN.STG"), Bytes()
+                                                  .i32(3)
+                                                  .str("My Set")
+                                                  .str("Someone Else")
+                                                  .i32(2)
+                                                  .str("First Group")
+                                                  .i32(2)
+                                                  .str("ONE.MAP")
+                                                  .str("two.map")
+                                                  .str("Second")
+                                                  .i32(1)
+                                                  .str("THREE.MAP")
+                                                  .data());
     // Named by its "file" line; no author.
     EXPECT_EQ(readFileBytes("DATA/more.dat"),
               Bytes().i32(1).str("More").str("").i32(1).str("G").i32(1).str("ONE.MAP").data());

@@ -10,7 +10,7 @@
 
 namespace {
 class MusicCompiler : public ::testing::Test {
-  protected:
+protected:
     // Compiles `score` as content/music/song.txt into the working directory.
     int buildScore(const std::string& score) {
         content.write("music/song.txt", score);
@@ -95,12 +95,12 @@ TEST_F(MusicCompiler, ScoreRoundTripsThroughTheModulePlayer) {
     // Three orders of 16 rows at 120 beats a minute, four rows a beat: 2 s each.
     // "a" holds A4 (440 Hz) all through; "b" rests, so its second half is silent.
     ASSERT_EQ(buildScore(std::string(header) + "channel pad tone voices 3 pan 10\n"
-                                                          "pattern a 16\n"
-                                                          "lead: A4/16\n"
-                                                          "pad:  C4+E4+G4/16@0\n"
-                                                          "pattern b 16\n"
-                                                          "lead: ./16\n"
-                                                          "order a b a\n"),
+                                               "pattern a 16\n"
+                                               "lead: A4/16\n"
+                                               "pad:  C4+E4+G4/16@0\n"
+                                               "pattern b 16\n"
+                                               "lead: ./16\n"
+                                               "order a b a\n"),
               0)
         << content.output;
     openmpt::module module(readFileBytes("MUSIC/SONG.IT"));
@@ -129,17 +129,17 @@ TEST_F(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
     // stops at the rest in b's second half. In "c" a 100 ms pluck answers itself
     // 300 ms later at 30 %, then at 9 % and 2.7 %.
     ASSERT_EQ(buildScore(std::string(header) + "instrument pluck\n"
-                                                          "    wave sine\n"
-                                                          "    envelope 0 100 0 0\n"
-                                                          "    echo 300 30\n"
-                                                          "channel hit pluck\n"
-                                                          "pattern a 16\n"
-                                                          "lead: A4/8 -\n"
-                                                          "pattern b 16\n"
-                                                          "lead: -/8 .\n"
-                                                          "pattern c 16\n"
-                                                          "hit:  pluck/16\n"
-                                                          "order a b c\n"),
+                                               "    wave sine\n"
+                                               "    envelope 0 100 0 0\n"
+                                               "    echo 300 30\n"
+                                               "channel hit pluck\n"
+                                               "pattern a 16\n"
+                                               "lead: A4/8 -\n"
+                                               "pattern b 16\n"
+                                               "lead: -/8 .\n"
+                                               "pattern c 16\n"
+                                               "hit:  pluck/16\n"
+                                               "order a b c\n"),
               0)
         << content.output;
     openmpt::module module(readFileBytes("MUSIC/SONG.IT"));

@@ -7,7 +7,7 @@
 
 namespace {
 class SceneCompiler : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { content.write("palette.txt", "a #639bff azure\ng #6abe30 green\n"); }
     int compile(const std::string& scene) {
         content.write("scenes/BG/T.txt", scene);
@@ -15,8 +15,9 @@ class SceneCompiler : public ::testing::Test {
     }
     void expectError(const std::string& scene, const std::string& message) {
         EXPECT_NE(compile(scene), 0) << scene;
-        EXPECT_TRUE(content.said("scenes/BG/T.txt:" + message))
-            << "for:\n" << scene << "got:\n" << content.output;
+        EXPECT_TRUE(content.said("scenes/BG/T.txt:" + message)) << "for:\n"
+                                                                << scene << "got:\n"
+                                                                << content.output;
         EXPECT_FALSE(fileExists("BITMAP/BG/T.BMP")) << scene;
     }
 

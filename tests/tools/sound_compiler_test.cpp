@@ -25,10 +25,11 @@ bool decodesAt(const std::string& path, size_t& frames) {
 TEST(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
     TempGameDir dir;
     ContentRun content;
-    ASSERT_EQ(compileSounds(content, {{"ding.txt", "output SOUND\\DING.WAV\n"
-                                    "rate 22050\n"
-                                    "tone 0 100 square E6 duty=25\n"
-                                    "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}}),
+    ASSERT_EQ(compileSounds(content,
+                            {{"ding.txt", "output SOUND\\DING.WAV\n"
+                                          "rate 22050\n"
+                                          "tone 0 100 square E6 duty=25\n"
+                                          "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}}),
               0)
         << content.output;
     size_t frames = 0;
@@ -39,15 +40,18 @@ TEST(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
 TEST(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
     TempGameDir dir;
     ContentRun content;
-    EXPECT_NE(compileSounds(content, {
-        {"a.txt", "output SOUND\\A.WAV\ntone 0 100 square E6\ntone 0 100 buzz E6\n"},
-        {"b.txt", "output SOUND\\B.WAV\n\ntone 0 100 square H2\n"},
-        {"c.txt", "output SOUND\\C.WAV\ntone 0 100 sine 440 duty=120\n"},
-        {"d.txt", "output SOUND\\D.WAV\ntone 0 20000 sine 440\n"},
-        {"e.txt", "output MUSIC\\E.IT\n"},
-        {"f.txt", "output SOUND\\F.WAV\nrate 96000\n"},
-        {"h.txt", "# no output\ntone 0 10 sine 440\n"},
-    }), 0);
+    EXPECT_NE(compileSounds(
+                  content,
+                  {
+                      {"a.txt", "output SOUND\\A.WAV\ntone 0 100 square E6\ntone 0 100 buzz E6\n"},
+                      {"b.txt", "output SOUND\\B.WAV\n\ntone 0 100 square H2\n"},
+                      {"c.txt", "output SOUND\\C.WAV\ntone 0 100 sine 440 duty=120\n"},
+                      {"d.txt", "output SOUND\\D.WAV\ntone 0 20000 sine 440\n"},
+                      {"e.txt", "output MUSIC\\E.IT\n"},
+                      {"f.txt", "output SOUND\\F.WAV\nrate 96000\n"},
+                      {"h.txt", "# no output\ntone 0 10 sine 440\n"},
+                  }),
+              0);
     for (const char* expected :
          {"a.txt:3: unknown wave 'buzz'", "b.txt:3: 'H2' is not a pitch", "c.txt:2: 'duty=120'",
           "d.txt:2: tone length", "e.txt:1: output needs", "f.txt:2: rate needs",

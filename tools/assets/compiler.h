@@ -10,5 +10,5 @@ struct CompilerRegistration {
     CompilerRegistration(const char* name, CompileFunction function);
 };
 
-#define REGISTER_COMPILER(name, function) \
+#define REGISTER_COMPILER(name, function)                                                          \
     static CompilerRegistration registration_##function(name, function)

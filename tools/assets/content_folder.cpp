@@ -33,7 +33,8 @@ std::string pictureOutputName(const std::string& contentDir, const char* folder,
     std::string stem = relative.stem().string();
     bool upper = std::any_of(stem.begin(), stem.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     std::string name = "BITMAP";
-    for (const auto& part : relative.parent_path()) name += "\\" + part.string();
+    for (const auto& part : relative.parent_path())
+        name += "\\" + part.string();
     return name + "\\" + stem + (upper ? ".BMP" : ".bmp");
 }
 

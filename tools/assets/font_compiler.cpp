@@ -91,7 +91,8 @@ bool compileFont(const std::string& contentDir) {
     }
     Image sheet(sheetWidth, y + height);
     sheet.fill(maskColour);
-    for (const FontGlyph& g : glyphs) sheet.paste(g.picture, g.x, g.y);
+    for (const FontGlyph& g : glyphs)
+        sheet.paste(g.picture, g.x, g.y);
     if (!writeBmp(sheet, "BITMAP\\GENERAL\\FONT.BMP")) {
         sourceError(file.path(), 0, "cannot write BITMAP/GENERAL/FONT.BMP");
         return false;

@@ -12,7 +12,8 @@ void Image::paste(const Image& source, int x, int y, bool masked) {
 }
 
 void Image::fill(Rgb c) {
-    for (Rgb& p : pixels) p = c;
+    for (Rgb& p : pixels)
+        p = c;
 }
 
 bool writeBmp(const Image& image, const char* gamePath) {

@@ -7,7 +7,7 @@
 
 namespace {
 class ByteBuffer {
-  public:
+public:
     explicit ByteBuffer(std::vector<uint8_t>& out) : bytes(out) {}
     size_t size() const { return bytes.size(); }
     void u8(int v) { bytes.push_back((uint8_t)v); }
@@ -34,7 +34,7 @@ class ByteBuffer {
         bytes[at + 1] = (uint8_t)((v >> 8) & 0xFF);
     }
 
-  private:
+private:
     std::vector<uint8_t>& bytes;
 };
 

@@ -41,12 +41,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The folders the game writes into exist from the start.
-    for (const char* dir : {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
+    for (const char* dir :
+         {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
         std::filesystem::create_directories(dir, ec);
     if (!loadGamePalette(contentDir)) return 1;
     for (const Compiler& c : compilers()) {
         bool wanted = argc == 3;
-        for (int i = 3; i < argc; ++i) wanted = wanted || std::strcmp(argv[i], c.name) == 0;
+        for (int i = 3; i < argc; ++i)
+            wanted = wanted || std::strcmp(argv[i], c.name) == 0;
         if (wanted && !c.function(contentDir))
             sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");
     }

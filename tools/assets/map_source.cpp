@@ -45,11 +45,11 @@ struct Legend {
 };
 
 class MapParser {
-  public:
+public:
     MapParser(const std::string& contentDir, MapSource& map) : contentDir(contentDir), map(map) {}
     bool parse(const std::string& path);
 
-  private:
+private:
     bool error(int line, const std::string& message) {
         sourceError(file.path(), line, message);
         return false;

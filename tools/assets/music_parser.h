@@ -19,11 +19,11 @@ struct NoteToken {
 // Reads a score line by line. Header words, instrument blocks and channels are
 // handled in music_parser.cpp, pattern lines and their notes in music_pattern.cpp.
 class ScoreParser {
-  public:
+public:
     ScoreParser(const SourceFile& source, Score& target) : file(source), score(target) {}
     bool run();
 
-  private:
+private:
     enum class Block { none, instrument, pattern };
 
     // Where each channel stands while a pattern is being read.

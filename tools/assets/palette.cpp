@@ -50,7 +50,9 @@ bool Palette::colour(char key, Rgb& out) const {
     return true;
 }
 
-const Palette& gamePalette() { return shared; }
+const Palette& gamePalette() {
+    return shared;
+}
 
 bool loadGamePalette(const std::string& contentDir) {
     return shared.load(contentDir + "/palette.txt");

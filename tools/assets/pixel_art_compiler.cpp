@@ -33,12 +33,12 @@ struct Sheet {
 Image mirrored(const Image& source) {
     Image out(source.width(), source.height());
     for (int y = 0; y < source.height(); ++y)
-        for (int x = 0; x < source.width(); ++x) out.set(source.width() - 1 - x, y, source.at(x, y));
+        for (int x = 0; x < source.width(); ++x)
+            out.set(source.width() - 1 - x, y, source.at(x, y));
     return out;
 }
 
-bool readNumbers(const std::vector<std::string>& words, size_t count, int low, int high,
-                 int* out) {
+bool readNumbers(const std::vector<std::string>& words, size_t count, int low, int high, int* out) {
     if (words.size() != count + 1) return false;
     for (size_t i = 0; i < count; ++i)
         if (!parseInt(words[i + 1], out[i]) || out[i] < low || out[i] > high) return false;
@@ -55,7 +55,8 @@ bool parseSheet(const SourceFile& file, Sheet& sheet) {
         const std::string& key = words[0];
         if (key == "size") {
             if (!readNumbers(words, 2, 1, maxFrameSize, n)) {
-                sourceError(file.path(), here.number, "size needs a width and a height from 1 to 1024");
+                sourceError(file.path(), here.number,
+                            "size needs a width and a height from 1 to 1024");
                 return false;
             }
             sheet.frameWidth = n[0];
@@ -65,7 +66,8 @@ bool parseSheet(const SourceFile& file, Sheet& sheet) {
             return false;
         } else if (key == "frame") {
             if (!readNumbers(words, 2, 0, maxFrames - 1, n)) {
-                sourceError(file.path(), here.number, "frame needs a column and a row from 0 to 255");
+                sourceError(file.path(), here.number,
+                            "frame needs a column and a row from 0 to 255");
                 return false;
             }
             Image picture;
@@ -80,10 +82,12 @@ bool parseSheet(const SourceFile& file, Sheet& sheet) {
             for (const auto& [at, picture] : sheet.frames)
                 if (at.second == n[0]) added.push_back({{at.first, n[1]}, mirrored(picture)});
             if (added.empty()) {
-                sourceError(file.path(), here.number, "row " + words[1] + " has no frames to mirror");
+                sourceError(file.path(), here.number,
+                            "row " + words[1] + " has no frames to mirror");
                 return false;
             }
-            for (auto& [at, picture] : added) sheet.frames[at] = picture;
+            for (auto& [at, picture] : added)
+                sheet.frames[at] = picture;
         } else if (key == "copy") {
             if (!readNumbers(words, 4, 0, maxFrames - 1, n)) {
                 sourceError(file.path(), here.number, "copy needs two columns and rows");

@@ -26,7 +26,7 @@ struct Wave {
 // as "file:line: ..." and remembered; finish() also rejects keys nobody asked for,
 // which catches misspelt names.
 class LayerArgs {
-  public:
+public:
     LayerArgs(const std::string& path, const SceneLayer& layer) : path(path), layer(layer) {}
 
     bool has(const char* key) const;
@@ -46,7 +46,7 @@ class LayerArgs {
     void fail(const std::string& message);
     bool finish();
 
-  private:
+private:
     const std::string* find(const char* key);
 
     std::string path;

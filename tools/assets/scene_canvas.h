@@ -10,7 +10,7 @@
 // width so that anything crossing an edge comes back at the other: the picture
 // tiles side by side without a seam.
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, bool wrap, int frame)
         : image(width, height), wrapping(wrap), frameIndex(frame) {}
     int width() const { return image.width(); }
@@ -20,7 +20,7 @@ class Canvas {
     Rgb at(int x, int y) const;
     const Image& picture() const { return image; }
 
-  private:
+private:
     Image image;
     bool wrapping;
     int frameIndex;
@@ -38,12 +38,12 @@ double waveSum(const std::vector<Wave>& waves, double x, double width);
 
 // A small fixed-seed generator, so that every build draws the same picture.
 class Random {
-  public:
+public:
     explicit Random(uint32_t seed) : state(seed * 2654435761u + 0x9e3779b9u) {}
     uint32_t next();
     double unit() { return (next() >> 8) * (1.0 / 16777216.0); } // 0 <= u < 1
     double in(const Range& r) { return r.at(unit()); }
 
-  private:
+private:
     uint32_t state;
 };

@@ -15,13 +15,13 @@ struct Glyph {
 };
 
 class Letters {
-  public:
+public:
     // "glyph A" then the rows of the letter; reports "file:line: ..." on errors.
     bool load(const std::string& path);
     const Glyph* find(char c) const;
     int height() const { return rowCount; }
 
-  private:
+private:
     std::map<char, Glyph> glyphs;
     int rowCount = 0;
 };

@@ -32,7 +32,9 @@ void sourceError(const std::string& path, int line, const std::string& message) 
     failed = true;
 }
 
-bool buildFailed() { return failed; }
+bool buildFailed() {
+    return failed;
+}
 
 std::string trim(const std::string& text) {
     size_t begin = text.find_first_not_of(" \t");

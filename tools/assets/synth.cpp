@@ -48,14 +48,14 @@ double lookup(const std::vector<double>& table, double phase) {
 }
 
 class Noise {
-  public:
+public:
     explicit Noise(unsigned seed) : state(seed * 2654435761u + 1) {}
     double next() {
         state = state * 1664525u + 1013904223u;
         return (double)(state >> 8) / (double)(1u << 23) - 1.0;
     }
 
-  private:
+private:
     unsigned state;
 };
 

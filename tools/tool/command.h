@@ -8,5 +8,5 @@ struct CommandRegistration {
     CommandRegistration(const char* name, const char* usage, CommandFunction function);
 };
 
-#define REGISTER_COMMAND(name, usage, function) \
+#define REGISTER_COMMAND(name, usage, function)                                                    \
     static CommandRegistration command_##function(name, usage, function)

@@ -10,7 +10,7 @@ struct InfoKindRegistration {
     InfoKindRegistration(const char* name, InfoPrinter printer);
 };
 
-#define REGISTER_INFO_KIND(name, printer) \
+#define REGISTER_INFO_KIND(name, printer)                                                          \
     static InfoKindRegistration infoKind_##printer(name, printer)
 
 // The kind a file is recognised as, by magic, extension or well-known name;

@@ -99,4 +99,8 @@ const char* detectKind(const char* path) {
     return nullptr;
 }
 
-REGISTER_COMMAND("info", "info [--kind font|map|tileset|animation|stageset|unlock|settings|stats|demo|bitmap|sound|music] FILE", info);
+REGISTER_COMMAND(
+    "info",
+    "info [--kind "
+    "font|map|tileset|animation|stageset|unlock|settings|stats|demo|bitmap|sound|music] FILE",
+    info);

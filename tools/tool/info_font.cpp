@@ -10,7 +10,8 @@ void printTable(const GlyphEntry* table, const char* kind, const char* prefix, s
         const GlyphEntry& g = table[code];
         if (g.width == 0 && g.x == 0 && g.y == 0) continue;
         if (code > ' ' && code < 127)
-            std::fprintf(out, "%s %s%c x %d y %d width %d\n", kind, prefix, code, g.x, g.y, g.width);
+            std::fprintf(out, "%s %s%c x %d y %d width %d\n", kind, prefix, code, g.x, g.y,
+                         g.width);
         else
             std::fprintf(out, "%s #%d x %d y %d width %d\n", kind, code, g.x, g.y, g.width);
     }

@@ -15,7 +15,8 @@ bool printBitmap(const char* path, std::FILE* out) {
     if (!picture) return false;
     long masked = 0;
     for (int y = 0; y < picture->h; ++y)
-        for (int x = 0; x < picture->w; ++x) masked += getpixel(picture, x, y) == bitmap_mask_color(picture);
+        for (int x = 0; x < picture->w; ++x)
+            masked += getpixel(picture, x, y) == bitmap_mask_color(picture);
     std::fprintf(out, "bitmap %s\nsize %dx%d\nmask pixels %ld\n", path, picture->w, picture->h,
                  masked);
     destroyBitmap(picture);
@@ -28,9 +29,9 @@ bool printSound(const char* path, std::FILE* out) {
     if (!readSoundFile(path, bytes) || !decodeWav(bytes.data(), bytes.size(), 44100, frames))
         return false;
     int peak = 0;
-    for (int16_t s : frames) peak = std::max(peak, s < 0 ? -(int)s : (int)s);
-    std::fprintf(out, "sound %s\nseconds %.3f\npeak %d\n", path, frames.size() / 2 / 44100.0,
-                 peak);
+    for (int16_t s : frames)
+        peak = std::max(peak, s < 0 ? -(int)s : (int)s);
+    std::fprintf(out, "sound %s\nseconds %.3f\npeak %d\n", path, frames.size() / 2 / 44100.0, peak);
     return true;
 }
 
@@ -42,8 +43,9 @@ bool printMusic(const char* path, std::FILE* out) {
     if (!module) return false;
     const char* title = openmpt_module_get_metadata(module, "title");
     const char* type = openmpt_module_get_metadata(module, "type");
-    std::fprintf(out, "music %s\ntitle %s\ntype %s\nchannels %d\norders %d\npatterns %d\n"
-                      "instruments %d\nsamples %d\nseconds %.2f\n",
+    std::fprintf(out,
+                 "music %s\ntitle %s\ntype %s\nchannels %d\norders %d\npatterns %d\n"
+                 "instruments %d\nsamples %d\nseconds %.2f\n",
                  path, title, type, openmpt_module_get_num_channels(module),
                  openmpt_module_get_num_orders(module), openmpt_module_get_num_patterns(module),
                  openmpt_module_get_num_instruments(module), openmpt_module_get_num_samples(module),

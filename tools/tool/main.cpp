@@ -22,7 +22,8 @@ std::vector<Command>& commands() {
 
 int usage() {
     std::fprintf(stderr, "usage:\n");
-    for (const Command& c : commands()) std::fprintf(stderr, "  tumblo-tool %s\n", c.usage);
+    for (const Command& c : commands())
+        std::fprintf(stderr, "  tumblo-tool %s\n", c.usage);
     return 2;
 }
 } // namespace
