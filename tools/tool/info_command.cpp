@@ -2,7 +2,8 @@
 #include "tool/command.h"
 #include "tool/info.h"
 
-#include "platform/paths.h"
+#include "text/data_file.h"
+#include "text/font.h"
 #include "text/text_utils.h"
 
 #include <cstring>
@@ -76,12 +77,11 @@ InfoKindRegistration::InfoKindRegistration(const char* name, InfoPrinter printer
 
 const char* detectKind(const char* path) {
     char magic[6] = {};
-    if (std::FILE* f = std::fopen(resolvePath(path).c_str(), "rb")) {
-        size_t got = std::fread(magic, 1, sizeof magic, f);
-        std::fclose(f);
-        if (got == 6 && std::memcmp(magic, "VF2006", 6) == 0) return "font";
-        if (got >= 4 && equalsIgnoreCase(std::string(magic, 4).c_str(), "TUM1")) return "map";
-    }
+    DataReader in(path);
+    in.readBytes(magic, sizeof magic);
+    // Bytes missing from a short file read as zero and match neither magic.
+    if (std::memcmp(magic, fontMagic, 6) == 0) return "font";
+    if (equalsIgnoreCase(std::string(magic, 4).c_str(), "TUM1")) return "map";
     std::string name = baseName(path);
     if (equalsIgnoreCase(parentName(path).c_str(), "UNLOCK")) return "unlock";
     if (equalsIgnoreCase(name.c_str(), "SETTINGS.DAT")) return "settings";
