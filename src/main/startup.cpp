@@ -14,6 +14,7 @@
 #include "text/text_utils.h"
 
 #include <allegro.h>
+#include <cstdio>
 
 namespace {
 void writeBanner() {
@@ -50,6 +51,8 @@ bool startUp() {
     gameLog.write("Using 16 bit colormode");
     if (!initGraphics(screenWidth, screenHeight, true)) {
         gameLog.write("Unable to initialize Allegro");
+        // The library's own reason, for whoever runs the game from a terminal.
+        std::fprintf(stderr, "tumblo: %s\n", allegro_error);
         allegro_message("Unable to initialize Allegro!");
         allegro_exit();
         return false;

@@ -59,7 +59,14 @@ bool setWindowMode() {
     set_color_depth(16);
     scale = wanted;
     offsetX = offsetY = 0;
-    return set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0;
+    // An X server that is still starting (a fresh session, a busy machine) can
+    // refuse the first window; a short wait and another try cost nothing.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0)
+            return true;
+        rest(250);
+    }
+    return false;
 }
 
 // Full screen at the desktop's own resolution, the frame scaled by a whole number
