@@ -30,11 +30,11 @@ struct PlayRecord {
     bool cupThisStage = false;
 };
 
-inline PlayMode playMode;
-inline PlayRecord playRecord;
+extern PlayMode playMode;
+extern PlayRecord playRecord;
 // The menus and the statistics speak of the statistics-enabled flag under this
 // name; it is the same flag as playMode.statisticsEnabled.
-inline bool& recordStats = playMode.statisticsEnabled;
+extern bool& recordStats;
 
 // A normal game through the stage set, as opposed to training or a demo run:
 // only such runs change the unlock data.

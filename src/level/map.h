@@ -1,7 +1,6 @@
 #pragma once
 
-#include "game/actor.h"
-#include "game/enemy.h"
+#include "level/actor.h"
 #include "level/animation.h"
 #include "level/tileset.h"
 #include "platform/sound.h"

@@ -10,6 +10,7 @@
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
+#include "screens/frame_counter.h"
 #include "text/font.h"
 #include "text/text_utils.h"
 
@@ -61,6 +62,7 @@ bool startUp() {
     set_display_switch_mode(SWITCH_BACKGROUND);
     gameLog.write("Setting switchMode");
     clear_to_color(backBuffer, makecol(0, 0, 0));
+    setPageOverlay(drawFrameCounter);
     detectJoystick();
     seedRandom();
     set_window_title("Tumblo");

@@ -3,9 +3,6 @@
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "platform/log.h"
-#include "progress/settings.h"
-#include "text/font.h"
-#include "text/text_pool.h"
 
 #include <allegro.h>
 
@@ -22,6 +19,7 @@ int scale = 1;
 int offsetX = 0;
 int offsetY = 0;
 bool windowedMode = true;
+PageOverlay pageOverlay = nullptr;
 
 void destroyPages() {
     // Pages are memory bitmaps: the X11 driver offers neither video bitmaps nor
@@ -62,8 +60,7 @@ bool setWindowMode() {
     // An X server that is still starting (a fresh session, a busy machine) can
     // refuse the first window; a short wait and another try cost nothing.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0)
-            return true;
+        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0) return true;
         rest(250);
     }
     return false;
@@ -125,8 +122,8 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     return ok;
 }
 
-void applyWindowMode() {
-    bool windowed = !settings.fullScreen;
+void applyWindowMode(bool fullScreen) {
+    bool windowed = !fullScreen;
     if (!setDisplayMode(screenWidth, screenHeight, windowed) && !windowed) {
         gameLog.write("Unable to set full screen mode, using a window");
         setDisplayMode(screenWidth, screenHeight, true);
@@ -156,10 +153,13 @@ void flipPage() {
     waitForTick();
 }
 
+void setPageOverlay(PageOverlay overlay) {
+    pageOverlay = overlay;
+}
+
 void presentFrame() {
     blit(backBuffer, drawPage, 0, 0, 0, 0, 320, 240);
-    if (settings.showFps)
-        gameFont.drawTextRight(textWithNumber("FPS: ", (int)(fpsCounter.fps + 1.0f)), 1, drawPage);
+    if (pageOverlay) pageOverlay(drawPage);
     flipPage();
 }
 

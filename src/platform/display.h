@@ -19,14 +19,23 @@ bool initGraphics(int width, int height, bool windowed);
 bool initHeadlessGraphics();
 // Opens (again) a window or the full screen and makes new pages and back buffer.
 bool setDisplayMode(int width, int height, bool windowed);
-// Window or full screen as the settings say; usable while the game runs.
-void applyWindowMode();
+// Window or full screen; usable while the game runs. When no full-screen mode
+// works, the window comes back and the log says so.
+void applyWindowMode(bool fullScreen);
 // Whole-number enlargement of the frame on the real screen (1 when headless).
 int displayScale();
 bool displayIsWindowed();
 
 void flipPage();
+// Copies the back buffer to the hidden page, draws the page overlay on it and
+// flips.
 void presentFrame();
+
+// Drawn on every presented page after the back buffer is copied, never into the
+// back buffer, so a screen that copies the back buffer never captures it. The
+// game puts its frame counter here.
+using PageOverlay = void (*)(BITMAP* page);
+void setPageOverlay(PageOverlay overlay);
 void shutdownGraphics();
 
 // Fades the picture in the back buffer to black over about 22 ticks.

@@ -1,7 +1,6 @@
 #include "platform/headless.h"
 
 bool headlessMode = false;
-bool messagesToStderr = false;
 
 namespace {
 Hook frameHook;

@@ -12,6 +12,3 @@ void setFrameHook(Hook hook);
 void setTickHook(Hook hook);
 void runFrameHook();
 void runTickHook();
-
-// In tools the message screen writes to standard error instead of waiting.
-extern bool messagesToStderr;

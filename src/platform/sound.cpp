@@ -4,10 +4,23 @@
 
 #include "platform/sound_device.h"
 #include "platform/sound_mixer.h"
-#include "progress/settings.h"
-#include "text/text_utils.h"
+
+#include <cstdio>
 
 bool soundAvailable = false;
+namespace {
+bool effectsOn = true;
+bool musicOn = true;
+
+void keepName(char (&out)[80], const char* path) {
+    std::snprintf(out, sizeof out, "%s", path);
+}
+} // namespace
+
+void setSoundSwitches(bool effects, bool music) {
+    effectsOn = effects;
+    musicOn = music;
+}
 SoundMixer soundMixer;
 
 SoundEffect soundEffects[effectSlotCount];
@@ -47,7 +60,7 @@ bool SoundEffect::load(const char* path) {
     if (!soundAvailable) return true;
     release();
     handle = soundMixer.loadSampleFile(path);
-    copyText(fileName, path, sizeof fileName);
+    keepName(fileName, path);
     return handle >= 0;
 }
 
@@ -56,7 +69,7 @@ void SoundEffect::setMaxPlaybacks(int count) {
 }
 
 void SoundEffect::play() {
-    if (soundAvailable && settings.playSound) soundMixer.playSample(handle);
+    if (soundAvailable && effectsOn) soundMixer.playSample(handle);
 }
 
 void SoundEffect::release() {
@@ -71,7 +84,7 @@ bool Music::load(const char* path) {
     handle = soundMixer.loadSongFile(path);
     playing = false;
     paused = false;
-    copyText(fileName, path, sizeof fileName);
+    keepName(fileName, path);
     return handle >= 0;
 }
 
@@ -88,24 +101,24 @@ void Music::unload() {
 void Music::play() {
     if (!soundAvailable) return;
     playing = true;
-    if (settings.playMusic) soundMixer.playSong(handle);
+    if (musicOn) soundMixer.playSong(handle);
 }
 
 void Music::stop() {
     if (!soundAvailable) return;
     playing = false;
-    if (settings.playMusic) soundMixer.stopSong(handle);
+    if (musicOn) soundMixer.stopSong(handle);
 }
 
 void Music::pause() {
     if (!soundAvailable || !playing) return;
-    if (settings.playMusic) soundMixer.setSongPaused(handle, true);
+    if (musicOn) soundMixer.setSongPaused(handle, true);
     paused = true;
 }
 
 void Music::resume() {
     if (!soundAvailable || !playing) return;
-    if (settings.playMusic) soundMixer.setSongPaused(handle, false);
+    if (musicOn) soundMixer.setSongPaused(handle, false);
     paused = false;
 }
 

@@ -7,6 +7,11 @@
 // True when the sound layer started at start-up.
 extern bool soundAvailable;
 
+// The player's two switches (effects, music), told by the game whenever they
+// change. With effects off no effect starts; with music off the tunes are only
+// marked playing, stopped or paused, and nothing is heard.
+void setSoundSwitches(bool effects, bool music);
+
 class SoundEffect {
 public:
     bool load(const char* path);

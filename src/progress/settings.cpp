@@ -2,6 +2,7 @@
 
 #include "platform/display.h"
 #include "platform/log.h"
+#include "platform/sound.h"
 
 Settings settings;
 
@@ -32,10 +33,16 @@ void loadSettings() {
         settings.playSound = true;
         settings.fullScreen = false;
         settings.playMusic = true;
+        applySoundSwitches();
         return;
     }
     readSettings(in, settings);
-    applyWindowMode();
+    applySoundSwitches();
+    applyWindowMode(settings.fullScreen);
+}
+
+void applySoundSwitches() {
+    setSoundSwitches(settings.playSound, settings.playMusic);
 }
 
 bool saveSettings() {

@@ -19,6 +19,8 @@ extern Settings settings;
 // music and the window are switched on and the display is left alone.
 void loadSettings();
 bool saveSettings();
+// Tells the sound layer the two sound switches; call after changing either.
+void applySoundSwitches();
 
 // Reads the six flags; only 1 is true, and flags beyond the end of a short file
 // read as false. False when short.

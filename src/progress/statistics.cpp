@@ -1,7 +1,5 @@
 #include "progress/statistics.h"
 
-#include "game/play_records.h"
-
 Statistics statistics;
 
 namespace {
@@ -35,7 +33,7 @@ void Statistics::countDemoSaved() {
 }
 
 void Statistics::countLifeLost(DeathCause cause) {
-    if (!recordStats || livesLost >= statisticsCap) return;
+    if (livesLost >= statisticsCap) return;
     ++livesLost;
     switch (cause) {
     case DeathCause::Hurt:
@@ -51,7 +49,7 @@ void Statistics::countLifeLost(DeathCause cause) {
 }
 
 void Statistics::countPlaySecond() {
-    if (!recordStats || gameMinutes >= statisticsCap) return;
+    if (gameMinutes >= statisticsCap) return;
     if (++gameSeconds >= 60) {
         gameSeconds = 0;
         ++gameMinutes;

@@ -6,7 +6,8 @@
 
 // Lifetime counters of play, kept in "stats.dat" (ten integers in this order).
 // Every counter but gamesCleared stops at statisticsCap; change them through the
-// count operations, which keep that rule and the recording flag.
+// count operations, which keep that rule. Whether a run counts at all (a watched
+// demo does not) is for the game to decide before it calls them.
 
 constexpr int32_t statisticsCap = 99999;
 
@@ -27,10 +28,9 @@ struct Statistics {
     void countGameStarted();
     void countGameCleared();
     void countDemoSaved();
-    // A lost life and its cause; only while statistics are recorded, and none
-    // once livesLost stands at the cap.
+    // A lost life and its cause; none once livesLost stands at the cap.
     void countLifeLost(DeathCause cause);
-    // One second of play; only while statistics are recorded.
+    // One second of play; none once gameMinutes stands at the cap.
     void countPlaySecond();
     // The three death counters in screen order: hurt, time, other.
     void deathCounts(int32_t out[3]) const;

@@ -1,7 +1,5 @@
 #include "progress/unlock_data.h"
 
-#include "game/play_records.h"
-#include "level/map.h"
 #include "platform/log.h"
 #include "progress/stage_set.h"
 #include "text/message_screen.h"
@@ -17,11 +15,6 @@ const char* unlockPath(const char* fileName) {
 int32_t readFlag(DataReader& in) {
     int32_t value = readInt32(in);
     return !in.failed() && value == 1 ? 1 : 0;
-}
-
-// Gold of the stage just cleared: every piece the loaded map holds.
-int32_t mapGoldTotal() {
-    return currentMap.goldTotal;
 }
 
 bool reportSaveFailure() {
@@ -72,13 +65,11 @@ bool saveUnlockData(const char* fileName) {
     return true;
 }
 
-int recordStageClear() {
-    if (!inGameMode()) return -1;
-    int s = playRecord.stageIndex;
+int recordStageClear(int s, bool cupTaken, bool allGoldTaken) {
     if (s < 0 || s >= stageSet.stageCount) return -1;
     unlockData.stageUnlocked[s + 1] = 1;
-    if (playRecord.cupThisStage) unlockData.clearedWithCup[s] = 1;
-    if (playRecord.goldThisStage == mapGoldTotal()) unlockData.clearedWithAllGold[s] = 1;
+    if (cupTaken) unlockData.clearedWithCup[s] = 1;
+    if (allGoldTaken) unlockData.clearedWithAllGold[s] = 1;
     int opened = -1;
     for (int g = 0; g < stageSet.groupCount; ++g) {
         if (stageSet.groups[g].firstStage != s + 1) continue;

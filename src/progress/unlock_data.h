@@ -32,11 +32,12 @@ bool saveUnlockData(const char* fileName);
 // than 1 read as 0. False when the file ends early (the rest then reads as 0).
 bool readUnlockData(DataReader& in, int stageCount, int groupCount, UnlockData& out);
 
-// Books a stage cleared in the normal game: opens the next stage, marks the cup
-// and the gold, opens the group that starts at the next stage and saves.
-// Returns the index of the group it newly opened, for the "Unlocked" banner,
-// else -1. Training and demo runs change nothing.
-int recordStageClear();
+// Books stage `stageIndex` of the set in use as cleared in the normal game (the
+// game does not call it for training or demo runs): opens the next stage, marks
+// the cup and the gold as told, opens the group that starts at the next stage
+// and saves. Returns the index of the group it newly opened, for the "Unlocked"
+// banner, else -1.
+int recordStageClear(int stageIndex, bool cupTaken, bool allGoldTaken);
 
 // Opens every stage and group of the set in use and saves.
 bool unlockAll();

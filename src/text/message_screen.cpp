@@ -8,6 +8,8 @@
 #include <allegro.h>
 #include <cstdio>
 
+bool messagesToStderr = false;
+
 void drawShadowText(BITMAP* bitmap, const char* text, int x, int y) {
     textout_centre_ex(bitmap, font, text, x, y, makecol(0, 0, 0), -1);
     textout_centre_ex(bitmap, font, text, x + 2, y - 2, makecol(255, 255, 255), -1);

@@ -6,5 +6,7 @@ struct BITMAP;
 // is what failed), shown until a button is pressed after having been released.
 void showMessage(const char* title, const char* text);
 void showError(const char* text);
+// In tools (and tests) the message goes to standard error instead of waiting.
+extern bool messagesToStderr;
 // Library-font text centred on x, white over a black shadow.
 void drawShadowText(BITMAP* bitmap, const char* text, int x, int y);

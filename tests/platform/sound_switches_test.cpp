@@ -1,7 +1,6 @@
 #include "platform/sound.h"
 #include "platform/sound_mixer.h"
 #include "platform/sound_test_files.h"
-#include "progress/settings.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -20,20 +19,18 @@ int peakAfter(int frames) {
 // holding the nine effects and a tune.
 struct GameSound : ::testing::Test {
     TempGameDir dir;
-    Settings saved = settings;
     void SetUp() override {
         for (const char* name : effectFiles)
             writeFileBytes(std::string("SOUND/") + name + ".WAV", makeToneWav(22050, 2205));
         writeFileBytes("MUSIC/wander.it", makeModule());
         startSoundInMemory();
         soundAvailable = true;
-        settings.playSound = true;
-        settings.playMusic = true;
+        setSoundSwitches(true, true);
     }
     void TearDown() override {
         menuMusic.unload();
         closeSound();
-        settings = saved;
+        setSoundSwitches(true, true);
     }
 };
 } // namespace
@@ -99,8 +96,7 @@ TEST_F(GameSound, MusicPlaysStopsPausesAndResumesThroughItsMarks) {
 }
 
 TEST_F(GameSound, SwitchedOffEffectsStillLoadAndTheTuneIsMarkedPlayingWithoutSound) {
-    settings.playSound = false;
-    settings.playMusic = false;
+    setSoundSwitches(false, false);
     loadSoundEffects();
     EXPECT_GE(sfxGold.handle, 0);
     sfxGold.play();
@@ -116,10 +112,10 @@ TEST_F(GameSound, SwitchedOffEffectsStillLoadAndTheTuneIsMarkedPlayingWithoutSou
     EXPECT_FALSE(menuMusic.paused);
     EXPECT_EQ(peakAfter(4096), 0);
     // Switched back on, the next play sounds; the settings menu plays the tune again.
-    settings.playSound = true;
+    setSoundSwitches(true, false);
     sfxGold.play();
     EXPECT_EQ(soundMixer.activeVoices(), 1);
-    settings.playMusic = true;
+    setSoundSwitches(true, true);
     menuMusic.play();
     EXPECT_GT(peakAfter(8192), 1000);
 }

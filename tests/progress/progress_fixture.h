@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/play_records.h"
 #include "platform/log.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
@@ -25,8 +24,6 @@ protected:
         unlockData = UnlockData();
         statistics = Statistics();
         settings = Settings();
-        playMode = PlayMode();
-        playRecord = PlayRecord();
         gameLog.setFile("tumblo.log");
         gameLog.setEnabled(true);
     }

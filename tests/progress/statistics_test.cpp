@@ -53,13 +53,6 @@ TEST_F(StatisticsTest, CountersStopAtTheCapExceptClears) {
     statistics.gameMinutes = statisticsCap;
     statistics.countPlaySecond();
     EXPECT_EQ(statistics.gameSeconds, 1);
-
-    statistics = Statistics();
-    recordStats = false; // a watched demo counts neither deaths nor time
-    statistics.countLifeLost(DeathCause::Other);
-    statistics.countPlaySecond();
-    Statistics untouched;
-    EXPECT_EQ(std::memcmp(&statistics, &untouched, sizeof untouched), 0);
 }
 
 TEST(SharePercent, TruncatesAndIsZeroForAnEmptySum) {

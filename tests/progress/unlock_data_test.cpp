@@ -1,19 +1,10 @@
 #include "progress_fixture.h"
 
-#include "level/map.h"
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 namespace {
-void clearStage(int stage, bool cup, int gold, int mapGold) {
-    playRecord.stageIndex = stage;
-    playRecord.cupThisStage = cup;
-    playRecord.goldThisStage = gold;
-    currentMap.goldTotal = mapGold;
-}
-
 std::vector<std::string> folderEntries(const std::string& path) {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(path))
@@ -26,13 +17,10 @@ using UnlockDataTest = ProgressTest;
 
 TEST_F(UnlockDataTest, GameClearsOpenStagesAndGroupsOnceAndSave) {
     ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
-    clearStage(0, true, 5, 5);
-    EXPECT_EQ(recordStageClear(), -1); // stage 1 starts no group
-    clearStage(1, false, 4, 5);
-    EXPECT_EQ(recordStageClear(), 1);  // stage 2 starts group 1
-    EXPECT_EQ(recordStageClear(), -1); // already open: no second banner
-    clearStage(0, false, 0, 5);
-    recordStageClear(); // flags are never cleared
+    EXPECT_EQ(recordStageClear(0, true, true), -1);   // stage 1 starts no group
+    EXPECT_EQ(recordStageClear(1, false, false), 1);  // stage 2 starts group 1
+    EXPECT_EQ(recordStageClear(1, false, false), -1); // already open: no second banner
+    recordStageClear(0, false, false);                // flags are never cleared
     // Per stage: open, cup, all gold; then the groups.
     EXPECT_EQ(readFileBytes("DATA/UNLOCK/SMALL.STG"),
               ints({1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0}));
@@ -52,24 +40,9 @@ TEST_F(UnlockDataTest, GameClearsOpenStagesAndGroupsOnceAndSave) {
               (std::vector<int>{1, 1, 1, 1, 0}));
 }
 
-TEST_F(UnlockDataTest, TrainingAndDemoClearsChangeNothing) {
-    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
-    UnlockData before = unlockData;
-    for (PlayMode run :
-         {PlayMode{true, DemoMode::None, true}, PlayMode{true, DemoMode::Recording, true},
-          PlayMode{true, DemoMode::Playback, false}}) {
-        playMode = run;
-        clearStage(1, true, 3, 3);
-        EXPECT_EQ(recordStageClear(), -1);
-    }
-    EXPECT_EQ(std::memcmp(&before, &unlockData, sizeof before), 0);
-    EXPECT_FALSE(fileExists("DATA/UNLOCK"));
-}
-
 TEST_F(UnlockDataTest, ClearingTheLastStageOfAFullSetIsSafe) {
     ASSERT_TRUE(loadNumberedSet("FULL.STG", {50, 49}));
-    clearStage(98, true, 0, 0);
-    EXPECT_EQ(recordStageClear(), -1);
+    EXPECT_EQ(recordStageClear(98, true, true), -1);
     EXPECT_EQ(unlockData.stageUnlocked[99], 1);
     EXPECT_EQ(readFileBytes("DATA/UNLOCK/FULL.STG").size(), (99u * 3 + 2) * 4);
 }
@@ -90,8 +63,7 @@ TEST_F(UnlockDataTest, FailedSavesAreReportedAndPlayGoesOn) {
     // The folder cannot be made; then the file cannot be replaced.
     writeFileBytes("DATA/UNLOCK", {});
     std::remove("tumblo.log");
-    clearStage(1, true, 0, 0);
-    EXPECT_EQ(messagesOf([] { EXPECT_EQ(recordStageClear(), 1); }),
+    EXPECT_EQ(messagesOf([] { EXPECT_EQ(recordStageClear(1, true, true), 1); }),
               "Error: Unable to save UNLOCK DATA\n");
     EXPECT_EQ(logLines(), std::vector<std::string>{"Unable to save UNLOCK DATA"});
     EXPECT_EQ(unlockData.stageUnlocked[2], 1); // play goes on with it
@@ -104,7 +76,7 @@ TEST_F(UnlockDataTest, FailedSavesAreReportedAndPlayGoesOn) {
 TEST_F(UnlockDataTest, WithoutALoadedSetNothingIsSaved) {
     messagesOf([] {
         EXPECT_FALSE(loadStageSet("DEFAULT.STG"));
-        EXPECT_EQ(recordStageClear(), -1);
+        EXPECT_EQ(recordStageClear(0, true, true), -1);
         EXPECT_FALSE(unlockAll());
     });
     EXPECT_FALSE(fileExists("DATA"));

@@ -1,4 +1,5 @@
 #include "support/test_env.h"
+#include "text/message_screen.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"

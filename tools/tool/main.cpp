@@ -1,4 +1,5 @@
 // tumblo-tool: the command-line companion, run from the game folder.
+#include "text/message_screen.h"
 #include "tool/command.h"
 
 #include "platform/display.h"

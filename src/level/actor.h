@@ -14,17 +14,9 @@ struct Rect {
     bool enabled = true;
 };
 
-// A moving body of a stage: the ball or an enemy.
-class Actor {
-public:
-    virtual ~Actor() = default;
-
-    // What happens when the body is killed, after each move, and each tick before
-    // it moves. The gameplay classes fill these in.
-    virtual void die() {}
-    virtual void afterMove() {}
-    virtual void think() {}
-
+// A moving body of a stage, the ball or an enemy: its state only. The map loader
+// places enemies; how bodies move, think and die is the game's.
+struct Actor {
     AnimationPlayer sprite;
     float x = 0;
     float y = 0;
@@ -45,4 +37,12 @@ public:
     int32_t lastMarker = 0;
     int32_t jumpStrength = 0;
     int32_t jumper = 0;
+};
+
+// An enemy placed by the map: kind 0 bounces the ball, 1 hurts it, 2 pushes it.
+struct Enemy : Actor {
+    int32_t startDirection = 0;
+    int32_t startX = 0;
+    int32_t startY = 0;
+    int32_t kind = 0;
 };
