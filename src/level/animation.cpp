@@ -1,5 +1,6 @@
 #include "level/animation.h"
 
+#include "level/animation_format.h"
 #include "platform/log.h"
 #include "text/data_file.h"
 #include "text/message_screen.h"
@@ -7,59 +8,32 @@
 
 #include <allegro.h>
 
-namespace {
-// Far above any real animation; they keep a damaged count from allocating wildly.
-constexpr int32_t maxSequences = 1000;
-constexpr int32_t maxFrames = 10000;
-
-// Reads one sequence block and checks that a player can follow it: at least one
-// frame, columns not negative, and the ending pointing at a frame or a sequence
-// that exists.
-bool readSequence(DataReader& in, AnimationSequence& sequence, int32_t sequenceCount) {
-    sequence.frameCount = readInt32(in);
-    if (in.failed() || sequence.frameCount < 1 || sequence.frameCount > maxFrames) return false;
-    sequence.frames = std::make_unique<AnimationFrame[]>(sequence.frameCount);
-    for (int32_t i = 0; i < sequence.frameCount; ++i) {
-        sequence.frames[i].image = readInt32(in);
-        if (sequence.frames[i].image < 0) return false;
-    }
-    for (int32_t i = 0; i < sequence.frameCount; ++i)
-        sequence.frames[i].ticks = readInt32(in);
-    sequence.loopFrame = readInt32(in);
-    sequence.nextSequence = readInt32(in);
-    if (in.failed()) return false;
-    if (sequence.loopFrame == -1)
-        return sequence.nextSequence >= 0 && sequence.nextSequence < sequenceCount;
-    return sequence.loopFrame >= 0 && sequence.loopFrame < sequence.frameCount;
-}
-
-bool readSequences(DataReader& in, int32_t& count, std::unique_ptr<AnimationSequence[]>& out) {
-    count = readInt32(in);
-    if (in.failed() || count < 0 || count > maxSequences) return false;
-    out = std::make_unique<AnimationSequence[]>(count);
-    for (int32_t s = 0; s < count; ++s)
-        if (!readSequence(in, out[s], count)) return false;
-    return true;
-}
-} // namespace
-
 bool Animation::load(const char* path) {
     gameLog.write(joinText("Loading Animation: ", path));
     gameLog.indentMore();
     DataReader in;
-    int32_t count = 0;
-    std::unique_ptr<AnimationSequence[]> read;
+    AnimationFile file;
     // A short or inconsistent file is refused like a missing one, so a player
     // never runs past its frames; the animation keeps what it had.
-    if (!in.open(path) || !readSequences(in, count, read)) {
+    if (!in.open(path) || !readAnimationFile(in, file)) {
         showMessage("Error", joinText("Unable to load ANIMATIONFILE: ", path));
         gameLog.write("Unable to load Animation!");
         gameLog.indentLess();
         return false;
     }
     release();
-    sequenceCount = count;
-    sequences = std::move(read);
+    sequenceCount = (int32_t)file.sequences.size();
+    sequences = std::make_unique<AnimationSequence[]>(file.sequences.size());
+    for (int32_t s = 0; s < sequenceCount; ++s) {
+        const AnimationFileSequence& from = file.sequences[s];
+        AnimationSequence& to = sequences[s];
+        to.frameCount = (int32_t)from.images.size();
+        to.frames = std::make_unique<AnimationFrame[]>(from.images.size());
+        for (int32_t f = 0; f < to.frameCount; ++f)
+            to.frames[f] = {from.ticks[f], from.images[f]};
+        to.loopFrame = from.loopFrame;
+        to.nextSequence = from.nextSequence;
+    }
     loaded = true;
     gameLog.indentLess();
     return true;

@@ -1,6 +1,6 @@
 #include "level/map.h"
 
-#include "level/map_file.h"
+#include "level/map_format.h"
 #include "platform/log.h"
 #include "text/data_file.h"
 #include "text/message_screen.h"
@@ -11,20 +11,6 @@ Map currentMap;
 std::unique_ptr<Enemy[]> enemies;
 int32_t enemyCount = 0;
 
-bool openMapFile(const char* fileName, DataReader& in) {
-    if (!in.open(joinText("DATA\\", fileName))) {
-        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", fileName));
-        return false;
-    }
-    char magic[5] = {};
-    in.readBytes(magic, 4);
-    if (in.failed() || !equalsIgnoreCase(magic, "TUM1")) {
-        reportInvalidMap(fileName);
-        return false;
-    }
-    return true;
-}
-
 void reportInvalidMap(const char* fileName) {
     showMessage("LOAD MAP ERROR", joinText(fileName, " is not a valid TUMBLO MAP FILE"));
 }
@@ -33,19 +19,16 @@ char* readMapName(const char* fileName, char* out) {
     gameLog.write(joinText("Loading Mapheader: ", fileName));
     gameLog.indentMore();
     DataReader in;
-    if (!openMapFile(fileName, in)) {
+    std::string name;
+    if (!in.open(joinText("DATA\\", fileName))) {
+        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", fileName));
         gameLog.write("Unable to load map!");
-        gameLog.indentLess();
-        return out;
-    }
-    char name[mapTextCapacity];
-    readString(name, in, mapTextCapacity);
-    if (in.failed()) {
-        // A name that is cut short or longer than its field is not a map's name.
+    } else if (!readMapFileName(in, name)) {
+        // A wrong magic, or a name cut short or longer than its field.
         reportInvalidMap(fileName);
         gameLog.write("Unable to load map!");
     } else {
-        copyText(out, name, mapTextCapacity);
+        copyText(out, name.c_str(), mapTextCapacity);
     }
     gameLog.indentLess();
     return out;

@@ -76,6 +76,14 @@ extern int32_t enemyCount;
 // refused file it reports the error and changes nothing.
 bool loadMap(const char* fileName);
 
+// The build step of `loadMap`, for a map already read from elsewhere (the tool):
+// loads its tileset, checks the blocks against it and replaces the stage in
+// play. Shows the map loader's messages; false leaves the stage as it was.
+struct MapFile;
+bool buildMap(const MapFile& map, const char* fileName);
+// The message for a map file whose content cannot be used.
+void reportInvalidMap(const char* fileName);
+
 // Reads only the stage name of a map into `out` (at least 40 bytes) and returns
 // `out`; on failure reports it and leaves `out` untouched.
 char* readMapName(const char* fileName, char* out);

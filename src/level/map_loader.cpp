@@ -2,7 +2,7 @@
 // tileset it will use, and only then replaces the stage in play.
 #include "level/graphics.h"
 #include "level/map.h"
-#include "level/map_file.h"
+#include "level/map_format.h"
 #include "platform/bitmap_file.h"
 #include "platform/display.h"
 #include "platform/log.h"
@@ -16,99 +16,8 @@
 #include <vector>
 
 namespace {
-// Bounds far beyond any real stage. They keep a damaged count from allocating
-// wildly, and positions (16 x cell) and the time limit from overflowing.
-constexpr int32_t maxMapCells = 1024;
-constexpr int32_t maxBlocks = 32768;
-constexpr int32_t maxEnemies = 1024;
-constexpr int32_t maxCell = 1 << 20;
-constexpr int32_t maxTimeCode = 100000;
-// 30 x -3 + 90 = 0: no stage may start with less than no time.
-constexpr int32_t minTimeCode = -3;
-
-struct BlockRecord {
-    int32_t cellX, cellY, type, param1, param2, param3, tileIndex, solid, bonusCode;
-};
-
-struct EnemyRecord {
-    int32_t cellX, cellY, acceleration, jumpStrength, jumper, kind, maxSpeed, direction,
-        maxFallSpeed;
-};
-
-struct MapFile {
-    char name[mapTextCapacity] = {};
-    char musicFile[mapTextCapacity] = {};
-    char tilesetFile[mapTextCapacity] = {};
-    char backgroundFile[mapBackgroundCapacity] = {};
-    int32_t width = 0, height = 0, startX = 0, startY = 0, timeCode = 0;
-    std::vector<BlockRecord> blocks;
-    std::vector<EnemyRecord> enemies;
-};
-
-bool cellInRange(int32_t cell) {
-    return cell >= -maxCell && cell <= maxCell;
-}
-
-bool readBlocks(DataReader& in, MapFile& map) {
-    int32_t count = readInt32(in);
-    // The file's treasure count only repeats what the blocks say; it is
-    // recounted from them below, so a wrong one cannot leave a treasure unset.
-    readInt32(in);
-    if (in.failed() || count < 0 || count > maxBlocks) return false;
-    map.blocks.resize((size_t)count);
-    for (BlockRecord& b : map.blocks) {
-        for (int32_t* field : {&b.cellX, &b.cellY, &b.type, &b.param1, &b.param2, &b.param3,
-                               &b.tileIndex, &b.solid, &b.bonusCode})
-            *field = readInt32(in);
-        if (in.failed() || !cellInRange(b.cellX) || !cellInRange(b.cellY)) return false;
-    }
-    return true;
-}
-
-bool readEnemies(DataReader& in, MapFile& map) {
-    int32_t count = readInt32(in);
-    if (in.failed() || count < 0 || count > maxEnemies) return false;
-    map.enemies.resize((size_t)count);
-    for (EnemyRecord& e : map.enemies) {
-        e.cellX = readInt32(in);
-        e.cellY = readInt32(in);
-        e.acceleration = readInt32(in);
-        e.jumpStrength = readInt32(in);
-        readInt32(in); // two reserved values
-        readInt32(in);
-        e.jumper = readInt32(in);
-        e.kind = readInt32(in);
-        e.maxSpeed = readInt32(in);
-        e.direction = readInt32(in);
-        e.maxFallSpeed = readInt32(in);
-        if (in.failed() || !cellInRange(e.cellX) || !cellInRange(e.cellY)) return false;
-        // Only the three kinds have graphics and a behaviour.
-        if (e.kind < 0 || e.kind > 2) return false;
-    }
-    return true;
-}
-
-// Everything after the magic. A text longer than its field or a short file fails
-// the reader; a negative or absurd number fails here.
-bool readMapFile(DataReader& in, MapFile& map) {
-    readString(map.name, in, mapTextCapacity);
-    readString(map.musicFile, in, mapTextCapacity);
-    readString(map.tilesetFile, in, mapTextCapacity);
-    readString(map.backgroundFile, in, mapBackgroundCapacity);
-    map.width = readInt32(in);
-    map.height = readInt32(in);
-    map.startX = readInt32(in);
-    map.startY = readInt32(in);
-    map.timeCode = readInt32(in);
-    if (in.failed()) return false;
-    if (map.width < 1 || map.width > maxMapCells || map.height < 1 || map.height > maxMapCells)
-        return false;
-    if (map.timeCode < minTimeCode || map.timeCode > maxTimeCode) return false;
-    return readBlocks(in, map) && readEnemies(in, map);
-}
-
 bool tilesFit(const MapFile& map, int32_t tileCount) {
-    for (const BlockRecord& b : map.blocks)
+    for (const MapBlockRecord& b : map.blocks)
         if (b.tileIndex < 0 || b.tileIndex >= tileCount) return false;
     return true;
 }
@@ -117,8 +26,8 @@ bool tilesFit(const MapFile& map, int32_t tileCount) {
 // map, so drawing it is one blit per frame.
 void buildBackground(const MapFile& map) {
     destroyBitmap(currentMap.background);
-    gameLog.write(joinText("Loading background: ", map.backgroundFile));
-    BITMAP* picture = loadBitmap(joinText("BITMAP\\BG\\", map.backgroundFile));
+    gameLog.write(joinText("Loading background: ", map.backgroundFile.c_str()));
+    BITMAP* picture = loadBitmap(joinText("BITMAP\\BG\\", map.backgroundFile.c_str()));
     if (!picture) gameLog.write("Couldn't load BACKGROUND!");
     int stripWidth = map.width * 16;
     currentMap.background = create_bitmap(stripWidth, 240);
@@ -132,9 +41,9 @@ void buildBackground(const MapFile& map) {
 }
 
 void buildBlocks(const MapFile& map) {
-    int32_t treasures = 0;
-    for (const BlockRecord& b : map.blocks)
-        if (b.bonusCode > 0) ++treasures;
+    // The file's treasure count only repeats what the blocks say; it is
+    // recounted from them, so a wrong one cannot leave a treasure unset.
+    int32_t treasures = mapTreasureCount(map);
     currentMap.blockCount = (int32_t)map.blocks.size();
     currentMap.blocks = std::make_unique<BlockData[]>(map.blocks.size());
     currentMap.bonusCount = treasures;
@@ -143,7 +52,7 @@ void buildBlocks(const MapFile& map) {
     currentMap.goldTotal = 0;
     int32_t next = 0;
     for (size_t i = 0; i < map.blocks.size(); ++i) {
-        const BlockRecord& r = map.blocks[i];
+        const MapBlockRecord& r = map.blocks[i];
         BlockData& block = currentMap.blocks[i];
         const TileObject& tile = currentMap.tiles[r.tileIndex];
         int32_t x = 16 * r.cellX, y = 16 * r.cellY;
@@ -175,13 +84,13 @@ void buildBlocks(const MapFile& map) {
 }
 
 void buildEnemies(const MapFile& map) {
-    static const Animation* const animations[3] = {&enemyAnimations[0], &enemyAnimations[1],
-                                                   &defaultAnimation};
+    static const Animation* const animations[enemyKindCount] = {
+        &enemyAnimations[0], &enemyAnimations[1], &defaultAnimation};
     enemyCount = (int32_t)map.enemies.size();
     enemies.reset();
     if (enemyCount > 0) enemies = std::make_unique<Enemy[]>(map.enemies.size());
     for (int32_t i = 0; i < enemyCount; ++i) {
-        const EnemyRecord& r = map.enemies[i];
+        const MapEnemyRecord& r = map.enemies[i];
         Enemy& enemy = enemies[i];
         enemy.x = (float)(16 * r.cellX);
         enemy.y = (float)(16 * (r.cellY - 2));
@@ -204,18 +113,19 @@ void buildEnemies(const MapFile& map) {
 
 // Replaces the stage in play with a map that has passed every check.
 void commitMap(const MapFile& map, TilesetFile* tileset) {
-    copyText(currentMap.name, map.name, mapTextCapacity);
-    copyText(currentMap.musicFile, map.musicFile, mapTextCapacity);
+    copyText(currentMap.name, map.name.c_str(), mapTextCapacity);
+    copyText(currentMap.musicFile, map.musicFile.c_str(), mapTextCapacity);
     // A song that is playing goes on; only the name of the new one is kept.
-    if (!currentMap.music.playing) currentMap.music.load(joinText("MUSIC\\", map.musicFile));
-    copyText(currentMap.tilesetFile, map.tilesetFile, mapTextCapacity);
+    if (!currentMap.music.playing)
+        currentMap.music.load(joinText("MUSIC\\", map.musicFile.c_str()));
+    copyText(currentMap.tilesetFile, map.tilesetFile.c_str(), mapTextCapacity);
     if (tileset) installTileset(*tileset);
     currentMap.width = map.width;
     currentMap.height = map.height;
     currentMap.startX = map.startX;
     currentMap.startY = map.startY;
     buildBackground(map);
-    currentMap.timeLimit = 30 * map.timeCode + 90;
+    currentMap.timeLimit = mapTimeLimit(map.timeCode);
     buildBlocks(map);
     buildEnemies(map);
 }
@@ -226,6 +136,24 @@ bool refuse() {
     gameLog.indentLess();
     return false;
 }
+
+bool build(const MapFile& map, const char* fileName) {
+    TilesetFile tileset;
+    bool newTileset = readTileset(map.tilesetFile.c_str(), tileset);
+    // Without a new tileset the blocks use the one in play; before the first
+    // stage there is none, and no block could be built.
+    if (!newTileset && !currentMap.tiles) {
+        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", fileName));
+        return false;
+    }
+    int32_t tileCount = newTileset ? (int32_t)tileset.entries.size() : currentMap.tileCount;
+    if (!tilesFit(map, tileCount)) {
+        reportInvalidMap(fileName);
+        return false;
+    }
+    commitMap(map, newTileset ? &tileset : nullptr);
+    return true;
+}
 } // namespace
 
 bool loadMap(const char* fileName) {
@@ -234,27 +162,21 @@ bool loadMap(const char* fileName) {
     MapFile map;
     {
         DataReader in;
-        if (!openMapFile(fileName, in)) return refuse();
+        if (!in.open(joinText("DATA\\", fileName))) {
+            showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", fileName));
+            return refuse();
+        }
         if (!readMapFile(in, map)) {
             reportInvalidMap(fileName);
             return refuse();
         }
     }
-    TilesetFile tileset;
-    bool newTileset = readTileset(map.tilesetFile, tileset);
-    // Without a new tileset the blocks use the one in play; before the first
-    // stage there is none, and no block could be built.
-    if (!newTileset && !currentMap.tiles) {
-        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", fileName));
-        return refuse();
-    }
-    int32_t tileCount = newTileset ? (int32_t)tileset.entries.size() : currentMap.tileCount;
-    if (!tilesFit(map, tileCount)) {
-        reportInvalidMap(fileName);
-        return refuse();
-    }
-    commitMap(map, newTileset ? &tileset : nullptr);
+    if (!build(map, fileName)) return refuse();
     gameLog.write("Map Loaded Successfully!");
     gameLog.indentLess();
     return true;
+}
+
+bool buildMap(const MapFile& map, const char* fileName) {
+    return build(map, fileName);
 }

@@ -6,30 +6,8 @@
 #include "text/data_file.h"
 #include "text/message_screen.h"
 #include "text/text_pool.h"
-#include "text/text_utils.h"
 
 namespace {
-// Bounds far beyond any real tileset; a damaged count or size must not allocate
-// wildly or give blocks absurd collision rectangles.
-constexpr int32_t maxTiles = 4096;
-constexpr int32_t maxTileSize = 1024;
-
-bool readEntries(DataReader& in, std::vector<TilesetFile::Entry>& entries) {
-    int32_t count = readInt32(in);
-    if (in.failed() || count < 0 || count > maxTiles) return false;
-    entries.resize((size_t)count);
-    for (TilesetFile::Entry& e : entries) {
-        readString(e.bitmapFile, in);
-        readString(e.animationFile, in);
-        e.width = readInt32(in);
-        e.height = readInt32(in);
-        if (in.failed()) return false;
-        if (e.width < 1 || e.width > maxTileSize || e.height < 1 || e.height > maxTileSize)
-            return false;
-    }
-    return true;
-}
-
 void destroyTiles() {
     for (int32_t i = 0; currentMap.tiles && i < currentMap.tileCount; ++i) {
         destroyBitmap(currentMap.tiles[i].bitmap);
@@ -46,7 +24,7 @@ bool readTileset(const char* fileName, TilesetFile& out) {
     gameLog.write(joinText("Loading tileset: ", fileName));
     DataReader in;
     // A damaged file is refused like a missing one: the tiles in play stay.
-    if (!in.open(joinText("DATA\\", fileName)) || !readEntries(in, out.entries)) {
+    if (!in.open(joinText("DATA\\", fileName)) || !readTilesetFile(in, out)) {
         out.entries.clear();
         gameLog.write("Cannot load tileset!");
         showMessage("LOAD TILESET ERROR", joinText("Unable to load TILESET: ", fileName));
@@ -64,11 +42,11 @@ void installTileset(const TilesetFile& file) {
     currentMap.tiles = std::make_unique<TileObject[]>(count);
     currentMap.tileCount = count;
     for (int32_t i = 0; i < count; ++i) {
-        const TilesetFile::Entry& e = file.entries[i];
+        const TilesetEntry& e = file.entries[i];
         TileObject& tile = currentMap.tiles[i];
         // A missing picture is not reported: the tile draws nothing but collides.
-        tile.bitmap = loadBitmap(e.bitmapFile);
-        if (!equalsIgnoreCase(e.animationFile, "")) tile.animation.load(e.animationFile);
+        tile.bitmap = loadBitmap(e.bitmapFile.c_str());
+        if (!e.animationFile.empty()) tile.animation.load(e.animationFile.c_str());
         tile.width = e.width;
         tile.height = e.height;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "level/animation.h"
+#include "level/tileset_format.h"
 
 #include <cstdint>
-#include <vector>
 
 struct BITMAP;
 
@@ -14,18 +14,6 @@ struct TileObject {
     Animation animation;
     int32_t width = 0;
     int32_t height = 0;
-};
-
-// The contents of a tileset file, read and checked but with nothing loaded yet,
-// so that a map can still be refused without touching the tiles in play.
-struct TilesetFile {
-    struct Entry {
-        char bitmapFile[80] = {};
-        char animationFile[80] = {};
-        int32_t width = 0;
-        int32_t height = 0;
-    };
-    std::vector<Entry> entries;
 };
 
 // Reads "DATA\" + fileName with the loader's log lines; a missing or damaged

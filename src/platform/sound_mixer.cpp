@@ -1,7 +1,7 @@
 #include "platform/sound_mixer.h"
 
 #include "platform/paths.h"
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -24,38 +24,21 @@ void reportMissing(const char* fileName) {
     gameLog.write("Error loading stage set!");
 }
 
-bool readGroups(DataReader& in, StageSet& set) {
-    int32_t next = 0;
-    for (int g = 0; g < set.groupCount; ++g) {
-        StageGroup& group = set.groups[g];
-        readString(group.name, in, groupNameCapacity);
-        group.firstStage = next;
-        int32_t count = readInt32(in);
-        if (in.failed() || count < 0 || count > set.stageCount - next) return false;
-        for (int i = 0; i < count; ++i)
-            readString(set.stageFiles[next + i], in);
-        if (in.failed()) return false;
-        next += count;
-    }
-    // Everything else takes stageCount as the number of stages, so the groups
-    // must account for every one of them.
-    return next == set.stageCount;
-}
 } // namespace
 
-bool readStageSetFile(const char* gamePath, StageSet& set) {
-    DataReader in;
-    if (!in.open(gamePath)) return false;
-    set.stageCount = readInt32(in);
-    readString(set.title, in);
-    readString(set.author, in);
-    set.groupCount = readInt32(in);
-    if (in.failed()) return false;
-    if (set.stageCount < 0 || set.stageCount > maxStages) return false;
-    if (set.groupCount < 0 || set.groupCount > maxGroups) return false;
-    for (StageGroup& group : set.groups)
-        group = StageGroup();
-    return readGroups(in, set);
+void buildStageSet(const StageSetFile& file, const char* fileName, StageSet& set) {
+    set = StageSet();
+    copyText(set.fileName, fileName, textCapacity);
+    copyText(set.title, file.title.c_str(), textCapacity);
+    copyText(set.author, file.author.c_str(), textCapacity);
+    set.groupCount = (int32_t)file.groups.size();
+    for (int32_t g = 0; g < set.groupCount; ++g) {
+        StageGroup& group = set.groups[g];
+        group.firstStage = set.stageCount;
+        copyText(group.name, file.groups[g].name.c_str(), groupNameCapacity);
+        for (const std::string& stage : file.groups[g].stages)
+            copyText(set.stageFiles[set.stageCount++], stage.c_str(), textCapacity);
+    }
 }
 
 void readStageTitles(StageSet& set) {
@@ -72,13 +55,16 @@ bool loadStageSet(const char* fileName) {
     gameLog.indentMore();
     // Parsed aside and committed only when whole, so a bad file never leaves a
     // half-replaced set, nor the new name on the old set's progress.
-    auto loaded = std::make_unique<StageSet>();
-    if (!fileNameFits(fileName) || !readStageSetFile(joinText("DATA\\", fileName), *loaded)) {
+    StageSetFile file;
+    DataReader in;
+    if (!fileNameFits(fileName) || !in.open(joinText("DATA\\", fileName)) ||
+        !readStageSetFile(in, file)) {
         reportMissing(fileName);
         gameLog.indentLess();
         return false;
     }
-    copyText(loaded->fileName, fileName, textCapacity);
+    auto loaded = std::make_unique<StageSet>();
+    buildStageSet(file, fileName, *loaded);
     readStageTitles(*loaded);
     stageSet = *loaded;
     loadUnlockData(fileName);
@@ -87,16 +73,15 @@ bool loadStageSet(const char* fileName) {
 }
 
 bool readStageSetInfo(const char* fileName, StageSetInfo& info) {
-    StageSetInfo header;
+    StageSetHeader header;
     DataReader in;
-    if (fileNameFits(fileName) && in.open(joinText("DATA\\", fileName))) {
-        header.levels = readInt32(in);
-        readString(header.title, in);
-        readString(header.author, in);
-        if (!in.failed() && header.levels >= 0 && header.levels <= maxStages) {
-            info = header;
-            return true;
-        }
+    if (fileNameFits(fileName) && in.open(joinText("DATA\\", fileName)) &&
+        readStageSetHeader(in, header)) {
+        info = StageSetInfo();
+        copyText(info.title, header.title.c_str(), textCapacity);
+        copyText(info.author, header.author.c_str(), textCapacity);
+        info.levels = header.stageCount;
+        return true;
     }
     reportMissing(fileName);
     return false;

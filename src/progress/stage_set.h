@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/stage_set_format.h"
 #include "text/data_file.h"
 
 #include <cstdint>
@@ -7,9 +8,6 @@
 // A stage set ("DATA\" + file name): a run of stages (map files) in named groups,
 // with a title and an author.
 
-constexpr int maxStages = 99;
-constexpr int maxGroups = 25;
-constexpr int groupNameCapacity = 40; // 39 characters and the terminator
 constexpr int textCapacity = maxStringLength + 1;
 
 struct StageGroup {
@@ -45,10 +43,9 @@ bool loadStageSet(const char* fileName);
 // Reads only the header of "DATA\" + fileName; the set in use is not touched.
 bool readStageSetInfo(const char* fileName, StageSetInfo& info);
 
-// Reads and checks the stage set file at a game path into `set` (file name and
-// stage titles are left alone). False, with `set` in an unspecified state, when
-// the file is short or exceeds the capacities; no message.
-bool readStageSetFile(const char* gamePath, StageSet& set);
+// The set a stage set file describes, with its file name; the stage titles are
+// left empty.
+void buildStageSet(const StageSetFile& file, const char* fileName, StageSet& set);
 // Fills every stage title from its map's name, the file name where the map
 // cannot be read.
 void readStageTitles(StageSet& set);

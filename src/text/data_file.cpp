@@ -2,12 +2,23 @@
 
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cstring>
 
+DataReader::DataReader(std::vector<uint8_t> bytes) : inMemory(true), memory(std::move(bytes)) {}
+
 bool DataReader::open(const char* gamePath) {
+    return openResolved(resolvePath(gamePath));
+}
+
+bool DataReader::openSystemPath(const std::string& path) {
+    return openResolved(path);
+}
+
+bool DataReader::openResolved(const std::string& path) {
     close();
     hasFailed = false;
-    file = std::fopen(resolvePath(gamePath).c_str(), "rb");
+    file = std::fopen(path.c_str(), "rb");
     if (file) {
         // A folder opens on Linux but cannot be read; treat it as missing.
         int c = std::fgetc(file);
@@ -24,10 +35,20 @@ bool DataReader::open(const char* gamePath) {
 void DataReader::close() {
     if (file) std::fclose(file);
     file = nullptr;
+    inMemory = false;
+    memory.clear();
+    position = 0;
 }
 
 bool DataReader::readBytes(void* out, size_t size) {
-    size_t got = file ? std::fread(out, 1, size, file) : 0;
+    size_t got = 0;
+    if (file) {
+        got = std::fread(out, 1, size, file);
+    } else if (inMemory) {
+        got = std::min(size, memory.size() - position);
+        if (got) std::memcpy(out, memory.data() + position, got);
+        position += got;
+    }
     if (got < size) {
         std::memset(static_cast<char*>(out) + got, 0, size - got);
         hasFailed = true;
@@ -37,12 +58,20 @@ bool DataReader::readBytes(void* out, size_t size) {
 }
 
 long DataReader::size() {
+    if (inMemory) return (long)memory.size();
     if (!file) return -1;
     long here = std::ftell(file);
     if (std::fseek(file, 0, SEEK_END) != 0) return -1;
     long end = std::ftell(file);
     std::fseek(file, here, SEEK_SET);
     return end;
+}
+
+bool DataWriter::writeBytes(const void* data, size_t size) {
+    if (out.isOpen()) return out.write(data, size);
+    const uint8_t* p = static_cast<const uint8_t*>(data);
+    memory.insert(memory.end(), p, p + size);
+    return true;
 }
 
 int32_t readInt32(DataReader& stream) {

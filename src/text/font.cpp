@@ -1,6 +1,7 @@
 #include "text/font.h"
 
 #include "text/data_file.h"
+#include "text/font_format.h"
 #include "text/message_screen.h"
 #include "text/text_pool.h"
 
@@ -9,48 +10,31 @@
 
 Font gameFont;
 
-namespace {
-// A font defines at most one entry per code; anything much larger is damage.
-constexpr int32_t maxEntries = 4096;
-} // namespace
-
 bool Font::load(const char* path) {
     DataReader in(path);
     if (!in.isOpen()) {
         showError(joinText("Unable to load FONT: ", path));
         return false;
     }
-    char magic[6];
-    in.readBytes(magic, 6);
-    if (in.failed() || std::memcmp(magic, fontMagic, 6) != 0) {
+    FontFile file;
+    if (!readFontFile(in, file)) {
         showError(joinText("This is not a valid FONT: ", path));
         return false;
     }
-    // Parse into a copy so that a damaged file changes nothing.
+    // Built in a copy, so the sheet stays; a later entry for a code wins.
     Font parsed = *this;
-    parsed.glyphHeight = (int16_t)readInt32(in);
-    parsed.spaceWidth = (int16_t)readInt32(in);
-    parsed.lineHeight = (int16_t)readInt32(in);
-    int32_t count = readInt32(in);
-    bool valid = !in.failed() && count >= 0 && count <= maxEntries;
-    for (int32_t i = 0; valid && i < count; ++i) {
-        int32_t code = readInt32(in);
+    parsed.glyphHeight = (int16_t)file.glyphHeight;
+    parsed.spaceWidth = (int16_t)file.spaceWidth;
+    parsed.lineHeight = (int16_t)file.lineHeight;
+    for (const FontFileEntry& f : file.entries) {
         GlyphEntry e;
-        e.x = (int16_t)readInt32(in);
-        e.y = (int16_t)readInt32(in);
-        e.width = (int16_t)readInt32(in);
-        if (in.failed() || code < 0 || code > fontMaxCode || e.width < 0) {
-            valid = false;
-            break;
-        }
-        if (code <= fontIconBase)
-            parsed.glyphs[code] = e;
+        e.x = (int16_t)f.x;
+        e.y = (int16_t)f.y;
+        e.width = (int16_t)f.width;
+        if (f.code <= fontIconBase)
+            parsed.glyphs[f.code] = e;
         else
-            parsed.icons[code - fontIconBase] = e;
-    }
-    if (!valid) {
-        showError(joinText("This is not a valid FONT: ", path));
-        return false;
+            parsed.icons[f.code - fontIconBase] = e;
     }
     BITMAP* keepSheet = sheet;
     *this = parsed;

@@ -39,9 +39,3 @@ private:
 };
 
 extern Font gameFont;
-
-// The font file's magic.
-constexpr char fontMagic[] = "VF2006";
-// Entry codes above this define icons ("$" + the character code - 128).
-constexpr int fontIconBase = 128;
-constexpr int fontMaxCode = 382;

@@ -57,7 +57,8 @@ MapSpec richMap() {
         {8, 9, 2, 0, 0, 0, 0, 0, 0},    // hurt, no treasure
         {1, 1, 4, 0, 0, 0, 0, 1, -1},   // goal, no treasure
     };
-    m.enemies = {{3, 5, 25, 6, 1, 0, 150, -1, 300}, {7, 2, 10, 0, 0, 2, 75, 4, 0}};
+    // The two reserved values are read and dropped.
+    m.enemies = {{3, 5, 25, 6, 7, 8, 1, 0, 150, -1, 300}, {7, 2, 10, 0, 7, 8, 0, 2, 75, 4, 0}};
     return m;
 }
 } // namespace
@@ -142,10 +143,10 @@ TEST_F(MapTest, EmptyMapsAndRepairedTreasureCounts) {
 
     // The file's treasure count is only a repetition of the blocks' codes.
     MapSpec wrongCount = richMap();
-    wrongCount.bonusCount = 9;
+    wrongCount.bonusCountInFile = 9;
     ASSERT_TRUE(load(wrongCount));
     EXPECT_EQ(currentMap.bonusCount, 3);
-    wrongCount.bonusCount = -4;
+    wrongCount.bonusCountInFile = -4;
     ASSERT_TRUE(load(wrongCount));
     EXPECT_EQ(currentMap.bonusCount, 3);
 }
@@ -224,7 +225,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
                         full.data().size() - 1})
         bad.push_back({"short", full.truncated(size)});
     variant("negative block count",
-            [](MapSpec& m) { m.blocks.clear(), m.enemies.clear(), m.blockCount = -1; });
+            [](MapSpec& m) { m.blocks.clear(), m.enemies.clear(), m.blockCountInFile = -1; });
     for (auto& [why, bytes] : bad) {
         writeFileBytes("DATA/BAD.MAP", bytes);
         EXPECT_FALSE(loadMap("BAD.MAP")) << why;

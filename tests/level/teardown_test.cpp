@@ -52,7 +52,7 @@ TEST_F(TeardownTest, AfterAStageEveryPartIsNamedInOrder) {
 
     loadGraphics();
     m.blocks = {{0, 0, 0, 0, 0, 0, 2, 1, 1}};
-    m.enemies = {{1, 1, 0, 0, 0, 1, 0, 1, 0}};
+    m.enemies = {{1, 1, 0, 0, 0, 0, 0, 1, 0, 1, 0}};
     writeFileBytes("DATA/T.MAP", m.bytes().data());
     ASSERT_TRUE(loadMap("T.MAP"));
     EXPECT_EQ(teardownLog(), std::string(tiles) + "Deleting BLOCKDATA\n"

@@ -1,7 +1,7 @@
 // The shipped effects: every file the game loads exists, decodes, and is a
 // short, audible, unclipped sound.
 #include "platform/sound_test_files.h"
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
 #include "support/test_env.h"
 
 #include <cstdlib>

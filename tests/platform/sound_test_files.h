@@ -1,6 +1,8 @@
 #pragma once
 
 // Tiny sound files built in memory for the sound tests and benchmarks.
+#include "platform/wav_file.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -11,28 +13,7 @@
 // A RIFF WAVE file of plain PCM; `samples` are interleaved, in the range of `bits`.
 inline std::vector<uint8_t> makeWav(int rate, int channels, int bits,
                                     const std::vector<int>& samples) {
-    std::vector<uint8_t> out;
-    auto put = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.push_back((uint8_t)(v >> (8 * i)));
-    };
-    auto tag = [&](const char* s) {
-        for (int i = 0; i < 4; ++i)
-            out.push_back((uint8_t)s[i]);
-    };
-    uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
-    tag("RIFF");
-    put(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1), 4);
-    tag("WAVE");
-    tag("fmt ");
-    put(16, 4), put(1, 2), put(channels, 2), put(rate, 4), put(rate * channels * bits / 8, 4);
-    put(channels * bits / 8, 2), put(bits, 2);
-    tag("data");
-    put(dataBytes, 4);
-    for (int s : samples)
-        put((uint32_t)s, bits / 8);
-    if (dataBytes & 1) out.push_back(0);
-    return out;
+    return encodeWav(rate, channels, bits, samples);
 }
 
 // The loudest of 16-bit samples.

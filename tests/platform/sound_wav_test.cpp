@@ -1,5 +1,5 @@
 #include "platform/sound_test_files.h"
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
 
 #include <gtest/gtest.h>
 

@@ -55,26 +55,20 @@ inline std::vector<uint8_t> ints(std::initializer_list<int32_t> values) {
     return b.data();
 }
 
-struct GroupSpec {
-    std::string name;
-    std::vector<std::string> files;
-};
+using GroupSpec = StageSetFileGroup;
 
-// A stage set file; the stage count is the sum of the groups unless given.
+// A stage set file by the format's own writer; the stage count in the file is
+// the sum of the groups unless given.
 inline std::vector<uint8_t> stageSetBytes(const std::string& title,
                                           const std::vector<GroupSpec>& groups,
                                           std::optional<int> stageCount = {}) {
-    int sum = 0;
-    for (const GroupSpec& g : groups)
-        sum += (int)g.files.size();
-    Bytes b;
-    b.i32(stageCount.value_or(sum)).str(title).str("Ann").i32((int)groups.size());
-    for (const GroupSpec& g : groups) {
-        b.str(g.name).i32((int)g.files.size());
-        for (const std::string& file : g.files)
-            b.str(file);
-    }
-    return b.data();
+    DataWriter out;
+    writeStageSetFile(out, {title, "Ann", groups});
+    std::vector<uint8_t> bytes = out.bytes();
+    if (stageCount)
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = (uint8_t)((uint32_t)*stageCount >> (8 * i));
+    return bytes;
 }
 
 // Loads "DATA\" + name written as groups of the given sizes (stages S0.MAP, S1.MAP,
@@ -85,7 +79,7 @@ inline bool loadNumberedSet(const std::string& name, const std::vector<int>& gro
     for (int size : groupSizes) {
         groups.push_back({"G" + std::to_string(groups.size()), {}});
         for (int i = 0; i < size; ++i)
-            groups.back().files.push_back("S" + std::to_string(next++));
+            groups.back().stages.push_back("S" + std::to_string(next++));
     }
     writeFileBytes("DATA/" + name, stageSetBytes("Numbered", groups));
     bool loaded = false;

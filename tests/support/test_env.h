@@ -45,6 +45,8 @@ private:
 // Builds the little-endian binary files of the game in memory.
 class Bytes {
 public:
+    Bytes() = default;
+    explicit Bytes(std::vector<uint8_t> from) : bytes(std::move(from)) {}
     Bytes& i32(int32_t v);
     Bytes& str(const std::string& s);
     Bytes& raw(const std::string& s);

@@ -1,6 +1,8 @@
 #include "platform/display.h"
 #include "support/test_env.h"
+#include "text/data_file.h"
 #include "text/font.h"
+#include "text/font_format.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -8,28 +10,10 @@
 namespace {
 // A font whose glyph "A" is 3 wide, "B" 2 wide, icon "$C" 5 wide, all 4 high.
 Bytes smallFontFile() {
-    return Bytes()
-        .raw("VF2006")
-        .i32(4) // glyph height
-        .i32(2) // space
-        .i32(6) // line height
-        .i32(4)
-        .i32('A')
-        .i32(0)
-        .i32(0)
-        .i32(3)
-        .i32('B')
-        .i32(3)
-        .i32(0)
-        .i32(2)
-        .i32(128 + 'C')
-        .i32(5)
-        .i32(0)
-        .i32(5)
-        .i32(128)
-        .i32(10)
-        .i32(0)
-        .i32(1);
+    FontFile font{4, 2, 6, {{'A', 0, 0, 3}, {'B', 3, 0, 2}, {128 + 'C', 5, 0, 5}, {128, 10, 0, 1}}};
+    DataWriter out;
+    writeFontFile(out, font);
+    return Bytes(out.bytes());
 }
 
 // A sheet where every glyph pixel is white except a mask column inside "A".

@@ -1,5 +1,9 @@
 #include "tools/level_content_run.h"
 
+#include "level/map_format.h"
+
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,25 +47,21 @@ protected:
     ContentRun content;
 };
 
-// The header of the map compiled from `header` with the given start in pixels.
-Bytes headerBytes(int startX, int startY) {
-    return Bytes()
-        .raw("TUM1")
-        .str("Test Beach")
-        .str("TROPICAL.IT")
-        .str("BEACH.TLS")
-        .str("BG02.BMP")
-        .i32(20)
-        .i32(15)
-        .i32(startX)
-        .i32(startY)
-        .i32(3);
+// The compiled stage as the game's own map reader reads it.
+MapFile compiledMap() {
+    MapFile map;
+    DataReader in("DATA\\STAGE.MAP");
+    EXPECT_TRUE(readMapFile(in, map));
+    return map;
 }
 
-Bytes& block(Bytes& b, std::initializer_list<int> values) {
-    for (int v : values)
-        b.i32(v);
-    return b;
+// A grid of the given size: a floor under the goal, nothing else.
+std::string floorGrid(int width, int height) {
+    std::string rows = "grid\n";
+    for (int r = 0; r + 2 < height; ++r)
+        rows += std::string(width, '.') + "\n";
+    rows += std::string(width - 1, '.') + "F\n" + std::string(width, '=') + "\n";
+    return rows;
 }
 } // namespace
 
@@ -70,30 +70,85 @@ TEST_F(MapSourceTest, HeaderBlocksAndEnemiesComeOutAsTheGameReadsThem) {
                          "enemy 7 12 hurter left speed 150 accel 25 jump 6\n" + grid()),
               0)
         << content.output;
-    // Start in pixels; blocks: the cup's, row 13's, the floor; two treasures.
-    Bytes expected = headerBytes(2 * 16, 11 * 16).i32(1 + 5 + 20).i32(2);
+    MapFile map = compiledMap();
+    EXPECT_EQ(map.name, "Test Beach");
+    EXPECT_EQ(map.musicFile, "TROPICAL.IT");
+    EXPECT_EQ(map.tilesetFile, "BEACH.TLS");
+    EXPECT_EQ(map.backgroundFile, "BG02.BMP");
+    EXPECT_EQ(std::vector<int>({map.width, map.height, map.startX, map.startY, map.timeCode}),
+              std::vector<int>({20, 15, 2 * 16, 11 * 16, 3}));
+    EXPECT_EQ(map.bonusCount, 2);
     // Grid order, row by row, except that the turn marker comes last: an actor's
     // "last marker" starts at block 0.
-    block(expected, {9, 12, 0, 0, 0, 0, 3, 0, 2});            // cup
-    block(expected, {1, 13, 0, 0, 0, 0, 0, 1, 1});            // gold
-    block(expected, {2, 13, 1, 8, 0, 0, 1, 1, 0});            // bounce
-    block(expected, {5, 13, 5, 18 * 16, 3 * 16, 0, 2, 1, 0}); // teleport
-    block(expected, {19, 13, 4, 0, 0, 0, 2, 1, 0});           // goal
+    std::vector<MapBlockRecord> blocks = {
+        {9, 12, blockPlain, 0, 0, 0, 3, 0, 2},               // cup
+        {1, 13, blockPlain, 0, 0, 0, 0, 1, 1},               // gold
+        {2, 13, blockBounce, 8, 0, 0, 1, 1, 0},              // bounce
+        {5, 13, blockTeleport, 18 * 16, 3 * 16, 0, 2, 1, 0}, // teleport
+        {19, 13, blockGoal, 0, 0, 0, 2, 1, 0}};              // goal
     for (int x = 0; x < 20; ++x)
-        block(expected, {x, 14, 0, 0, 0, 0, 0, 1, 0}); // floor
-    block(expected, {0, 13, 3, 0, 0, 0, 0, 1, 0});     // marker
+        blocks.push_back({x, 14, blockPlain, 0, 0, 0, 0, 1, 0}); // floor
+    blocks.push_back({0, 13, blockTurnMarker, 0, 0, 0, 0, 1, 0});
+    EXPECT_EQ(map.blocks, blocks);
     // The file counts an enemy's row two below the cell it stands in.
-    block(expected.i32(1), {7, 14, 25, 6, 0, 0, 1, 1, 150, -1, 800});
-    EXPECT_EQ(readFileBytes("DATA/STAGE.MAP"), expected.data());
+    MapEnemyRecord hurter{7, 14, 25, 6, 0, 0, 1, enemyHurter, 150, -1, 800};
+    EXPECT_EQ(map.enemies, std::vector<MapEnemyRecord>{hurter});
 }
 
 TEST_F(MapSourceTest, StartInPixelsIsTakenAsGivenAndTrailingBlankLinesAreNoRows) {
     ASSERT_EQ(compileMap(std::string(header) + "start 40 150 px\n" + keys + grid() + "\n\n"), 0)
         << content.output;
-    std::vector<uint8_t> head = headerBytes(40, 150).data();
-    std::vector<uint8_t> file = readFileBytes("DATA/STAGE.MAP");
-    file.resize(std::min(file.size(), head.size()));
-    EXPECT_EQ(file, head);
+    MapFile map = compiledMap();
+    EXPECT_EQ(map.startX, 40);
+    EXPECT_EQ(map.startY, 150);
+    EXPECT_EQ(map.height, 15);
+}
+
+// What the compiler accepts, the game reads; one past a limit, both refuse.
+TEST_F(MapSourceTest, CompilerAndGameAgreeOnTheLimits) {
+    std::string top = std::string(header) + "start 0 0\n" + keys;
+    ASSERT_EQ(compileMap(top + floorGrid(maxMapCells, 15)), 0) << content.output;
+    EXPECT_EQ(compiledMap().width, maxMapCells);
+    ASSERT_EQ(compileMap(top + floorGrid(20, maxMapCells)), 0) << content.output;
+    EXPECT_EQ(compiledMap().height, maxMapCells);
+    // 1024 x 32 cells filled: exactly as many blocks as a map may hold.
+    std::string full = "grid\n";
+    for (int r = 0; r < 32; ++r)
+        full += std::string(maxMapCells - 1, '=') + (r == 0 ? "F" : "=") + "\n";
+    ASSERT_EQ(compileMap(top + full), 0) << content.output;
+    EXPECT_EQ((int32_t)compiledMap().blocks.size(), maxMapBlocks);
+    std::string enemies;
+    for (int i = 0; i < maxMapEnemies; ++i)
+        enemies += "enemy 3 3 bouncer still\n";
+    ASSERT_EQ(compileMap(top + enemies + grid()), 0) << content.output;
+    EXPECT_EQ((int32_t)compiledMap().enemies.size(), maxMapEnemies);
+
+    const std::pair<std::string, const char*> beyond[] = {
+        {top + floorGrid(maxMapCells + 1, 15), "at most 1024 each way"},
+        {top + floorGrid(20, maxMapCells + 1), "at most 1024 each way"},
+        {top + full + std::string(maxMapCells, '=') + "\n", "a map holds at most 32768"},
+        {top + enemies + "enemy 3 3 bouncer still\n" + grid(), "a map holds at most 1024"},
+    };
+    for (const auto& [source, message] : beyond) {
+        std::remove("DATA/STAGE.MAP");
+        EXPECT_EQ(compileMap(source), 1) << message;
+        EXPECT_TRUE(content.said(message)) << content.output;
+        EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
+    }
+    // The game refuses the same maps written by the format's own writer.
+    MapFile wide;
+    wide.width = maxMapCells + 1;
+    MapFile crowded;
+    crowded.blocks.resize(maxMapBlocks + 1);
+    MapFile swarming;
+    swarming.enemies.resize(maxMapEnemies + 1);
+    for (const MapFile* refused : {&wide, &crowded, &swarming}) {
+        DataWriter out;
+        writeMapFile(out, *refused);
+        DataReader in(out.bytes());
+        MapFile read;
+        EXPECT_FALSE(readMapFile(in, read));
+    }
 }
 
 TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {

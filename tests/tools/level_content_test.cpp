@@ -2,6 +2,11 @@
 // small sources in scratch folders.
 #include "tools/level_content_run.h"
 
+#include "game/demo_format.h"
+#include "level/animation_format.h"
+#include "level/tileset_format.h"
+#include "progress/stage_set_format.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,11 +30,18 @@ std::string runInfo(const std::string& path, int& status) {
 }
 
 Bytes demo(const std::vector<uint8_t>& steering) {
-    Bytes b;
-    b.i32(1).str("TROP01.MAP").i32(0).str("Sunny Start").str("00:07:20 (100%)").i32(1);
-    for (int t = 0; t < 9001; ++t)
-        b.byte(t < (int)steering.size() ? steering[t] : 0);
-    return b;
+    DataWriter out;
+    writeDemoFile(out, {1, "TROP01.MAP", 0, "Sunny Start", "00:07:20 (100%)", 1}, steering.data(),
+                  steering.size());
+    return Bytes(out.bytes());
+}
+
+// A compiled file as the game's own reader of its format reads it.
+template <typename Record, typename Reader> Record readBack(const char* gamePath, Reader read) {
+    Record record;
+    DataReader in(gamePath);
+    EXPECT_TRUE(in.isOpen() && read(in, record)) << gamePath;
+    return record;
 }
 } // namespace
 
@@ -40,15 +52,12 @@ TEST_F(LevelContentTest, AnimationSequencesComeOutInFileOrder) {
                                          "sequence 1  6:4 7:5 next 0\n"
                                          "sequence 2  9:0 loop 0\n");
     ASSERT_EQ(content.compile("animations"), 0) << content.output;
-    DataReader in("DATA\\BALL.ANM");
-    ASSERT_TRUE(in.isOpen());
-    EXPECT_EQ(readInt32(in), 3);
-    // Pictures first, then durations, then loop frame and next sequence.
-    int expected[] = {2, 0, 1, 120, 6, 0, 0, /**/ 2, 6, 7, 4, 5, -1, 0, /**/ 1, 9, 0, 0, 0};
-    for (int value : expected)
-        EXPECT_EQ(readInt32(in), value);
-    EXPECT_FALSE(in.failed());
-    EXPECT_EQ(in.size(), 4L * (1 + 19));
+    auto animation = readBack<AnimationFile>("DATA\\BALL.ANM", readAnimationFile);
+    EXPECT_EQ(animation.sequences, (std::vector<AnimationFileSequence>{
+                                       {{0, 1}, {120, 6}, 0, 0},
+                                       {{6, 7}, {4, 5}, -1, 0},
+                                       {{9}, {0}, 0, 0},
+                                   }));
 }
 
 TEST_F(LevelContentTest, AnimationRefusesSequencesAPlayerCouldNotRunSafely) {
@@ -78,17 +87,11 @@ TEST_F(LevelContentTest, TilesetTilesComeOutInIndexOrder) {
                                         "goal  BITMAP\\TILES\\B_GOAL.BMP  DATA\\TILE4.ANM  16 8\n");
     ASSERT_EQ(content.compile("tilesets"), 0) << content.output;
     // No animation is an empty name.
-    EXPECT_EQ(readFileBytes("DATA/BEACH.TLS"), Bytes()
-                                                   .i32(2)
-                                                   .str("BITMAP\\TILES\\B_TOP.BMP")
-                                                   .str("")
-                                                   .i32(16)
-                                                   .i32(16)
-                                                   .str("BITMAP\\TILES\\B_GOAL.BMP")
-                                                   .str("DATA\\TILE4.ANM")
-                                                   .i32(16)
-                                                   .i32(8)
-                                                   .data());
+    auto tileset = readBack<TilesetFile>("DATA\\BEACH.TLS", readTilesetFile);
+    EXPECT_EQ(tileset.entries, (std::vector<TilesetEntry>{
+                                   {"BITMAP\\TILES\\B_TOP.BMP", "", 16, 16},
+                                   {"BITMAP\\TILES\\B_GOAL.BMP", "DATA\\TILE4.ANM", 16, 8},
+                               }));
 }
 
 TEST_F(LevelContentTest, TilesetRefusesWhatTheTilesetFileCannotHold) {
@@ -118,22 +121,18 @@ TEST_F(LevelContentTest, StageSetGroupsAndStagesComeOutInPlayOrder) {
                                         "stage  THREE.MAP\n");
     content.write("stagesets/bonus.txt", "file more.dat\ntitle More\ngroup G\nstage ONE.MAP\n");
     ASSERT_EQ(content.compile("stagesets"), 0) << content.output;
-    EXPECT_EQ(readFileBytes("DATA/MAIN.STG"), Bytes()
-                                                  .i32(3)
-                                                  .str("My Set")
-                                                  .str("Someone Else")
-                                                  .i32(2)
-                                                  .str("First Group")
-                                                  .i32(2)
-                                                  .str("ONE.MAP")
-                                                  .str("two.map")
-                                                  .str("Second")
-                                                  .i32(1)
-                                                  .str("THREE.MAP")
-                                                  .data());
+    auto main = readBack<StageSetFile>("DATA\\MAIN.STG", readStageSetFile);
+    EXPECT_EQ(main.title, "My Set");
+    EXPECT_EQ(main.author, "Someone Else");
+    EXPECT_EQ(main.groups, (std::vector<StageSetFileGroup>{
+                               {"First Group", {"ONE.MAP", "two.map"}},
+                               {"Second", {"THREE.MAP"}},
+                           }));
     // Named by its "file" line; no author.
-    EXPECT_EQ(readFileBytes("DATA/more.dat"),
-              Bytes().i32(1).str("More").str("").i32(1).str("G").i32(1).str("ONE.MAP").data());
+    auto more = readBack<StageSetFile>("DATA\\more.dat", readStageSetFile);
+    EXPECT_EQ(more.title, "More");
+    EXPECT_EQ(more.author, "");
+    EXPECT_EQ(more.groups, (std::vector<StageSetFileGroup>{{"G", {"ONE.MAP"}}}));
 }
 
 TEST_F(LevelContentTest, StageSetRefusesSetsBeyondTheGamesCapacity) {

@@ -1,4 +1,4 @@
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
 #include "tools/level_content_run.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 // Ticks 0 hold a frame for good.
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
+#include "level/animation_format.h"
 #include "text/data_file.h"
 
 namespace {
@@ -17,15 +18,18 @@ struct Sequence {
     int nextSequence = 0;
 };
 
+// Tighter than the file allows: a sheet of more than 256 columns or a frame
+// held for over half an hour is a typing mistake.
 constexpr int maxSequences = 64;
-constexpr int maxFrames = 256;
+constexpr int maxColumns = 256;
 constexpr int maxTicks = 100000;
+static_assert(maxSequences <= maxAnimationSequences);
 
 bool parseFrame(const std::string& word, int& image, int& ticks) {
     size_t colon = word.find(':');
     if (colon == std::string::npos) return false;
     return parseInt(word.substr(0, colon), image) && parseInt(word.substr(colon + 1), ticks) &&
-           image >= 0 && image < maxFrames && ticks >= 0 && ticks <= maxTicks;
+           image >= 0 && image < maxColumns && ticks >= 0 && ticks <= maxTicks;
 }
 
 bool parseSequence(const SourceFile& file, const SourceLine& here,
@@ -44,6 +48,10 @@ bool parseSequence(const SourceFile& file, const SourceLine& here,
             sourceError(file.path(), here.number,
                         "'" + words[i] +
                             "' is not a frame column:ticks (column 0-255, ticks 0 or more)");
+            return false;
+        }
+        if ((int32_t)seq.images.size() == maxSequenceFrames) {
+            sourceError(file.path(), here.number, "too many frames in one sequence");
             return false;
         }
         seq.images.push_back(image);
@@ -123,16 +131,13 @@ bool compileAnimation(const std::string& path) {
         sourceError(path, 0, "cannot write " + target);
         return false;
     }
-    writeInt32(out, (int32_t)sequences.size());
-    for (const Sequence& seq : sequences) {
-        writeInt32(out, (int32_t)seq.images.size());
-        for (int image : seq.images)
-            writeInt32(out, image);
-        for (int ticks : seq.ticks)
-            writeInt32(out, ticks);
-        writeInt32(out, seq.loopFrame);
-        writeInt32(out, seq.nextSequence);
-    }
+    AnimationFile animation;
+    for (const Sequence& seq : sequences)
+        animation.sequences.push_back({{seq.images.begin(), seq.images.end()},
+                                       {seq.ticks.begin(), seq.ticks.end()},
+                                       seq.loopFrame,
+                                       seq.nextSequence});
+    writeAnimationFile(out, animation);
     if (!out.commit()) {
         sourceError(path, 0, "cannot write " + target);
         return false;

@@ -10,7 +10,7 @@
 #include "assets/pixel_grid.h"
 #include "assets/source_file.h"
 #include "text/data_file.h"
-#include "text/font.h"
+#include "text/font_format.h"
 
 #include <map>
 
@@ -99,17 +99,10 @@ bool compileFont(const std::string& contentDir) {
     }
     DataWriter out;
     if (!out.open("DATA\\FONT.FNT")) return false;
-    out.writeBytes(fontMagic, 6);
-    writeInt32(out, height);
-    writeInt32(out, space);
-    writeInt32(out, line);
-    writeInt32(out, (int32_t)glyphs.size());
-    for (const FontGlyph& g : glyphs) {
-        writeInt32(out, g.code);
-        writeInt32(out, g.x);
-        writeInt32(out, g.y);
-        writeInt32(out, g.picture.width());
-    }
+    FontFile font{height, space, line, {}};
+    for (const FontGlyph& g : glyphs)
+        font.entries.push_back({g.code, g.x, g.y, g.picture.width()});
+    writeFontFile(out, font);
     if (!out.commit()) {
         sourceError(file.path(), 0, "cannot write DATA/FONT.FNT");
         return false;

@@ -23,10 +23,9 @@
 #include <map>
 
 namespace {
-constexpr int maxNameLength = 39;
+constexpr int maxNameLength = mapTextCapacity - 1;
+constexpr int maxBackgroundLength = mapBackgroundCapacity - 1;
 constexpr int minWidth = 20, minHeight = 15; // one screen: the camera needs it
-constexpr int maxWidth = 2000, maxHeight = 500;
-constexpr int maxTimeCode = 1000;
 
 const char* const blockTypes[] = {"plain", "bounce", "hurt", "marker", "goal", "teleport"};
 const char* const enemyKinds[] = {"bouncer", "hurter", "pusher"};
@@ -38,7 +37,7 @@ int wordIndex(const std::string& word, const char* const* list, int count) {
 }
 
 struct Legend {
-    MapBlock block; // cell not yet set
+    MapBlockRecord block; // cell not yet set
     int line = 0;
     bool hasTarget = false;
     int targetX = 0, targetY = 0; // cells
@@ -46,7 +45,7 @@ struct Legend {
 
 class MapParser {
 public:
-    MapParser(const std::string& contentDir, MapSource& map) : contentDir(contentDir), map(map) {}
+    MapParser(const std::string& contentDir, MapFile& map) : contentDir(contentDir), map(map) {}
     bool parse(const std::string& path);
 
 private:
@@ -63,12 +62,12 @@ private:
     bool finish();
 
     const std::string& contentDir;
-    MapSource& map;
+    MapFile& map;
     SourceFile file;
     TilesetSource tileset;
     bool tilesetRead = false;
     std::map<char, Legend> legend;
-    std::vector<std::pair<int, MapEnemy>> enemyLines;
+    std::vector<std::pair<int, MapEnemyRecord>> enemyLines;
     int startLine = 0, timeLine = 0;
     bool startInPixels = false, gridSeen = false;
     std::vector<Legend> placed;
@@ -100,7 +99,7 @@ bool MapParser::parseKey(const SourceLine& here, const std::vector<std::string>&
                                       std::to_string(legend[letter].line));
     Legend entry;
     entry.line = here.number;
-    MapBlock& b = entry.block;
+    MapBlockRecord& b = entry.block;
     b.type = wordIndex(words[2], blockTypes, 6);
     if (b.type < 0)
         return error(here.number, "unknown block type '" + words[2] +
@@ -111,10 +110,10 @@ bool MapParser::parseKey(const SourceLine& here, const std::vector<std::string>&
         index < (int)tileset.tiles.size())
         b.tileIndex = index;
     if (b.tileIndex < 0)
-        return error(here.number, "tile '" + words[3] + "' is not in " + map.tileset);
+        return error(here.number, "tile '" + words[3] + "' is not in " + map.tilesetFile);
     if (words[4] != "solid" && words[4] != "passable")
         return error(here.number, "expected solid or passable, not '" + words[4] + "'");
-    b.solid = words[4] == "solid";
+    b.solid = words[4] == "solid" ? 1 : 0;
     bool hasRise = false;
     for (size_t i = 5; i < words.size(); ++i) {
         const std::string& w = words[i];
@@ -141,7 +140,7 @@ bool MapParser::parseKey(const SourceLine& here, const std::vector<std::string>&
 }
 
 bool MapParser::parseEnemy(const SourceLine& here, const std::vector<std::string>& words) {
-    MapEnemy e;
+    MapEnemyRecord e;
     e.acceleration = 20;
     e.maxSpeed = 100;
     e.maxFallSpeed = 800;
@@ -206,13 +205,14 @@ bool MapParser::parseGrid(size_t first) {
 }
 
 bool MapParser::finish() {
-    if (map.name.empty() || map.music.empty() || map.tileset.empty() || map.background.empty() ||
-        !startLine || !timeLine || !gridSeen)
+    if (map.name.empty() || map.musicFile.empty() || map.tilesetFile.empty() ||
+        map.backgroundFile.empty() || !startLine || !timeLine || !gridSeen)
         return error(0, "a map needs name, tune, tileset, background, time, start and grid");
-    if (map.width < minWidth || map.height < minHeight || map.width > maxWidth ||
-        map.height > maxHeight)
+    if (map.width < minWidth || map.height < minHeight || map.width > maxMapCells ||
+        map.height > maxMapCells)
         return error(0, "the grid is " + std::to_string(map.width) + " x " +
-                            std::to_string(map.height) + " cells; at least 20 x 15 (one screen)");
+                            std::to_string(map.height) + " cells; at least 20 x 15 (one screen), " +
+                            "at most " + std::to_string(maxMapCells) + " each way");
     if (!startInPixels) {
         map.startX *= 16;
         map.startY *= 16;
@@ -226,7 +226,7 @@ bool MapParser::finish() {
     for (int pass = 0; pass < 2; ++pass)
         for (const Legend& cell : placed) {
             if ((cell.block.type == 3) != (pass == 1)) continue;
-            MapBlock b = cell.block;
+            MapBlockRecord b = cell.block;
             if (cell.hasTarget) {
                 if (cell.targetX < 0 || cell.targetY < 0 || cell.targetX >= map.width ||
                     cell.targetY >= map.height)
@@ -238,6 +238,12 @@ bool MapParser::finish() {
             map.blocks.push_back(b);
         }
     if (!hasGoal) return error(0, "the map has no goal block");
+    if ((int32_t)map.blocks.size() > maxMapBlocks)
+        return error(0, std::to_string(map.blocks.size()) + " blocks; a map holds at most " +
+                            std::to_string(maxMapBlocks));
+    if ((int32_t)enemyLines.size() > maxMapEnemies)
+        return error(0, std::to_string(enemyLines.size()) + " enemies; a map holds at most " +
+                            std::to_string(maxMapEnemies));
     for (auto& [line, e] : enemyLines) {
         if (e.cellX < 0 || e.cellY < 0 || e.cellX >= map.width || e.cellY >= map.height)
             return error(line, "the enemy stands outside the map");
@@ -259,18 +265,18 @@ bool MapParser::parse(const std::string& path) {
         if (key == "name") {
             ok = headerText(here, key, map.name, maxNameLength);
         } else if (key == "tune") {
-            ok = headerText(here, key, map.music, maxNameLength);
+            ok = headerText(here, key, map.musicFile, maxNameLength);
         } else if (key == "background") {
-            ok = headerText(here, key, map.background, maxStringLength);
+            ok = headerText(here, key, map.backgroundFile, maxBackgroundLength);
         } else if (key == "tileset") {
-            ok = headerText(here, key, map.tileset, maxNameLength);
-            if (ok && !findTilesetSource(contentDir, map.tileset, tileset))
+            ok = headerText(here, key, map.tilesetFile, maxNameLength);
+            if (ok && !findTilesetSource(contentDir, map.tilesetFile, tileset))
                 return error(here.number,
-                             "no tileset source under content/tilesets builds " + map.tileset);
+                             "no tileset source under content/tilesets builds " + map.tilesetFile);
             tilesetRead = true;
         } else if (key == "time") {
             ok = words.size() == 2 && parseInt(words[1], map.timeCode) && map.timeCode >= 0 &&
-                 map.timeCode <= maxTimeCode;
+                 map.timeCode <= maxMapTimeCode;
             if (!ok) return error(here.number, "time needs a number N (30 x N + 90 seconds)");
             timeLine = here.number;
         } else if (key == "start") {
@@ -292,7 +298,7 @@ bool MapParser::parse(const std::string& path) {
 }
 } // namespace
 
-bool readMapSource(const std::string& contentDir, const std::string& path, MapSource& map) {
+bool readMapSource(const std::string& contentDir, const std::string& path, MapFile& map) {
     MapParser parser(contentDir, map);
     return parser.parse(path);
 }

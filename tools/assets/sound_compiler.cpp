@@ -11,6 +11,7 @@
 #include "assets/content_folder.h"
 #include "assets/source_file.h"
 #include "assets/tone_synth.h"
+#include "platform/wav_file.h"
 #include "text/data_file.h"
 
 #include <algorithm>
@@ -138,26 +139,12 @@ bool parseSource(const SourceFile& file, SoundSource& sound) {
 }
 
 bool writeWav(const std::vector<float>& samples, int rate, const char* gamePath) {
-    DataWriter out;
-    if (!out.open(gamePath)) return false;
-    int32_t dataBytes = (int32_t)samples.size() * 2;
-    out.writeBytes("RIFF", 4);
-    writeInt32(out, 36 + dataBytes);
-    out.writeBytes("WAVEfmt ", 8);
-    writeInt32(out, 16);
-    uint16_t formatAndChannels[2] = {1, 1}; // plain PCM, mono
-    out.writeBytes(formatAndChannels, 4);   // little-endian host
-    writeInt32(out, rate);
-    writeInt32(out, rate * 2);
-    uint16_t alignAndBits[2] = {2, 16};
-    out.writeBytes(alignAndBits, 4);
-    out.writeBytes("data", 4);
-    writeInt32(out, dataBytes);
-    std::vector<int16_t> pcm(samples.size());
+    std::vector<int> pcm(samples.size());
     for (size_t i = 0; i < samples.size(); ++i)
-        pcm[i] = (int16_t)std::lround(samples[i] * 32767.0f);
-    out.writeBytes(pcm.data(), pcm.size() * 2);
-    return out.commit();
+        pcm[i] = (int)std::lround(samples[i] * 32767.0f);
+    std::vector<uint8_t> bytes = encodeWav(rate, 1, 16, pcm);
+    DataWriter out;
+    return out.open(gamePath) && out.writeBytes(bytes.data(), bytes.size()) && out.commit();
 }
 
 bool compileSounds(const std::string& contentDir) {

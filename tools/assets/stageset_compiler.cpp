@@ -8,22 +8,16 @@
 //   stage   TROP01.MAP
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
+#include "progress/stage_set_format.h"
 #include "text/data_file.h"
 #include "text/text_utils.h"
 
 namespace {
-constexpr int maxStages = 99;
-constexpr int maxGroups = 25;
-constexpr int maxGroupName = 39;
-
-struct Group {
-    std::string name;
-    std::vector<std::string> stages;
-};
+constexpr int maxGroupName = groupNameCapacity - 1;
 
 struct StageSetSource {
-    std::string fileName, title, author;
-    std::vector<Group> groups;
+    std::string fileName;
+    StageSetFile set;
 };
 
 bool hasMapSource(const std::string& contentDir, const std::string& mapFile) {
@@ -33,7 +27,8 @@ bool hasMapSource(const std::string& contentDir, const std::string& mapFile) {
     return false;
 }
 
-bool parseStageSet(const std::string& contentDir, const SourceFile& file, StageSetSource& set) {
+bool parseStageSet(const std::string& contentDir, const SourceFile& file, StageSetSource& source) {
+    StageSetFile& set = source.set;
     int stageCount = 0;
     for (const SourceLine& here : file.lines()) {
         std::vector<std::string> words = splitWords(here.text);
@@ -56,7 +51,7 @@ bool parseStageSet(const std::string& contentDir, const SourceFile& file, StageS
                 sourceError(file.path(), here.number, "file names a file inside DATA, no folder");
                 return false;
             }
-            set.fileName = text;
+            source.fileName = text;
         } else if (key == "title") {
             set.title = text;
         } else if (key == "author") {
@@ -88,7 +83,7 @@ bool parseStageSet(const std::string& contentDir, const SourceFile& file, StageS
         sourceError(file.path(), 0, "a stage set needs a title and at least one group");
         return false;
     }
-    for (const Group& g : set.groups)
+    for (const StageSetFileGroup& g : set.groups)
         if (g.stages.empty()) {
             sourceError(file.path(), 0, "group '" + g.name + "' has no stages");
             return false;
@@ -99,28 +94,16 @@ bool parseStageSet(const std::string& contentDir, const SourceFile& file, StageS
 bool compileStageSet(const std::string& contentDir, const std::string& path) {
     SourceFile file;
     if (!file.read(path)) return false;
-    StageSetSource set;
-    set.fileName = sourceStem(path, true) + ".STG";
-    if (!parseStageSet(contentDir, file, set)) return false;
-    std::string target = "DATA\\" + set.fileName;
+    StageSetSource source;
+    source.fileName = sourceStem(path, true) + ".STG";
+    if (!parseStageSet(contentDir, file, source)) return false;
+    std::string target = "DATA\\" + source.fileName;
     DataWriter out;
     if (!out.open(target.c_str())) {
         sourceError(path, 0, "cannot write " + target);
         return false;
     }
-    int stageCount = 0;
-    for (const Group& g : set.groups)
-        stageCount += (int)g.stages.size();
-    writeInt32(out, stageCount);
-    writeString(out, set.title.c_str());
-    writeString(out, set.author.c_str());
-    writeInt32(out, (int32_t)set.groups.size());
-    for (const Group& g : set.groups) {
-        writeString(out, g.name.c_str());
-        writeInt32(out, (int32_t)g.stages.size());
-        for (const std::string& stage : g.stages)
-            writeString(out, stage.c_str());
-    }
+    writeStageSetFile(out, source.set);
     if (!out.commit()) {
         sourceError(path, 0, "cannot write " + target);
         return false;

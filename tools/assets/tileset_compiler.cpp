@@ -6,6 +6,7 @@
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
 #include "assets/tileset_source.h"
+#include "level/tileset_format.h"
 #include "text/data_file.h"
 
 namespace {
@@ -18,13 +19,10 @@ bool compileTileset(const std::string& path) {
         sourceError(path, 0, "cannot write " + target);
         return false;
     }
-    writeInt32(out, (int32_t)tileset.tiles.size());
-    for (const TileSource& tile : tileset.tiles) {
-        writeString(out, tile.picture.c_str());
-        writeString(out, tile.animation.c_str());
-        writeInt32(out, tile.width);
-        writeInt32(out, tile.height);
-    }
+    TilesetFile file;
+    for (const TileSource& tile : tileset.tiles)
+        file.entries.push_back({tile.picture, tile.animation, tile.width, tile.height});
+    writeTilesetFile(out, file);
     if (!out.commit()) {
         sourceError(path, 0, "cannot write " + target);
         return false;

@@ -1,12 +1,8 @@
 #include "assets/tileset_source.h"
 #include "assets/content_folder.h"
+#include "level/tileset_format.h"
 #include "text/data_file.h"
 #include "text/text_utils.h"
-
-namespace {
-constexpr int maxTiles = 1000;
-constexpr int maxTileSize = 320;
-} // namespace
 
 int TilesetSource::find(const std::string& name) const {
     for (size_t i = 0; i < tiles.size(); ++i)
@@ -27,7 +23,8 @@ bool readTilesetSource(const std::string& path, TilesetSource& tileset) {
             !parseInt(words[4], tile.height) || tile.width < 1 || tile.height < 1 ||
             tile.width > maxTileSize || tile.height > maxTileSize) {
             sourceError(path, here.number,
-                        "expected NAME PICTURE ANIMATION|- WIDTH HEIGHT (sizes 1 to 320)");
+                        "expected NAME PICTURE ANIMATION|- WIDTH HEIGHT (sizes 1 to " +
+                            std::to_string(maxTileSize) + ")");
             return false;
         }
         tile.name = words[0];

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-// One kind of data file that `info` can print. The printer loads the file with
-// the game's own loader and returns false when the file is refused.
+// One kind of data file that `info` can print. The printer reads the file named
+// on the command line (`path` as the user gave it; see game_tree.h) with the
+// game's own readers and returns false when the file is refused.
 using InfoPrinter = bool (*)(const char* path, std::FILE* out);
 
 struct InfoKindRegistration {

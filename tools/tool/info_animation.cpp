@@ -1,26 +1,27 @@
-// info --kind animation: the sequences of an ".ANM" file as Animation::load reads
-// them.
-#include "tool/data_path.h"
+// info --kind animation: the sequences of an ".ANM" file as the game's own
+// animation reader reads them.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
-#include "level/animation.h"
+#include "level/animation_format.h"
+#include "text/data_file.h"
 
 namespace {
 bool printAnimation(const char* path, std::FILE* out) {
-    std::string gamePath = "DATA\\" + nameBelowData(path);
-    Animation animation;
-    if (!animation.load(gamePath.c_str())) return false;
-    std::fprintf(out, "animation %s\nsequences %d\n", gamePath.c_str(), animation.sequenceCount);
-    for (int s = 0; s < animation.sequenceCount; ++s) {
-        const AnimationSequence& seq = animation.sequences[s];
-        std::fprintf(out, "sequence %d frames %d", s, seq.frameCount);
+    DataReader in;
+    AnimationFile animation;
+    if (!openCommandLineFile(path, in) || !readAnimationFile(in, animation)) return false;
+    std::fprintf(out, "animation %s\nsequences %d\n", path, (int)animation.sequences.size());
+    for (size_t s = 0; s < animation.sequences.size(); ++s) {
+        const AnimationFileSequence& seq = animation.sequences[s];
+        std::fprintf(out, "sequence %d frames %d", (int)s, (int)seq.images.size());
         if (seq.loopFrame == -1)
             std::fprintf(out, " then sequence %d\n", seq.nextSequence);
         else
             std::fprintf(out, " loop to frame %d\n", seq.loopFrame);
-        for (int f = 0; f < seq.frameCount; ++f)
-            std::fprintf(out, "  frame %d image %d ticks %d%s\n", f, seq.frames[f].image,
-                         seq.frames[f].ticks, seq.frames[f].ticks == 0 ? " (held)" : "");
+        for (size_t f = 0; f < seq.images.size(); ++f)
+            std::fprintf(out, "  frame %d image %d ticks %d%s\n", (int)f, seq.images[f],
+                         seq.ticks[f], seq.ticks[f] == 0 ? " (held)" : "");
     }
     return true;
 }

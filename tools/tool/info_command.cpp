@@ -2,8 +2,11 @@
 #include "tool/command.h"
 #include "tool/info.h"
 
+#include "tool/game_tree.h"
+
+#include "level/map_format.h"
 #include "text/data_file.h"
-#include "text/font.h"
+#include "text/font_format.h"
 #include "text/text_utils.h"
 
 #include <cstring>
@@ -76,12 +79,10 @@ InfoKindRegistration::InfoKindRegistration(const char* name, InfoPrinter printer
 }
 
 const char* detectKind(const char* path) {
-    char magic[6] = {};
-    DataReader in(path);
-    in.readBytes(magic, sizeof magic);
-    // Bytes missing from a short file read as zero and match neither magic.
-    if (std::memcmp(magic, fontMagic, 6) == 0) return "font";
-    if (equalsIgnoreCase(std::string(magic, 4).c_str(), "TUM1")) return "map";
+    // The magics decide first, through the formats' own readers.
+    DataReader font, map;
+    if (openCommandLineFile(path, font) && readFontMagic(font)) return "font";
+    if (openCommandLineFile(path, map) && readMapMagic(map)) return "map";
     std::string name = baseName(path);
     if (equalsIgnoreCase(parentName(path).c_str(), "UNLOCK")) return "unlock";
     if (equalsIgnoreCase(name.c_str(), "SETTINGS.DAT")) return "settings";

@@ -1,10 +1,14 @@
 // info --kind map: what the game's own map loader builds from a map file, with
-// its tileset and the shared pictures of the game folder.
-#include "tool/data_path.h"
+// its tileset and the shared pictures of the game's data tree.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
 #include "level/graphics.h"
 #include "level/map.h"
+#include "level/map_format.h"
+#include "text/data_file.h"
+#include "text/message_screen.h"
+#include "text/text_pool.h"
 
 #include <allegro.h>
 
@@ -16,11 +20,20 @@ void printRect(std::FILE* out, const char* label, const Rect& r) {
 
 bool printMap(const char* path, std::FILE* out) {
     loadGraphics();
-    std::string name = nameBelowData(path);
-    if (!loadMap(name.c_str())) return false;
+    DataReader in;
+    MapFile file;
+    if (!openCommandLineFile(path, in)) {
+        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", path));
+        return false;
+    }
+    if (!readMapFile(in, file)) {
+        reportInvalidMap(path);
+        return false;
+    }
+    if (!buildMap(file, path)) return false;
     const Map& m = currentMap;
-    std::fprintf(out, "map %s\nname \"%s\"\nmusic %s\ntileset %s (%d tiles)\n", name.c_str(),
-                 m.name, m.musicFile, m.tilesetFile, m.tileCount);
+    std::fprintf(out, "map %s\nname \"%s\"\nmusic %s\ntileset %s (%d tiles)\n", path, m.name,
+                 m.musicFile, m.tilesetFile, m.tileCount);
     std::fprintf(out, "size %d x %d cells\n", m.width, m.height);
     if (m.background) std::fprintf(out, "background strip %d x %d\n", m.background->w, 240);
     std::fprintf(out, "start %d %d\ntime limit %d s\nblocks %d\n", m.startX, m.startY, m.timeLimit,
@@ -50,7 +63,6 @@ bool printMap(const char* path, std::FILE* out) {
     }
     return true;
 }
-
 } // namespace
 
 REGISTER_INFO_KIND("map", printMap);

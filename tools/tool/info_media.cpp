@@ -1,17 +1,30 @@
 // info for the ordinary files of the data tree: pictures, sound effects, tunes.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
 #include "platform/bitmap_file.h"
-#include "platform/sound_mixer.h"
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
+#include "text/data_file.h"
 
 #include <allegro.h>
 #include <libopenmpt/libopenmpt.h>
 #include <string>
 
 namespace {
+// Sound files are small; anything far larger is not one of ours.
+constexpr long maxMediaBytes = 64L << 20;
+
+bool readWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+    DataReader in;
+    if (!openCommandLineFile(path, in)) return false;
+    long size = in.size();
+    if (size <= 0 || size > maxMediaBytes) return false;
+    bytes.resize((size_t)size);
+    return in.readBytes(bytes.data(), bytes.size());
+}
+
 bool printBitmap(const char* path, std::FILE* out) {
-    BITMAP* picture = loadBitmap(path);
+    BITMAP* picture = load_bitmap(commandLineFile(path).c_str(), nullptr);
     if (!picture) return false;
     long masked = 0;
     for (int y = 0; y < picture->h; ++y)
@@ -26,7 +39,7 @@ bool printBitmap(const char* path, std::FILE* out) {
 bool printSound(const char* path, std::FILE* out) {
     std::vector<uint8_t> bytes;
     std::vector<int16_t> frames;
-    if (!readSoundFile(path, bytes) || !decodeWav(bytes.data(), bytes.size(), 44100, frames))
+    if (!readWholeFile(path, bytes) || !decodeWav(bytes.data(), bytes.size(), 44100, frames))
         return false;
     int peak = 0;
     for (int16_t s : frames)
@@ -37,7 +50,7 @@ bool printSound(const char* path, std::FILE* out) {
 
 bool printMusic(const char* path, std::FILE* out) {
     std::vector<uint8_t> bytes;
-    if (!readSoundFile(path, bytes)) return false;
+    if (!readWholeFile(path, bytes)) return false;
     openmpt_module* module = openmpt_module_create_from_memory2(
         bytes.data(), bytes.size(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     if (!module) return false;

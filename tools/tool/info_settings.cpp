@@ -1,4 +1,5 @@
 // info --kind settings: the six switches of a settings file.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
 #include "progress/settings.h"
@@ -7,7 +8,7 @@ namespace {
 bool printSettings(const char* path, std::FILE* out) {
     DataReader in;
     Settings s;
-    if (!in.open(path) || !readSettings(in, s)) return false;
+    if (!openCommandLineFile(path, in) || !readSettings(in, s)) return false;
     std::fprintf(out,
                  "settings %s\nplaySound %d\nplayMusic %d\nfullScreen %d\nshowFps %d\n"
                  "firstTime %d\nanimateTumblo %d\n",

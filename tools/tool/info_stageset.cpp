@@ -1,15 +1,20 @@
 // info --kind stageset: a stage set's header, groups and stages with their titles.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
 #include "progress/stage_set.h"
+#include "text/data_file.h"
 
 #include <memory>
 
 namespace {
 bool printStageSet(const char* path, std::FILE* out) {
+    DataReader in;
+    StageSetFile file;
+    if (!openCommandLineFile(path, in) || !readStageSetFile(in, file)) return false;
     auto set = std::make_unique<StageSet>();
-    if (!readStageSetFile(path, *set)) return false;
-    // Titles come from the maps under the game folder's "DATA\", as in the game.
+    buildStageSet(file, "", *set);
+    // Titles come from the maps in the game's data tree, as in the game.
     readStageTitles(*set);
     std::fprintf(out, "stageset %s\ntitle \"%s\"\nauthor \"%s\"\nstages %d\ngroups %d\n", path,
                  set->title, set->author, set->stageCount, set->groupCount);

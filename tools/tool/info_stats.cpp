@@ -1,4 +1,5 @@
 // info --kind stats: the lifetime counters with the death shares.
+#include "tool/game_tree.h"
 #include "tool/info.h"
 
 #include "progress/statistics.h"
@@ -7,7 +8,7 @@ namespace {
 bool printStats(const char* path, std::FILE* out) {
     DataReader in;
     Statistics s;
-    if (!in.open(path) || !readStatistics(in, s)) return false;
+    if (!openCommandLineFile(path, in) || !readStatistics(in, s)) return false;
     int32_t deaths[3];
     s.deathCounts(deaths);
     std::fprintf(out,

@@ -1,6 +1,7 @@
 // tumblo-tool: the command-line companion, run from the game folder.
 #include "text/message_screen.h"
 #include "tool/command.h"
+#include "tool/game_tree.h"
 
 #include "platform/display.h"
 #include "platform/headless.h"
@@ -21,11 +22,26 @@ std::vector<Command>& commands() {
     return list;
 }
 
-int usage() {
-    std::fprintf(stderr, "usage:\n");
+void printUsage(std::FILE* out) {
+    std::fprintf(out, "usage: tumblo-tool [--game-dir DIR] COMMAND ...\n");
     for (const Command& c : commands())
-        std::fprintf(stderr, "  tumblo-tool %s\n", c.usage);
+        std::fprintf(out, "  tumblo-tool %s\n", c.usage);
+}
+
+int usage() {
+    printUsage(stderr);
     return 2;
+}
+
+int help() {
+    printUsage(stdout);
+    std::printf("\nFiles named on the command line are taken as the shell means them: relative to\n"
+                "the current folder, ./-prefixed, absolute, or anywhere outside the game. What\n"
+                "they refer to (a map's tileset, a tileset's pictures and animations, a demo's\n"
+                "map) is found in the game's data tree: --game-dir DIR when given, else the\n"
+                "current folder when it holds DATA/, else the game folder beside the tool's own\n"
+                "folder (build/game for build/tools/tumblo-tool).\n");
+    return 0;
 }
 } // namespace
 
@@ -35,7 +51,20 @@ CommandRegistration::CommandRegistration(const char* name, const char* usage,
 }
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
+    // --game-dir DIR may stand anywhere; the command sees the other words.
+    const char* gameDir = nullptr;
+    std::vector<char*> words;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--game-dir") == 0) {
+            if (i + 1 == argc) return usage();
+            gameDir = argv[++i];
+        } else {
+            words.push_back(argv[i]);
+        }
+    }
+    if (words.empty()) return usage();
+    if (std::strcmp(words[0], "--help") == 0 || std::strcmp(words[0], "-h") == 0) return help();
+    if (!enterGameTree(gameDir, argv[0])) return 2;
     // Tools run the game's own code without a window; messages go to stderr.
     messagesToStderr = true;
     if (!initHeadlessGraphics()) {
@@ -43,6 +72,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const Command& c : commands())
-        if (std::strcmp(c.name, argv[1]) == 0) return c.function(argc - 2, argv + 2);
+        if (std::strcmp(c.name, words[0]) == 0)
+            return c.function((int)words.size() - 1, words.data() + 1);
     return usage();
 }

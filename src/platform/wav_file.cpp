@@ -1,4 +1,4 @@
-#include "platform/wav_decode.h"
+#include "platform/wav_file.h"
 
 #include <cstring>
 
@@ -78,4 +78,33 @@ bool decodeWav(const uint8_t* data, size_t size, int outputRate, std::vector<int
         }
     }
     return true;
+}
+
+std::vector<uint8_t> encodeWav(int rate, int channels, int bits, const std::vector<int>& samples) {
+    std::vector<uint8_t> out;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back((uint8_t)(v >> (8 * i)));
+    };
+    auto tag = [&](const char* s) {
+        put((uint32_t)s[0] | (uint32_t)s[1] << 8 | (uint32_t)s[2] << 16 | (uint32_t)s[3] << 24, 4);
+    };
+    uint32_t dataBytes = (uint32_t)(samples.size() * (size_t)(bits / 8));
+    tag("RIFF");
+    put(4 + 8 + 16 + 8 + dataBytes + (dataBytes & 1), 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2); // plain PCM
+    put((uint32_t)channels, 2);
+    put((uint32_t)rate, 4);
+    put((uint32_t)(rate * channels * bits / 8), 4);
+    put((uint32_t)(channels * bits / 8), 2);
+    put((uint32_t)bits, 2);
+    tag("data");
+    put(dataBytes, 4);
+    for (int s : samples)
+        put((uint32_t)s, bits / 8);
+    if (dataBytes & 1) out.push_back(0); // chunks are padded to even sizes
+    return out;
 }

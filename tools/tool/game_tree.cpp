@@ -1,0 +1,63 @@
+#include "tool/game_tree.h"
+
+#include "platform/paths.h"
+#include "text/data_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+// Where the shell stood when the tool started; command-line files are relative
+// to it, whatever folder the tool works in afterwards.
+fs::path startFolder;
+
+bool holdsData(const fs::path& folder) {
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+        if (wildcardMatch("DATA", entry.path().filename().c_str()) && entry.is_directory(error))
+            return true;
+    return false;
+}
+
+fs::path toolFolder(const char* argv0) {
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) self = fs::absolute(argv0, error);
+    return self.parent_path();
+}
+} // namespace
+
+bool enterGameTree(const char* gameDir, const char* argv0) {
+    std::error_code error;
+    startFolder = fs::current_path(error);
+    fs::path tree;
+    if (gameDir) {
+        tree = fs::absolute(gameDir, error);
+    } else if (holdsData(startFolder)) {
+        tree = startFolder;
+    } else {
+        fs::path beside = toolFolder(argv0).parent_path() / "game";
+        // Without a tree, files that refer to nothing still print.
+        if (!holdsData(beside)) return true;
+        tree = beside;
+    }
+    fs::current_path(tree, error);
+    if (error) {
+        std::fprintf(stderr, "tumblo-tool: cannot use %s as the game folder: %s\n",
+                     gameDir ? gameDir : tree.c_str(), error.message().c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string commandLineFile(const char* argument) {
+    fs::path path(argument);
+    return (path.is_absolute() ? path : startFolder / path).lexically_normal().string();
+}
+
+bool openCommandLineFile(const char* argument, DataReader& in) {
+    return in.openSystemPath(commandLineFile(argument));
+}
