@@ -5,12 +5,13 @@
 set -u
 GAME_DIR=$1
 TOOLS_DIR=$2
+SOURCE_DIR=$3
 source "$(dirname "$0")/common.bash"
+source "$SOURCE_DIR/scripts/data-tree.bash"
 tool="$TOOLS_DIR/tumblo-tool"
 game=$(make_game_copy "$GAME_DIR")
 cd "$game" || fail "no game copy"
-printf '\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0' > SETTINGS.DAT
-head -c 40 /dev/zero > stats.dat
+write_player_files
 
 info() { timeout 20 "$tool" info "$@" > /dev/null 2>info.err; }
 
@@ -18,7 +19,7 @@ count=0
 while IFS= read -r file; do
     info "$file" || fail "info refused $file: $(cat info.err)"
     count=$((count + 1))
-done < <(find BITMAP DATA MUSIC SOUND SETTINGS.DAT stats.dat -type f | sort)
+done < <(list_data_files)
 [ "$count" -gt 50 ] || fail "only $count files in the data tree"
 echo "read $count files"
 
