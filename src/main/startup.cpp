@@ -15,6 +15,7 @@
 
 #include <allegro.h>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 void writeBanner() {
@@ -27,6 +28,23 @@ void writeBanner() {
     gameLog.write("*********************");
     gameLog.write("--- Starting up ---");
     gameLog.setIndent(1);
+}
+
+// Tells whoever started the game from a terminal why no window opened: the
+// library's own reason is often empty.
+void reportDisplayFailure() {
+    const char* display = std::getenv("DISPLAY");
+    bool named = display && display[0];
+    if (!named)
+        std::fprintf(
+            stderr,
+            "tumblo: no X display is set (DISPLAY is empty), so the game cannot open its window");
+    else if (!system_driver) // the library could not even reach the display
+        std::fprintf(stderr, "tumblo: cannot open the X display %s", display);
+    else
+        std::fprintf(stderr, "tumblo: cannot open a window on the X display %s", display);
+    if (allegro_error[0]) std::fprintf(stderr, ": %s", allegro_error);
+    std::fputc('\n', stderr);
 }
 
 void detectJoystick() {
@@ -51,8 +69,7 @@ bool startUp() {
     gameLog.write("Using 16 bit colormode");
     if (!initGraphics(screenWidth, screenHeight, true)) {
         gameLog.write("Unable to initialize Allegro");
-        // The library's own reason, for whoever runs the game from a terminal.
-        std::fprintf(stderr, "tumblo: %s\n", allegro_error);
+        reportDisplayFailure();
         allegro_message("Unable to initialize Allegro!");
         allegro_exit();
         return false;
