@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
+#include "platform/quit_request.h"
 #include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
@@ -86,6 +87,9 @@ bool startUp() {
     gameLog.write("Starting fMod");
     soundAvailable = startSound();
     if (!soundAvailable) gameLog.write("Unable to initialize FMOD");
+    // After the libraries, which install handlers of their own (the display
+    // library's ends the program at once).
+    installQuitSignals();
 
     fpsCounter.start();
     gameLog.write("Starting gameTimer");

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "platform/log.h"
+#include "platform/quit_request.h"
 #include "progress/settings.h"
 #include "text/font.h"
 #include "text/text_pool.h"
@@ -62,8 +63,7 @@ bool setWindowMode() {
     // An X server that is still starting (a fresh session, a busy machine) can
     // refuse the first window; a short wait and another try cost nothing.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0)
-            return true;
+        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0) return true;
         rest(250);
     }
     return false;
@@ -182,7 +182,8 @@ void fadeOut() {
     BITMAP* snapshot = create_bitmap(320, 240);
     blit(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
     int alpha = 0;
-    for (;;) {
+    // Someone who asked to quit does not wait for the fade.
+    while (!quitRequested()) {
         while (gameTicks > 0) {
             alpha += 12;
             if (alpha >= 255) {
@@ -198,6 +199,7 @@ void fadeOut() {
         }
         presentFrame();
     }
+    destroy_bitmap(snapshot);
 }
 
 void drawDimOverlay(BITMAP* bitmap) {
