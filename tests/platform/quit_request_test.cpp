@@ -86,6 +86,10 @@ TEST_F(QuitRequestTest, SignalsSetTheFlagInsteadOfEndingTheProcess) {
         EXPECT_FALSE(quitRequested());
         raise(number); // ends the test run if the handler was not installed
         EXPECT_TRUE(quitRequested()) << "signal " << number;
+        // The next one of its kind ends the process again.
+        struct sigaction after {};
+        sigaction(number, nullptr, &after);
+        EXPECT_EQ(after.sa_handler, SIG_DFL) << "signal " << number;
         sigaction(number, &before, nullptr);
     }
 }
