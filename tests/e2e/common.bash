@@ -1,6 +1,9 @@
 # Shared steps of the end-to-end tests: a private copy of the game folder, the
 # real binary under Xvfb, and real key presses with xdotool.
 
+# Absolute, since the tests change directory before they call with_x.
+E2E_HELPERS=$(realpath "${BASH_SOURCE[0]}")
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Copies the built game folder so a test never dirties build/game.
@@ -94,8 +97,6 @@ stop_x() {
 with_x() {
     local size=$1
     shift
-    local helpers
-    helpers="$(dirname "${BASH_SOURCE[0]}")/common.bash"
     (
         job=""
         # Stopped from outside (Ctrl-C, a test timeout): the script's processes
@@ -108,7 +109,7 @@ with_x() {
         start_x "$size" || exit 1
         # A game that stops answering must fail the test, not hang it. In the
         # background, so that a signal is handled at once rather than after it.
-        timeout 90 bash -c "source '$helpers'; $*" &
+        timeout 90 bash -c "source '$E2E_HELPERS'; $*" &
         job=$!
         wait "$job"
     )
