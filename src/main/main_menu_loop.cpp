@@ -1,5 +1,6 @@
 #include "main/game_main.h"
 
+#include "platform/quit_request.h"
 #include "platform/sound.h"
 #include "screens/placeholder_screen.h"
 
@@ -15,7 +16,8 @@ enum TitleChoice {
 } // namespace
 
 void mainMenuLoop() {
-    for (;;) {
+    // A quit request (Ctrl-C, kill) leaves as the Exit choice does.
+    while (!quitRequested()) {
         if (!menuMusic.playing) menuMusic.play();
         int choice = placeholderScreen();
         if (choice == choiceExit) return;

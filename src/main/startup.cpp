@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
+#include "platform/quit_request.h"
 #include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
@@ -16,6 +17,7 @@
 
 #include <allegro.h>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 void writeBanner() {
@@ -28,6 +30,23 @@ void writeBanner() {
     gameLog.write("*********************");
     gameLog.write("--- Starting up ---");
     gameLog.setIndent(1);
+}
+
+// Tells whoever started the game from a terminal why no window opened: the
+// library's own reason is often empty.
+void reportDisplayFailure() {
+    const char* display = std::getenv("DISPLAY");
+    bool named = display && display[0];
+    if (!named)
+        std::fprintf(
+            stderr,
+            "tumblo: no X display is set (DISPLAY is empty), so the game cannot open its window");
+    else if (!system_driver) // the library could not even reach the display
+        std::fprintf(stderr, "tumblo: cannot open the X display %s", display);
+    else
+        std::fprintf(stderr, "tumblo: cannot open a window on the X display %s", display);
+    if (allegro_error[0]) std::fprintf(stderr, ": %s", allegro_error);
+    std::fputc('\n', stderr);
 }
 
 void detectJoystick() {
@@ -52,8 +71,7 @@ bool startUp() {
     gameLog.write("Using 16 bit colormode");
     if (!initGraphics(screenWidth, screenHeight, true)) {
         gameLog.write("Unable to initialize Allegro");
-        // The library's own reason, for whoever runs the game from a terminal.
-        std::fprintf(stderr, "tumblo: %s\n", allegro_error);
+        reportDisplayFailure();
         allegro_message("Unable to initialize Allegro!");
         allegro_exit();
         return false;
@@ -71,6 +89,9 @@ bool startUp() {
     gameLog.write("Starting fMod");
     soundAvailable = startSound();
     if (!soundAvailable) gameLog.write("Unable to initialize FMOD");
+    // After the libraries, which install handlers of their own (the display
+    // library's ends the program at once).
+    installQuitSignals();
 
     fpsCounter.start();
     gameLog.write("Starting gameTimer");

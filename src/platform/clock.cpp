@@ -1,8 +1,12 @@
 #include "platform/clock.h"
 
 #include "platform/headless.h"
+#include "platform/quit_request.h"
 
 #include <allegro.h>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <time.h>
 
 std::atomic<int32_t> gameTicks{0};
@@ -11,10 +15,17 @@ FpsCounter fpsCounter;
 namespace {
 bool running = false;
 int rate = 0;
+// Wakes waitForTick. A signal handler may not touch it, so the wait also looks
+// at the quit flag between slices of at most this length.
+std::mutex tickMutex;
+std::condition_variable tickArrived;
+const auto waitSlice = std::chrono::milliseconds(50);
 
 void onGameTick() {
     gameTicks.fetch_add(1);
-    gameTicks.notify_all();
+    // Taking the lock orders the tick after a waiter's check, so no wake is lost.
+    { std::lock_guard<std::mutex> lock(tickMutex); }
+    tickArrived.notify_all();
 }
 END_OF_STATIC_FUNCTION(onGameTick)
 } // namespace
@@ -43,11 +54,9 @@ int gameTimerRate() {
 
 void waitForTick() {
     if (headlessMode || !running) return;
-    int32_t seen = gameTicks.load();
-    while (seen <= 0) {
-        gameTicks.wait(seen);
-        seen = gameTicks.load();
-    }
+    std::unique_lock<std::mutex> lock(tickMutex);
+    while (gameTicks.load() <= 0 && !quitRequested())
+        tickArrived.wait_for(lock, waitSlice);
 }
 
 uint32_t millisecondClock() {

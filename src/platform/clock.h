@@ -14,8 +14,9 @@ void stopGameTimer();
 bool gameTimerRunning();
 int gameTimerRate();
 
-// Blocks until a tick is pending (or the clock is stopped). Used by the display
-// layer so that a frame is not presented twice while nothing has changed.
+// Blocks until a tick is pending, the clock is stopped or a quit is requested
+// (a signal is noticed within 50 ms). Used by the display layer so that a frame
+// is not presented twice while nothing has changed.
 void waitForTick();
 
 // Milliseconds from a monotonic clock.

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "platform/log.h"
+#include "platform/quit_request.h"
 
 #include <allegro.h>
 
@@ -182,7 +183,8 @@ void fadeOut() {
     BITMAP* snapshot = create_bitmap(320, 240);
     blit(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
     int alpha = 0;
-    for (;;) {
+    // Someone who asked to quit does not wait for the fade.
+    while (!quitRequested()) {
         while (gameTicks > 0) {
             alpha += 12;
             if (alpha >= 255) {
@@ -198,6 +200,7 @@ void fadeOut() {
         }
         presentFrame();
     }
+    destroy_bitmap(snapshot);
 }
 
 void drawDimOverlay(BITMAP* bitmap) {

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/quit_request.h"
 
 #include <allegro.h>
 
@@ -71,6 +72,8 @@ bool isKeyDown(int scancode) {
 }
 
 bool FreshPress::consumePendingTicks() {
+    // A quit request dismisses the wait as a press would.
+    if (quitRequested()) return true;
     while (gameTicks > 0) {
         pollJoystick();
         if (heldButton() == -1)

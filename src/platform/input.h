@@ -15,14 +15,16 @@ void pollJoystick();
 // A raw key of the library's key array (F-keys, letters, SPACE, DEL).
 bool isKeyDown(int scancode);
 
-// Presents the back buffer until a button is pressed after having been released.
+// Presents the back buffer until a button is pressed after having been released,
+// or a quit is requested.
 void waitForButtonPress();
 
 // The wait for a fresh press, for screens that draw their own frames: a button
 // still held on entry must be released and pressed again.
 class FreshPress {
 public:
-    // Runs the pending ticks; true once a fresh press has been seen.
+    // Runs the pending ticks; true once a fresh press has been seen or a quit
+    // has been requested.
     bool consumePendingTicks();
 
 private:

@@ -1,6 +1,9 @@
 # Shared steps of the end-to-end tests: a private copy of the game folder, the
 # real binary under Xvfb, and real key presses with xdotool.
 
+# Absolute, since the tests change directory before they call with_x.
+E2E_HELPERS=$(realpath "${BASH_SOURCE[0]}")
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Copies the built game folder so a test never dirties build/game.
@@ -50,23 +53,66 @@ press_key() {
     xdotool keyup "$1"
 }
 
-# Inside an X session: waits until the server answers, so the game never races
-# a server that is still starting.
-wait_for_x() {
-    for _ in $(seq 1 50); do
-        xdpyinfo > /dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "the X server did not answer" >&2
-    return 1
+# Test X servers. Every call of with_x starts its own Xvfb and stops it again.
+# -noreset: without it the server resets whenever its last client disconnects
+#   and refuses connections meanwhile. The helpers connect and disconnect all
+#   the time (xdotool polling for the window), so the game's own connection
+#   sometimes landed in a reset and it failed with "Unable to initialize Allegro".
+# -displayfd: the server picks a free display itself, so tests running side by
+#   side never share one, and writes its number only once it accepts
+#   connections, so nothing has to poll for it.
+# -nolisten tcp: a local socket only; a local server without authorisation
+#   needs no xauth cookie.
+start_x() {
+    local size=$1
+    X_DIR=$(mktemp -d /tmp/tumblo-x-XXXXXX)
+    mkfifo "$X_DIR/display"
+    Xvfb -noreset -displayfd 3 -nolisten tcp -screen 0 "${size}x24" \
+        3> "$X_DIR/display" 2> "$X_DIR/xvfb.log" &
+    X_PID=$!
+    local number=""
+    # Empty when the server dies first: it closes the pipe without writing.
+    read -r -t 30 number < "$X_DIR/display"
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start:" >&2
+        cat "$X_DIR/xvfb.log" >&2
+        stop_x
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
-# Runs a script (given as text) in a fresh X server of the given size.
+stop_x() {
+    if [ -n "${X_PID:-}" ]; then
+        kill "$X_PID" 2> /dev/null
+        wait "$X_PID" 2> /dev/null
+    fi
+    rm -rf "${X_DIR:-}"
+    X_PID=""
+    X_DIR=""
+}
+
+# Runs a script (given as text) in a fresh X server of the given size; the
+# script's exit status is returned.
 with_x() {
     local size=$1
     shift
-    # A game that stops answering must fail the test, not hang it.
-    timeout 90 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "source '$(dirname "${BASH_SOURCE[0]}")/common.bash'; wait_for_x; $*"
+    (
+        job=""
+        # Stopped from outside (Ctrl-C, a test timeout): the script's processes
+        # go first, then the server.
+        stop_job() { [ -n "$job" ] && kill -TERM "$job" 2> /dev/null; }
+        trap stop_x EXIT
+        trap 'stop_job; exit 129' HUP
+        trap 'stop_job; exit 130' INT
+        trap 'stop_job; exit 143' TERM
+        start_x "$size" || exit 1
+        # A game that stops answering must fail the test, not hang it. In the
+        # background, so that a signal is handled at once rather than after it.
+        timeout 90 bash -c "source '$E2E_HELPERS'; $*" &
+        job=$!
+        wait "$job"
+    )
 }
 
 # Starts the game, waits, presses a key and waits for its exit; the exit status
