@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-// The run records that every gameplay part reads. Only the data lives here; the
-// game loop sets and advances them.
+// The run records that every gameplay part reads, and the run-wide signals.
 
 enum class DemoMode : int32_t { None = 0, Playback = 1, Recording = 2 };
 
@@ -30,14 +29,46 @@ struct PlayRecord {
     bool cupThisStage = false;
 };
 
+enum PlayStateKind : int32_t { Playing = 0, Dying = 1, Intro = 2, GameOver = 3 };
+
+// Where the stage's state machine stands, and the popups drawn over play.
+struct PlayState {
+    int32_t state = Playing;
+    int32_t stateTicks = 0;
+    bool hurryUp = false;
+    bool oneUpShown = false;
+    int32_t oneUpAge = 0;
+    int32_t oneUpX = 0;
+    float oneUpY = 0;
+};
+
 extern PlayMode playMode;
 extern PlayRecord playRecord;
+extern PlayState playState;
 // The menus and the statistics speak of the statistics-enabled flag under this
 // name; it is the same flag as playMode.statisticsEnabled.
 extern bool& recordStats;
 
+// The run-wide signals.
+constexpr int mapFileCapacity = 80;
+// The map of the current stage, relative to "DATA\".
+extern char currentMapFile[mapFileCapacity];
+// The run is to end.
+extern bool quitFlag;
+// The ball touched the goal this tick.
+extern bool stageClearedFlag;
+// Ticks simulated on the current stage; indexes the demo steering.
+extern int32_t demoTickIndex;
+// Ticks before the record button is honoured again.
+extern int32_t recordCooldown;
+// Stage clears since the run started: how a run ended, for tools and tests.
+extern int32_t clearsThisRun;
+
+// Stores the state and starts its tick count from 0.
+void setPlayState(int32_t state);
+// Zeroes the state's tick count and hides the hurry-up text and the 1UP popup.
+void clearPopups();
+
 // A normal game through the stage set, as opposed to training or a demo run:
 // only such runs change the unlock data.
-inline bool inGameMode() {
-    return !playMode.singleStage && playMode.demoMode == DemoMode::None;
-}
+bool inGameMode();

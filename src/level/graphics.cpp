@@ -25,6 +25,19 @@ Animation enemyAnimations[2];
 Animation defaultAnimation;
 Animation ballAnimation;
 
+int menuScroll = 0;
+
+void advanceMenuScroll() {
+    menuScroll += 1;
+    if (menuScroll >= 320) menuScroll = 0;
+}
+
+void drawScrolledBackground(BITMAP* picture, int scroll) {
+    if (!picture || !backBuffer) return;
+    masked_blit(picture, backBuffer, 0, 0, scroll, 0, 320 - scroll, 240);
+    if (scroll > 0) masked_blit(picture, backBuffer, 320 - scroll, 0, 0, 0, scroll, 240);
+}
+
 namespace {
 // Each slot is emptied first, so loading twice (as tests do) leaks nothing.
 void load(BITMAP*& slot, const char* path) {

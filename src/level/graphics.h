@@ -30,3 +30,12 @@ extern Animation ballAnimation;
 
 // Loads all of the above, `darkOverlay` and `completeMusic`; reports nothing.
 void loadGraphics();
+
+// How far the menus' background has scrolled, 0..319: shared by every screen
+// that shows it, so it moves on seamlessly from one screen to the next.
+extern int menuScroll;
+// One step of the scroll, once per tick of such a screen.
+void advanceMenuScroll();
+// `picture` (320 by 240) moved right by `scroll` pixels, wrapping around, into
+// the back buffer with masked blits; the back buffer is not cleared first.
+void drawScrolledBackground(BITMAP* picture, int scroll);

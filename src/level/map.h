@@ -2,6 +2,7 @@
 
 #include "level/actor.h"
 #include "level/animation.h"
+#include "level/box_index.h"
 #include "level/tileset.h"
 #include "platform/sound.h"
 
@@ -65,6 +66,11 @@ public:
     int32_t width = 0;
     int32_t height = 0;
     BITMAP* background = nullptr; // width x 16 by 240, the background pre-tiled
+
+    // Built with the blocks and treasures: which ones lie near a place, so that
+    // a probe need not look at all of them.
+    BoxIndex blockIndex;
+    BoxIndex bonusIndex;
 };
 
 extern Map currentMap;

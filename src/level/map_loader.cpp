@@ -11,6 +11,7 @@
 #include "text/text_pool.h"
 #include "text/text_utils.h"
 
+#include <algorithm>
 #include <allegro.h>
 #include <cstring>
 #include <vector>
@@ -38,6 +39,29 @@ void buildBackground(const MapFile& map) {
             blit(picture, currentMap.background, 0, 0, 320 * i, 0, 320, 240);
     }
     destroyBitmap(picture);
+}
+
+// A block meets probes with its solid and its surface rectangle, which together
+// cover its tile; a treasure is picked up in the box of its picture.
+void buildIndexes() {
+    std::vector<IndexBox> boxes((size_t)currentMap.blockCount);
+    std::vector<bool> present((size_t)currentMap.blockCount);
+    for (int32_t i = 0; i < currentMap.blockCount; ++i) {
+        const Rect& r = currentMap.blocks[i].surfaceRect;
+        const Rect& s = currentMap.blocks[i].solidRect;
+        boxes[(size_t)i] = {r.x, r.y, r.x + std::max(r.width, s.width),
+                            std::max(r.y + r.height, s.y + s.height)};
+        present[(size_t)i] = s.enabled;
+    }
+    int32_t width = currentMap.width * 16, height = currentMap.height * 16;
+    currentMap.blockIndex.build(boxes, present, width, height);
+    boxes.assign((size_t)currentMap.bonusCount, {});
+    present.assign((size_t)currentMap.bonusCount, true);
+    for (int32_t i = 0; i < currentMap.bonusCount; ++i) {
+        const Bonus& b = currentMap.bonuses[i];
+        boxes[(size_t)i] = {b.x, b.y, b.x + 16, b.y + (b.image ? b.image->h : 0)};
+    }
+    currentMap.bonusIndex.build(boxes, present, width, height);
 }
 
 void buildBlocks(const MapFile& map) {
@@ -81,6 +105,7 @@ void buildBlocks(const MapFile& map) {
         const Animation* animation = tile.animation.loaded ? &tile.animation : &defaultAnimation;
         block.sprite.setup(animation, tile.bitmap, backBuffer, tile.width, tile.height);
     }
+    buildIndexes();
 }
 
 void buildEnemies(const MapFile& map) {

@@ -26,11 +26,13 @@ void releaseGameData() {
         gameLog.write("Deleting BLOCKDATA");
         currentMap.blocks.reset();
         currentMap.blockCount = 0;
+        currentMap.blockIndex.clear();
     }
     if (currentMap.bonuses) {
         gameLog.write("Deleting BONUS");
         currentMap.bonuses.reset();
         currentMap.bonusCount = 0;
+        currentMap.bonusIndex.clear();
     }
     if (enemies) {
         gameLog.write("Deleting ENEMY");

@@ -8,3 +8,7 @@ int runGame();
 bool startUp();
 void mainMenuLoop();
 void shutDown();
+
+// Prepares a normal game from the first stage of stage group `groupIndex` of the
+// set in use and starts that stage; false when it could not be started.
+bool startGameAt(int groupIndex);

@@ -1,5 +1,5 @@
 #pragma once
 
-// Stands where the title menu will be: a picture in the game font that waits for
-// a button press and then chooses "Exit" (5).
+// Stands where the title menu will be: "Play" (0) or "Exit" (5), chosen with the
+// arrows and ENTER over the menus' scrolling background.
 int placeholderScreen();

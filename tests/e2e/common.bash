@@ -115,15 +115,32 @@ with_x() {
     )
 }
 
-# Starts the game, waits, presses a key and waits for its exit; the exit status
-# lands in the file "result" ("exit N"). Call inside with_x.
-run_game_pressing() {
-    local key=$1 wait_seconds=$2
+# One step of a menu cursor: long enough for the 60 Hz input read (6 ticks),
+# shorter than the 8 ticks after which a held direction moves again.
+tap_key() {
+    xdotool keydown "$1"
+    sleep 0.1
+    xdotool keyup "$1"
+    sleep 0.1
+}
+
+# On the title menu, whose cursor starts on its first item: up wraps round to
+# "Exit", which ENTER chooses.
+choose_exit() {
+    tap_key Up
+    press_key Return
+}
+
+# Starts the game, waits, chooses "Exit" on the title menu and waits for the
+# game to end; the exit status lands in the file "result" ("exit N"). Call
+# inside with_x.
+run_game_and_exit() {
+    local wait_seconds=$1
     ./tumblo & local pid=$!
     focus_game_window > /dev/null || { kill $pid; echo "no window" > result; return 1; }
     wait_until_ready
     sleep "$wait_seconds"
-    press_key "$key"
+    choose_exit
     wait $pid
     echo "exit $?" > result
 }

@@ -16,7 +16,7 @@ with_x 1280x1024 '
     import -window "$w" message.png
     press_key Return   # dismisses the message
     sleep 1
-    press_key Return   # chooses Exit
+    choose_exit
     wait $pid
     echo "exit $?" > result
 '

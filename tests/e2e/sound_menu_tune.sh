@@ -12,7 +12,7 @@ tune=$(find . -ipath './music/wander.it' | head -n 1)
 [ -n "$tune" ] || fail "the menu tune MUSIC/wander.it is missing from $GAME_DIR"
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$game/audio.raw"
-with_x 1280x1024 'run_game_pressing Return 3'
+with_x 1280x1024 'run_game_and_exit 3'
 grep -qx "exit 0" result || fail "the game did not exit cleanly: $(cat result 2>/dev/null)"
 grep -q "Unable to initialize FMOD" tumblo.log && fail "the sound layer did not start on the disk driver"
 grep -q -- "--- Done cleaing up ---" tumblo.log || fail "the log does not end with the shut-down"

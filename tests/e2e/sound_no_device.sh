@@ -9,7 +9,7 @@ cd "$game" || fail "no game copy"
 trap 'rm -rf "$(dirname "$game")"' EXIT
 
 export SDL_AUDIODRIVER=no-such-driver
-with_x 1280x1024 'run_game_pressing Return 2'
+with_x 1280x1024 'run_game_and_exit 2'
 grep -qx "exit 0" result || fail "the game did not exit cleanly: $(cat result 2>/dev/null)"
 grep -q "^ Unable to initialize FMOD$" tumblo.log || fail "no \"Unable to initialize FMOD\" in the log"
 grep -q "^ Stopping fMod$" tumblo.log || fail "shut-down did not reach \"Stopping fMod\""

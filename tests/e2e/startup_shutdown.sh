@@ -12,7 +12,7 @@ with_x 1920x1080 '
     w=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
     wait_until_ready
     xdotool getwindowgeometry "$w" | grep Geometry > geometry
-    press_key Return
+    choose_exit
     wait $pid
     echo "exit $?" > result
 '
@@ -33,7 +33,7 @@ printf '%s\n' " Stopping Allegro" "  Destroying Pages" "  Removing keyboard" "  
 grep -qx -- "--- Done Loading ---" "$log" || fail "start-up did not finish"
 
 # A second run appends to the same log.
-with_x 1920x1080 'run_game_pressing Escape 0'
+with_x 1920x1080 'run_game_and_exit 0'
 [ "$(grep -c '^TUMBLO is starting up$' "$log")" = 2 ] || fail "second run did not append"
 
 # Two runs leave the default switches and count two starts.
@@ -43,7 +43,7 @@ ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 
 # A short, damaged settings file does not stop the game; it is written whole again.
 printf '\1\0\0\0\7\7' > SETTINGS.DAT
-with_x 1920x1080 'run_game_pressing Return 0'
+with_x 1920x1080 'run_game_and_exit 0'
 grep -qx "exit 0" result || fail "a damaged SETTINGS.DAT stopped the game"
 [ "$(stat -c %s SETTINGS.DAT)" = 24 ] || fail "SETTINGS.DAT was not written whole"
 [ "$(ints stats.dat | cut -d' ' -f1)" = 3 ] || fail "the third start was not counted"

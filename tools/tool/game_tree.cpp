@@ -58,6 +58,11 @@ std::string commandLineFile(const char* argument) {
     return (path.is_absolute() ? path : startFolder / path).lexically_normal().string();
 }
 
+std::string solutionsFolder() {
+    std::error_code error;
+    return (fs::current_path(error).parent_path() / "solutions").string();
+}
+
 bool openCommandLineFile(const char* argument, DataReader& in) {
     return in.openSystemPath(commandLineFile(argument));
 }

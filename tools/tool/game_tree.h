@@ -18,3 +18,6 @@ bool enterGameTree(const char* gameDir, const char* argv0);
 std::string commandLineFile(const char* argument);
 // Opens a file named on the command line.
 bool openCommandLineFile(const char* argument, DataReader& in);
+// The compiled solution demos: "solutions" beside the game's data tree
+// (build/solutions beside build/game).
+std::string solutionsFolder();

@@ -1,0 +1,240 @@
+#include "game/game_loop.h"
+
+#include "game/actor_physics.h"
+#include "game/ball.h"
+#include "game/camera.h"
+#include "game/demo.h"
+#include "game/hud.h"
+#include "game/pause_and_prompt.h"
+#include "game/play_records.h"
+#include "game/play_statistics.h"
+#include "game/stage_flow.h"
+#include "game/world_drawing.h"
+#include "level/map.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+#include "platform/input.h"
+#include "platform/quit_request.h"
+
+#include <allegro.h>
+
+namespace {
+constexpr int32_t notesTicks = 600;
+constexpr int32_t pauseCooldownTicks = 60;
+constexpr int32_t hurryUpSeconds = 10;
+constexpr float hurryUpSpeed = 1.3f;
+constexpr int beginnerNotesX = 310 - 160;
+constexpr int beginnerNotesY = 80;
+
+enum class TickOutcome { Continue, EndRun, RecordRequested };
+
+// What survives from one tick to the next inside one run.
+struct LoopState {
+    bool exitLatch = false;
+    // Set at the start, so that a button still held from a menu does not toggle
+    // the camera.
+    bool actionLatch = true;
+    int32_t notesTimer = 0;
+    int32_t pauseCooldown = 0;
+};
+
+void setClockRate(int ticksPerSecond) {
+    stopGameTimer(); // throws the pending ticks away
+    startGameTimer(ticksPerSecond);
+}
+
+void steer(bool actionHeld) {
+    if (playMode.demoMode == DemoMode::Playback) {
+        // The dead ball still gets the demo's thrust: nothing here asks
+        // whether it is active.
+        uint8_t steering = steeringAt(demoTickIndex);
+        if (steering == steerLeft)
+            thrust(ball, thrustLeft);
+        else if (steering == steerRight)
+            thrust(ball, thrustRight);
+        return;
+    }
+    // What is stored is what was applied: a held action button records 0.
+    uint8_t applied = steerNone;
+    if (isLeftHeld() && !actionHeld) {
+        thrust(ball, thrustLeft);
+        applied = steerLeft;
+    } else if (isRightHeld() && !actionHeld) {
+        thrust(ball, thrustRight);
+        applied = steerRight;
+    }
+    if (playMode.demoMode == DemoMode::Recording) recordSteering(demoTickIndex, applied);
+}
+
+// The camera lock on the button's press edge; while it is held the arrows
+// scroll the view.
+void handleActionButton(LoopState& loop, bool held) {
+    if (!held) {
+        loop.actionLatch = false;
+        return;
+    }
+    if (!loop.actionLatch) {
+        loop.actionLatch = true;
+        if (currentMap.cameraLocked)
+            unlockCamera();
+        else
+            lockCamera();
+    }
+    if (isUpHeld())
+        scrollCamera(0, -2);
+    else if (isDownHeld())
+        scrollCamera(0, 2);
+    if (isLeftHeld())
+        scrollCamera(-2, 0);
+    else if (isRightHeld())
+        scrollCamera(2, 0);
+}
+
+// F1 to F4 and SPACE, read as held every tick.
+void handleFunctionKeys(LoopState& loop) {
+    DemoMode mode = playMode.demoMode;
+    if (isKeyDown(KEY_F1)) {
+        if (mode == DemoMode::None) loop.notesTimer = notesTicks;
+        if (mode == DemoMode::Playback) {
+            setClockRate(15);
+            return;
+        }
+    }
+    if (isKeyDown(KEY_F2) && mode == DemoMode::Playback)
+        setClockRate(30);
+    else if (isKeyDown(KEY_F3) && mode == DemoMode::Playback)
+        setClockRate(60);
+    else if (isKeyDown(KEY_F4) && mode == DemoMode::Playback)
+        setClockRate(90);
+    else if (isKeyDown(KEY_SPACE) && mode == DemoMode::None && loop.pauseCooldown == 0) {
+        sfxStart.play();
+        pauseScreen();
+        loop.actionLatch = true;
+        loop.pauseCooldown = pauseCooldownTicks;
+    }
+}
+
+// The stage's countdown and the two deaths that nobody causes. The state is
+// looked at once for the whole step.
+void countdownAndFalls() {
+    if (playState.state != Playing && playState.state != Intro) return;
+    PlayRecord& r = playRecord;
+    if (++r.secondTicks == 60) {
+        countPlaySecond();
+        r.secondTicks = 0;
+        r.timeLeft -= 1;
+        if (r.timeLeft == hurryUpSeconds && !playState.hurryUp) {
+            playState.hurryUp = true;
+            currentMap.music.setSpeed(hurryUpSpeed);
+        }
+        if (r.timeLeft == 0) {
+            currentMap.music.setSpeed(1.0f);
+            playState.hurryUp = false;
+            countLifeLost(DeathCause::Time);
+            killActor(ball);
+            setPlayState(Dying);
+        }
+    }
+    if ((float)(currentMap.height * 16) < ball.y) {
+        countLifeLost(DeathCause::Other);
+        killActor(ball);
+    }
+}
+
+TickOutcome runTick(LoopState& loop) {
+    pollJoystick();
+    bool action, exit, record;
+    readButtons(action, exit, record);
+    steer(action);
+
+    if (!exit) {
+        loop.exitLatch = false;
+    } else if (!loop.exitLatch) {
+        loop.exitLatch = true;
+        if (playMode.singleStage) {
+            quitFlag = true; // the rest of this tick still runs
+        } else if (exitPrompt()) {
+            quitFlag = true;
+            return TickOutcome::EndRun;
+        } else {
+            // "No!": the button counts as held and latched for this tick.
+            action = true;
+            loop.actionLatch = true;
+            unlockCamera();
+        }
+    }
+    handleActionButton(loop, action);
+    if (record && playMode.demoMode != DemoMode::Playback && playMode.singleStage &&
+        recordCooldown == 0)
+        return TickOutcome::RecordRequested;
+    handleFunctionKeys(loop);
+    if (loop.pauseCooldown > 0) loop.pauseCooldown -= 1;
+    countdownAndFalls();
+    gameTicks -= 1;
+
+    updateActor(ball);
+    for (int32_t i = 0; i < enemyCount; ++i)
+        updateActor(enemies[i]);
+    updateMap();
+    updatePlayState();
+    bool cleared = stageClearedFlag;
+    if (cleared) {
+        stageClearedFlag = false;
+        stageClear();
+    }
+    runTickHook();
+    if (cleared && playMode.singleStage) {
+        makeClearTimeText();
+        if (playMode.demoMode == DemoMode::Recording) {
+            saveDemoDialog(0);
+            fadeOut();
+        }
+        return TickOutcome::EndRun; // nextStage has set quitFlag
+    }
+    if (!cleared && quitFlag) return TickOutcome::EndRun;
+    demoTickIndex += 1;
+    if (recordCooldown > 0) recordCooldown -= 1;
+    if (loop.notesTimer > 0) loop.notesTimer -= 1;
+    // After the last stage of a set the run is over: no further tick may run on
+    // the stage that was just cleared.
+    if (cleared && quitFlag) return TickOutcome::EndRun;
+    return TickOutcome::Continue;
+}
+
+void drawFrame(const LoopState& loop) {
+    drawMap();
+    drawStatusBar();
+    drawOverlays();
+    if (loop.notesTimer > 0) drawBeginnerNotes(beginnerNotesX, beginnerNotesY);
+    presentFrame();
+}
+} // namespace
+
+int runPlay() {
+    fpsCounter.start();
+    playRecord.lives = 3;
+    playRecord.gold = 0;
+    playRecord.cups = 0;
+    giveBallItsProperties();
+    if (playMode.singleStage) playRecord.lives = 99;
+    LoopState loop;
+    quitFlag = false;
+    clearsThisRun = 0;
+
+    TickOutcome outcome = TickOutcome::Continue;
+    while (!quitFlag && outcome == TickOutcome::Continue) {
+        while (gameTicks > 0 && outcome == TickOutcome::Continue)
+            outcome = runTick(loop);
+        if (outcome != TickOutcome::Continue) break;
+        // Leaving the game (a signal) ends the run as the exit button would.
+        if (quitRequested()) break;
+        drawFrame(loop);
+    }
+    if (outcome == TickOutcome::RecordRequested) return recordRequested;
+    // A playback speed never outlives its run.
+    stopGameTimer();
+    startGameTimer(60);
+    currentMap.music.unload();
+    return runEnded;
+}

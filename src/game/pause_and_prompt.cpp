@@ -1,0 +1,56 @@
+#include "game/pause_and_prompt.h"
+
+#include "level/graphics.h"
+#include "level/map.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/input.h"
+#include "platform/quit_request.h"
+#include "text/font.h"
+#include "text/list_menu.h"
+
+#include <allegro.h>
+
+void pauseScreen() {
+    currentMap.music.pause();
+    BITMAP* frame = create_bitmap(320, 240);
+    if (frame) {
+        blit(backBuffer, frame, 0, 0, 0, 0, 320, 240);
+        drawDimOverlay(frame);
+    }
+    // SPACE that started the pause must be released before it ends it.
+    bool latched = true;
+    bool leave = false;
+    while (!leave && !quitRequested()) {
+        while (gameTicks > 0) {
+            pollJoystick();
+            bool space = isKeyDown(KEY_SPACE);
+            bool pressed = heldButton() != -1 || space;
+            if (pressed && !latched) {
+                leave = true;
+                break;
+            }
+            if (!space) latched = false;
+            gameTicks -= 1;
+        }
+        if (leave) break;
+        if (frame) blit(frame, backBuffer, 0, 0, 0, 0, 320, 240);
+        gameFont.drawTextCentered("$C PAUSE", 110, backBuffer);
+        presentFrame();
+    }
+    if (frame) destroy_bitmap(frame);
+    currentMap.music.resume();
+}
+
+bool exitPrompt() {
+    ListMenu list;
+    list.setCount(2);
+    list.setEntry(0, "No!", "", true);
+    list.setEntry(1, "Yeah!", "", true);
+    if (panelBitmap) {
+        set_trans_blender(255, 255, 255, 128);
+        draw_trans_sprite(backBuffer, panelBitmap, (320 - 160) / 2, 60);
+    }
+    gameFont.drawTextCentered("Exit current game?", 90, backBuffer);
+    return list.run(150, 106) == 1;
+}

@@ -1,0 +1,277 @@
+#include "game/stage_flow.h"
+
+#include "game/ball.h"
+#include "game/camera.h"
+#include "game/demo.h"
+#include "game/enemies.h"
+#include "game/hud.h"
+#include "game/play_records.h"
+#include "game/world_drawing.h"
+#include "level/graphics.h"
+#include "level/map.h"
+#include "level/particles.h"
+#include "platform/bitmap_file.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/input.h"
+#include "platform/quit_request.h"
+#include "platform/sound.h"
+#include "progress/extra_stages.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
+#include "progress/unlock_data.h"
+#include "text/font.h"
+#include "text/text_utils.h"
+
+#include <allegro.h>
+
+namespace {
+// Play-state durations in ticks.
+constexpr int32_t dyingTicks = 100;
+constexpr int32_t introTicks = 120;
+constexpr int32_t gameOverTicks = 200;
+constexpr int clearTicks = 200;
+constexpr int hundredPercentTicks = 60;
+constexpr int bannerTicks = 80;
+constexpr int oneUpTicks = 45;
+constexpr int fadeStep = 12;
+
+ScreenHook outroScreen = nullptr;
+
+void startAllSprites() {
+    for (int32_t i = 0; i < currentMap.blockCount; ++i)
+        currentMap.blocks[i].sprite.play(0);
+    for (int32_t i = 0; i < currentMap.bonusCount; ++i)
+        currentMap.bonuses[i].sprite.play(0);
+}
+
+void drawWorldWithShade(int alpha) {
+    drawMap();
+    drawStatusBar();
+    if (darkOverlay) {
+        set_trans_blender(255, 255, 255, alpha);
+        draw_trans_sprite(backBuffer, darkOverlay, 0, 0);
+    }
+    presentFrame();
+}
+
+// The stage's song tells the end of the set apart from a missing next map.
+void startNextStageOrEnd() {
+    copyText(currentMapFile, stageSet.stageFiles[playRecord.stageIndex], mapFileCapacity);
+    // A next stage whose map does not load ends the run after the loader's
+    // message, rather than playing on whatever the failed load left.
+    if (!startStage()) quitFlag = true;
+}
+} // namespace
+
+void setOutroScreen(ScreenHook outro) {
+    outroScreen = outro;
+}
+
+bool startStage() {
+    if (!loadMap(currentMapFile)) return false;
+    unlockCamera();
+    playRecord.timeLeft = currentMap.timeLimit;
+    playRecord.secondTicks = 0;
+    ball.x = (float)currentMap.startX;
+    ball.y = (float)currentMap.startY;
+    ball.active = true;
+    playRecord.treasuresThisStage = 0;
+    playRecord.goldThisStage = 0;
+    playRecord.cupThisStage = false;
+    demoTickIndex = 0;
+    startAllSprites();
+    clearParticles();
+    resetBall();
+    setPlayState(Intro);
+    clearPopups();
+    if (playMode.demoMode == DemoMode::Recording) sfxStart.play();
+    if (!currentMap.music.playing) {
+        currentMap.music.setSpeed(1.0f);
+        currentMap.music.play();
+    }
+    return true;
+}
+
+void restartStage() {
+    playRecord.timeLeft = currentMap.timeLimit;
+    playRecord.secondTicks = 0;
+    ball.x = (float)currentMap.startX;
+    ball.y = (float)currentMap.startY;
+    ball.active = true;
+    unlockCamera();
+    clearParticles();
+    resetBall();
+    startAllSprites();
+    for (int32_t i = 0; i < enemyCount; ++i)
+        resetEnemy(enemies[i]);
+    clearPopups();
+    currentMap.music.setSpeed(1.0f);
+    demoTickIndex = 0;
+}
+
+void updatePlayState() {
+    switch (playState.state) {
+    case Dying:
+        if (++playState.stateTicks != dyingTicks) break;
+        if (!playMode.singleStage) playRecord.lives -= 1;
+        if (playRecord.lives == 0) {
+            setPlayState(GameOver);
+            break;
+        }
+        fadeOutWorld();
+        if (playMode.demoMode != DemoMode::None) {
+            quitFlag = true;
+            if (playMode.demoMode == DemoMode::Recording) {
+                saveDemoDialog(1);
+                fadeOut();
+            }
+            playMode.demoMode = DemoMode::None;
+            return;
+        }
+        restartStage();
+        updateMap();
+        setPlayState(Playing);
+        fadeInWorld();
+        break;
+    case Intro:
+        // The state changes without its tick count starting again.
+        if (++playState.stateTicks == introTicks) playState.state = Playing;
+        break;
+    case GameOver:
+        if (++playState.stateTicks == gameOverTicks) {
+            fadeOutWorld();
+            quitFlag = true;
+        }
+        break;
+    default:
+        break;
+    }
+    if (playState.oneUpShown) {
+        playState.oneUpAge += 1;
+        playState.oneUpY -= 0.5f;
+        if (playState.oneUpAge == oneUpTicks) playState.oneUpShown = false;
+    }
+}
+
+void stageClear() {
+    clearsThisRun += 1;
+    int popupX = (int)(ball.x - (float)currentMap.cameraX);
+    float popupY = ball.y - (float)currentMap.cameraY;
+    currentMap.music.unload();
+    completeMusic.play();
+    bool hundredPercent = playRecord.treasuresThisStage == currentMap.bonusCount;
+    int ticks = 0;
+    while (ticks < clearTicks && !quitRequested()) {
+        while (gameTicks > 0 && ticks < clearTicks) {
+            if (hundredPercent && ticks < hundredPercentTicks) popupY -= 0.5f;
+            ticks += 1;
+            gameTicks -= 1;
+        }
+        if (ticks == clearTicks) break;
+        drawMap();
+        drawStatusBar();
+        if (hundredPercent && ticks < hundredPercentTicks)
+            gameFont.drawText("100%", popupX, (int)popupY, backBuffer);
+        presentFrame();
+    }
+    completeMusic.stop();
+    if (inGameMode()) {
+        int opened = recordStageClear(playRecord.stageIndex, playRecord.cupThisStage,
+                                      playRecord.goldThisStage == currentMap.goldTotal);
+        if (opened >= 0) showUnlockedBanner(opened);
+    }
+    fadeOutWorld();
+    nextStage();
+}
+
+void nextStage() {
+    if (playMode.singleStage) {
+        quitFlag = true;
+        return;
+    }
+    playRecord.stageIndex += 1;
+    if (playRecord.stageIndex != stageSet.stageCount) {
+        startNextStageOrEnd();
+        return;
+    }
+    if (extraStagesEarned(playRecord.cups)) {
+        statistics.extraStagesUnlocked = 1;
+        showExtraStagesScreen();
+    }
+    statistics.countGameCleared();
+    if (outroScreen) outroScreen();
+    quitFlag = true;
+}
+
+void fadeOutWorld() {
+    int alpha = 0;
+    while (!quitRequested()) {
+        while (gameTicks > 0) {
+            alpha += fadeStep;
+            if (alpha >= 255) return;
+            gameTicks -= 1;
+        }
+        drawWorldWithShade(alpha);
+    }
+}
+
+void fadeInWorld() {
+    int alpha = 255;
+    while (!quitRequested()) {
+        while (gameTicks > 0) {
+            alpha -= fadeStep;
+            if (alpha < 0) return;
+            gameTicks -= 1;
+        }
+        drawWorldWithShade(alpha);
+    }
+}
+
+void showUnlockedBanner(int group) {
+    BITMAP* banner = create_bitmap(200, 40);
+    BITMAP* frame = create_bitmap(320, 240);
+    if (banner && frame) {
+        clear_to_color(banner, makecol(255, 0, 255));
+        gameFont.drawTextCentered("Unlocked", 0, banner);
+        gameFont.drawTextCentered(stageSet.groups[group].name, 12, banner);
+        blit(backBuffer, frame, 0, 0, 0, 0, 320, 240);
+        sfxLife.play();
+        int zoom = 0, step = 2;
+        for (int ticks = 0; ticks < bannerTicks && !quitRequested();) {
+            while (gameTicks > 0 && ticks < bannerTicks) {
+                zoom += step;
+                if (zoom == 40 || zoom == 0) step = -step;
+                ticks += 1;
+                gameTicks -= 1;
+            }
+            blit(frame, backBuffer, 0, 0, 0, 0, 320, 240);
+            masked_stretch_blit(banner, backBuffer, 0, 0, 200, 40, (320 - 200) / 2 - 4 * zoom,
+                                140 - zoom, 200 + 8 * zoom, 40 + 2 * zoom);
+            presentFrame();
+        }
+    }
+    if (banner) destroy_bitmap(banner);
+    if (frame) destroy_bitmap(frame);
+}
+
+void showExtraStagesScreen() {
+    copyExtraStages();
+    BITMAP* background = loadBitmap("BITMAP\\BG\\BG01.bmp");
+    drawDimOverlay(background);
+    FreshPress press;
+    while (!quitRequested()) {
+        int32_t before = gameTicks;
+        if (press.consumePendingTicks()) break;
+        for (int32_t t = gameTicks; t < before; ++t)
+            advanceMenuScroll();
+        clear_to_color(backBuffer, makecol(0, 0, 0));
+        drawScrolledBackground(background, menuScroll);
+        gameFont.drawTextCentered("Congratulations for finding all $A", 72, backBuffer);
+        gameFont.drawTextCentered("You have unlocked the EXTRA STAGES!", 84, backBuffer);
+        gameFont.drawTextCentered("Go to SETTINGS - STAGESET to load these", 112, backBuffer);
+        gameFont.drawTextCentered("new levels!", 124, backBuffer);
+        presentFrame();
+    }
+    destroyBitmap(background);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct BITMAP;
+class Font;
+
+// One line of a list menu.
+struct MenuEntry {
+    std::string text;        // up to 79 characters, $-escapes allowed
+    std::string description; // up to 239 characters, drawn while highlighted
+    bool selectable = false;
+    const Font* font = nullptr; // the game's font
+};
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// The one scrolling selection list: the caller draws its background and
+// headings into the back buffer, fills the list and runs it. The list draws
+// itself over a snapshot of the caller's picture, moves its cursor with key
+// repeat, scrolls, skips entries that cannot be chosen and shows the
+// highlighted entry's description.
+class ListMenu {
+public:
+    static constexpr int backedOut = -1;
+    static constexpr int deleteRequested = -2;
+    static constexpr size_t maxTextLength = 79;
+    static constexpr size_t maxDescriptionLength = 239;
+
+    ListMenu() = default;
+    ListMenu(const ListMenu&) = delete;
+    ListMenu& operator=(const ListMenu&) = delete;
+
+    void setArrowPositions(int upX, int upY, int downX, int downY);
+    // New entries, all unselectable and empty; every row visible, the cursor on
+    // the first, deleting switched off.
+    void setCount(int n);
+    // Copies the texts (cut to their capacities); an index out of range is
+    // reported and changes nothing.
+    void setEntry(int index, const char* text, const char* description, bool selectable);
+    void clear();
+    // The chosen entry's index, backedOut, or deleteRequested. (x, y) is where the
+    // first row's text goes.
+    int run(int x, int y);
+
+    const MenuEntry& entry(int index) const { return entries[index]; }
+    int count = 0;
+    int selected = 0;
+    int cursorRow = 0;
+    int visibleRows = 0;
+    int scrollTop = 0;
+    int rowHeight = 12;
+    ScreenPoint upArrowPos;
+    ScreenPoint downArrowPos;
+    ScreenPoint descriptionPos;
+    bool deleteEnabled = false;
+
+private:
+    void moveNext();
+    void movePrevious();
+    bool anySelectable() const;
+    void draw(BITMAP* snapshot, int x, int y) const;
+
+    std::unique_ptr<MenuEntry[]> entries;
+};
