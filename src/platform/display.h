@@ -25,6 +25,13 @@ void applyWindowMode();
 int displayScale();
 bool displayIsWindowed();
 
+// Headless runs (tests, benchmarks) can have every flip enlarge the shown page as
+// a screen of this scale and colour depth would get it; false when that depth
+// cannot be made. Setting the mode again ends it.
+bool scaleHeadlessFrames(int factor, int depth);
+// The last enlarged picture (null when flips do not enlarge).
+BITMAP* scaledFrame();
+
 void flipPage();
 void presentFrame();
 void shutdownGraphics();
