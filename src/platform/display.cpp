@@ -1,6 +1,7 @@
 #include "platform/display.h"
 
 #include "platform/clock.h"
+#include "platform/frame_scaler.h"
 #include "platform/headless.h"
 #include "platform/log.h"
 #include "platform/quit_request.h"
@@ -21,15 +22,27 @@ int offsetX = 0;
 int offsetY = 0;
 bool windowedMode = true;
 PageOverlay pageOverlay = nullptr;
+// The shown page enlarged at the screen's depth; without it a flip stretches the
+// page onto the screen through the library.
+FrameScaler frameScaler;
+BITMAP* scaledPage = nullptr;
 
 void destroyPages() {
     // Pages are memory bitmaps: the X11 driver offers neither video bitmaps nor
     // page flipping, so a flip copies the shown page to the screen, enlarged.
-    for (BITMAP** b : {&firstPage, &secondPage, &backBuffer}) {
+    for (BITMAP** b : {&firstPage, &secondPage, &backBuffer, &scaledPage}) {
         if (*b) destroy_bitmap(*b);
         *b = nullptr;
     }
     drawPage = nullptr;
+}
+
+// The enlarged page at the scaler's depth; none when that depth cannot be made.
+void makeScaledPage(int factor, int depth) {
+    if (scaledPage) destroy_bitmap(scaledPage);
+    scaledPage = nullptr;
+    if (frameScaler.prepare(depth))
+        scaledPage = create_bitmap_ex(depth, 320 * factor, 240 * factor);
 }
 
 void desktopSize(int& width, int& height) {
@@ -50,18 +63,34 @@ int windowScale() {
     return s;
 }
 
+// The screen opens at the desktop's own depth, so that the X driver copies the
+// finished picture instead of converting every pixel of every frame; 16 bits when
+// the desktop has any other depth (the driver converts then, once per frame).
+// Everything else (pages, loaded pictures, colours) stays 16-bit.
+bool openScreen(int driver, int width, int height) {
+    int depth = desktop_color_depth();
+    if (depth != 24 && depth != 32) depth = 16;
+    set_color_depth(depth);
+    bool ok = set_gfx_mode(driver, width, height, 0, 0) == 0;
+    if (!ok && depth != 16) {
+        set_color_depth(16);
+        ok = set_gfx_mode(driver, width, height, 0, 0) == 0;
+    }
+    set_color_depth(16);
+    return ok;
+}
+
 bool setWindowMode() {
     int wanted = windowScale();
     // Asking again for the window we already have would only close and reopen it
     // (a flicker, and the window loses the focus).
     if (screen && windowedMode && is_windowed_mode() && wanted == scale) return true;
-    set_color_depth(16);
     scale = wanted;
     offsetX = offsetY = 0;
     // An X server that is still starting (a fresh session, a busy machine) can
     // refuse the first window; a short wait and another try cost nothing.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale, 0, 0) == 0) return true;
+        if (openScreen(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale)) return true;
         rest(250);
     }
     return false;
@@ -73,9 +102,8 @@ bool setFullscreenMode() {
     int w, h;
     desktopSize(w, h);
     request_refresh_rate(60);
-    set_color_depth(16);
     for (int driver : {GFX_XWINDOWS_FULLSCREEN, GFX_XDGA2, GFX_AUTODETECT_FULLSCREEN}) {
-        if (set_gfx_mode(driver, w, h, 0, 0) == 0) {
+        if (openScreen(driver, w, h)) {
             scale = w / 320 < h / 240 ? w / 320 : h / 240;
             if (scale < 1) scale = 1;
             offsetX = (SCREEN_W - 320 * scale) / 2;
@@ -115,6 +143,7 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
         ok = windowed ? setWindowMode() : setFullscreenMode();
     }
     windowedMode = windowed;
+    if (ok && !headlessMode && screen) makeScaledPage(scale, bitmap_color_depth(screen));
     // The frame is always 320 by 240, whatever the mode.
     firstPage = create_bitmap(320, 240);
     secondPage = create_bitmap(320, 240);
@@ -139,8 +168,23 @@ bool displayIsWindowed() {
     return windowedMode;
 }
 
+bool scaleHeadlessFrames(int factor, int depth) {
+    if (!headlessMode || factor < 1) return false;
+    makeScaledPage(factor, depth);
+    return scaledPage != nullptr;
+}
+
+BITMAP* scaledFrame() {
+    return scaledPage;
+}
+
 void flipPage() {
-    if (!headlessMode && screen && drawPage) {
+    if (scaledPage && drawPage) {
+        frameScaler.scale(drawPage, scaledPage);
+        // One blit of the whole picture: the X driver sends it to the window at once.
+        if (!headlessMode && screen)
+            blit(scaledPage, screen, 0, 0, offsetX, offsetY, scaledPage->w, scaledPage->h);
+    } else if (!headlessMode && screen && drawPage) {
         if (scale == 1)
             blit(drawPage, screen, 0, 0, offsetX, offsetY, 320, 240);
         else

@@ -26,6 +26,13 @@ void applyWindowMode(bool fullScreen);
 int displayScale();
 bool displayIsWindowed();
 
+// Headless runs (tests, benchmarks) can have every flip enlarge the shown page as
+// a screen of this scale and colour depth would get it; false when that depth
+// cannot be made. Setting the mode again ends it.
+bool scaleHeadlessFrames(int factor, int depth);
+// The last enlarged picture (null when flips do not enlarge).
+BITMAP* scaledFrame();
+
 void flipPage();
 // Copies the back buffer to the hidden page, draws the page overlay on it and
 // flips.
