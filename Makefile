@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test sanitize contact-sheet bench clean
+.PHONY: all build deps run test sanitize contact-sheet screens bench clean
 
 all: build
 
@@ -43,6 +43,10 @@ sanitize: deps
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet
+
+screens: build
+	cmake --build $(BUILD) --target screens
+	rm -f $(BUILD)/screens/*.bmp
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks

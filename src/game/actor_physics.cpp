@@ -105,8 +105,7 @@ void fallStep(Actor& actor) {
     for (int i = 0; i < steps; ++i) {
         actor.y += 1.0f;
         if (!probeSurface(actor.feetProbe, actor)) continue;
-        if (probeSolid(actor.hullBox, actor) || probeSolid(actor.feetProbe, actor))
-            actor.y -= 1.0f;
+        if (probeSolid(actor.hullBox, actor) || probeSolid(actor.feetProbe, actor)) actor.y -= 1.0f;
         if (isBall(actor)) actor.sprite.play(ballLandingSequence);
         actor.fallSpeed = 0;
         actor.falling = false;
@@ -119,7 +118,7 @@ void fallStep(Actor& actor) {
 void riseStep(Actor& actor) {
     actor.riseSpeed -= currentMap.gravity;
     if (actor.riseSpeed < 0) actor.rising = false; // the step below still runs
-    int steps = (int)actor.riseSpeed;                // below 1: no step
+    int steps = (int)actor.riseSpeed;              // below 1: no step
     for (int i = 0; i < steps; ++i) {
         actor.y -= 1.0f;
         if (!probeSolid(actor.hullBox, actor)) continue;

@@ -19,8 +19,9 @@ namespace {
 constexpr int facingLeftRow = 16;
 
 int airSequence(float speed) {
-    return speed >= 8.0f ? ballFastAirSequence : speed >= 3.0f ? ballMidAirSequence
-                                                                : ballRestSequence;
+    return speed >= 8.0f   ? ballFastAirSequence
+           : speed >= 3.0f ? ballMidAirSequence
+                           : ballRestSequence;
 }
 
 bool rollingFast(float velocityX) {

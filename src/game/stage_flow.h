@@ -30,4 +30,3 @@ void showExtraStagesScreen();
 // the front end, above play). Without one the run just ends.
 using ScreenHook = void (*)();
 void setOutroScreen(ScreenHook outro);
-

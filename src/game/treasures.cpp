@@ -10,8 +10,6 @@
 #include <allegro.h>
 #include <vector>
 
-
-
 namespace {
 // Gold towards one extra life.
 constexpr int32_t goldPerLife = 25;

@@ -40,8 +40,8 @@ void BoxIndex::build(const std::vector<IndexBox>& boxes, const std::vector<bool>
     // Which boxes go into the grid, and over which buckets.
     auto range = [&](const IndexBox& b, int32_t& cx0, int32_t& cy0, int32_t& cx1, int32_t& cy1) {
         cx0 = bucketX(b.x0), cx1 = bucketX(b.x1), cy0 = bucketY(b.y0), cy1 = bucketY(b.y1);
-        bool inside = cx0 >= 0 && cy0 >= 0 && cx1 < columns && cy1 < rows && cx0 <= cx1 &&
-                      cy0 <= cy1;
+        bool inside =
+            cx0 >= 0 && cy0 >= 0 && cx1 < columns && cy1 < rows && cx0 <= cx1 && cy0 <= cy1;
         return inside && (int64_t)(cx1 - cx0 + 1) * (cy1 - cy0 + 1) <= maxBucketsPerBox;
     };
     int32_t cx0, cy0, cx1, cy1;

@@ -111,8 +111,8 @@ void ListMenu::draw(BITMAP* snapshot, int x, int y) const {
         gameFont.drawText("$d", downArrowPos.x, downArrowPos.y, backBuffer);
     gameFont.drawText("$r", x - 24, y + cursorRow * rowHeight, backBuffer);
     if (selected >= 0 && selected < count)
-        gameFont.drawText(entries[selected].description.c_str(), descriptionPos.x,
-                          descriptionPos.y, backBuffer);
+        gameFont.drawText(entries[selected].description.c_str(), descriptionPos.x, descriptionPos.y,
+                          backBuffer);
 }
 
 int ListMenu::run(int x, int y) {

@@ -3,9 +3,9 @@
 #include "tool/game_tree.h"
 
 #include "level/teardown.h"
-#include "text/message_screen.h"
 #include "platform/display.h"
 #include "platform/headless.h"
+#include "text/message_screen.h"
 
 #include <cstdio>
 #include <cstring>

@@ -91,8 +91,8 @@ bool reachesRecordedEnd(const PlaybackResult& r, std::string& why) {
         return false;
     }
     if (r.cups != r.recordedCups) {
-        why = "took " + std::to_string(r.cups) + " cups, recorded " +
-              std::to_string(r.recordedCups);
+        why =
+            "took " + std::to_string(r.cups) + " cups, recorded " + std::to_string(r.recordedCups);
         return false;
     }
     if (!died && r.clearTime != r.recordedClearTime) {
@@ -112,8 +112,8 @@ int verify(int argc, char** argv) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         std::string name = entry.path().filename().string();
-        if (name.size() > 4 && (name.substr(name.size() - 4) == ".TDM" ||
-                                name.substr(name.size() - 4) == ".tdm"))
+        if (name.size() > 4 &&
+            (name.substr(name.size() - 4) == ".TDM" || name.substr(name.size() - 4) == ".tdm"))
             demos.push_back(entry.path().string());
     }
     std::sort(demos.begin(), demos.end());

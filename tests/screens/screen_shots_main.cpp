@@ -1,0 +1,99 @@
+// tumblo-screens GAME_DIR OUTPUT_DIR [NAME...]: runs the registered shots.
+#include "screens/screen_shots.h"
+
+#include "level/graphics.h"
+#include "platform/bitmap_file.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+#include "platform/quit_request.h"
+#include "platform/sound.h"
+#include "progress/settings.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
+#include "support/test_env.h"
+#include "text/font.h"
+#include "text/message_screen.h"
+
+#include <allegro.h>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace {
+struct Shot {
+    const char* name;
+    ShotFunction function;
+};
+
+std::vector<Shot>& shots() {
+    static std::vector<Shot> list;
+    return list;
+}
+
+// The loading steps of start-up that the screens rely on, without a window.
+void loadGameData() {
+    gameFont.load("DATA\\FONT.FNT");
+    gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
+    loadSoundEffects();
+    loadStageSet("DEFAULT.STG");
+    loadSettings();
+    loadStatistics();
+    loadGraphics();
+}
+} // namespace
+
+ShotRegistration::ShotRegistration(const char* name, ShotFunction function) {
+    shots().push_back({name, function});
+}
+
+void ShotContext::capture(const std::string& name) {
+    std::string path = folder + "/" + name + ".bmp";
+    save_bitmap(path.c_str(), backBuffer, nullptr);
+    ++count;
+}
+
+void ShotContext::drive(std::function<void(int frame)> script) {
+    gameTicks = 0;
+    int frame = 0;
+    setFrameHook([script, frame]() mutable {
+        script(frame++);
+        gameTicks += 1;
+    });
+    startGameTimer(60);
+}
+
+void ShotContext::leaveScreen() {
+    requestQuit();
+}
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tumblo-screens GAME_DIR OUTPUT_DIR [NAME...]\n");
+        return 2;
+    }
+    std::string game = std::filesystem::absolute(argv[1]).string();
+    std::string output = std::filesystem::absolute(argv[2]).string();
+    std::filesystem::create_directories(output);
+    ensureHeadless();
+    int failed = 0;
+    for (const Shot& shot : shots()) {
+        bool wanted = argc == 3;
+        for (int i = 3; i < argc; ++i)
+            wanted = wanted || std::strcmp(argv[i], shot.name) == 0;
+        if (!wanted) continue;
+        TempGameDir dir;
+        std::filesystem::copy(game, ".", std::filesystem::copy_options::recursive);
+        loadGameData();
+        ShotContext context(output);
+        shot.function(context);
+        setFrameHook(nullptr);
+        stopGameTimer();
+        clearQuitRequest();
+        releaseAllKeys();
+        std::printf("%-24s %d picture(s)\n", shot.name, context.captured());
+        if (context.captured() == 0) ++failed;
+    }
+    return failed ? 1 : 0;
+}
