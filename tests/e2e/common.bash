@@ -19,14 +19,23 @@ make_game_copy() {
 # Inside an X session: waits for the game's window and gives it the focus.
 focus_game_window() {
     local w=""
+    # The library creates its window unmapped (named "tumblo", and the search
+    # ignores case) before it shows it; an unmapped window cannot take the focus.
     for _ in $(seq 1 100); do
-        w=$(xdotool search --name '^Tumblo$' 2>/dev/null | head -n 1)
+        w=$(xdotool search --onlyvisible --name '^Tumblo$' 2>/dev/null | head -n 1)
         [ -n "$w" ] && break
         sleep 0.1
     done
     [ -n "$w" ] || return 1
-    # --sync could wait forever when the focus is already there.
-    xdotool windowfocus "$w" 2>/dev/null
+    # --sync could wait forever when the focus is already there, so ask again
+    # until the server says the window has it: without a window manager the
+    # keys otherwise go to whatever lies under the pointer.
+    for _ in $(seq 1 50); do
+        xdotool windowfocus "$w" 2> /dev/null
+        [ "$(xdotool getwindowfocus 2> /dev/null)" = "$w" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowfocus 2> /dev/null)" = "$w" ] || return 1
     sleep 0.2
     echo "$w"
 }
