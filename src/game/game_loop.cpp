@@ -27,18 +27,6 @@ constexpr float hurryUpSpeed = 1.3f;
 constexpr int beginnerNotesX = 310 - 160;
 constexpr int beginnerNotesY = 80;
 
-enum class TickOutcome { Continue, EndRun, RecordRequested };
-
-// What survives from one tick to the next inside one run.
-struct LoopState {
-    bool exitLatch = false;
-    // Set at the start, so that a button still held from a menu does not toggle
-    // the camera.
-    bool actionLatch = true;
-    int32_t notesTimer = 0;
-    int32_t pauseCooldown = 0;
-};
-
 void setClockRate(int ticksPerSecond) {
     stopGameTimer(); // throws the pending ticks away
     startGameTimer(ticksPerSecond);
@@ -142,7 +130,9 @@ void countdownAndFalls() {
     }
 }
 
-TickOutcome runTick(LoopState& loop) {
+} // namespace
+
+TickOutcome PlayRun::tick() {
     pollJoystick();
     bool action, exit, record;
     readButtons(action, exit, record);
@@ -202,39 +192,46 @@ TickOutcome runTick(LoopState& loop) {
     return TickOutcome::Continue;
 }
 
-void drawFrame(const LoopState& loop) {
+void PlayRun::drawFrame() const {
     drawMap();
     drawStatusBar();
     drawOverlays();
     if (loop.notesTimer > 0) drawBeginnerNotes(beginnerNotesX, beginnerNotesY);
     presentFrame();
 }
-} // namespace
 
-int runPlay() {
+void PlayRun::begin() {
     fpsCounter.start();
     playRecord.lives = 3;
     playRecord.gold = 0;
     playRecord.cups = 0;
     giveBallItsProperties();
     if (playMode.singleStage) playRecord.lives = 99;
-    LoopState loop;
+    loop = LoopState();
     quitFlag = false;
     clearsThisRun = 0;
+}
 
-    TickOutcome outcome = TickOutcome::Continue;
-    while (!quitFlag && outcome == TickOutcome::Continue) {
-        while (gameTicks > 0 && outcome == TickOutcome::Continue)
-            outcome = runTick(loop);
-        if (outcome != TickOutcome::Continue) break;
-        // Leaving the game (a signal) ends the run as the exit button would.
-        if (quitRequested()) break;
-        drawFrame(loop);
-    }
+int PlayRun::end(TickOutcome outcome) {
     if (outcome == TickOutcome::RecordRequested) return recordRequested;
     // A playback speed never outlives its run.
     stopGameTimer();
     startGameTimer(60);
     currentMap.music.unload();
     return runEnded;
+}
+
+int runPlay() {
+    PlayRun run;
+    run.begin();
+    TickOutcome outcome = TickOutcome::Continue;
+    while (!quitFlag && outcome == TickOutcome::Continue) {
+        while (gameTicks > 0 && outcome == TickOutcome::Continue)
+            outcome = run.tick();
+        if (outcome != TickOutcome::Continue) break;
+        // Leaving the game (a signal) ends the run as the exit button would.
+        if (quitRequested()) break;
+        run.drawFrame();
+    }
+    return run.end(outcome);
 }

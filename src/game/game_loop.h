@@ -12,3 +12,30 @@
 constexpr int runEnded = 0;
 constexpr int recordRequested = 1;
 int runPlay();
+
+#include <cstdint>
+
+enum class TickOutcome { Continue, EndRun, RecordRequested };
+
+// What survives from one tick to the next inside one run, besides the records.
+struct LoopState {
+    bool exitLatch = false;
+    // Set at the start, so that a button still held from a menu does not toggle
+    // the camera.
+    bool actionLatch = true;
+    int32_t notesTimer = 0;
+    int32_t pauseCooldown = 0;
+};
+
+// The run of runPlay step by step, for whoever drives the ticks itself (the
+// solver): begin, then tick while it says Continue (each consumes one pending
+// tick of the clock), then end.
+class PlayRun {
+public:
+    void begin();
+    TickOutcome tick();
+    void drawFrame() const;
+    int end(TickOutcome outcome);
+
+    LoopState loop;
+};

@@ -1,0 +1,186 @@
+// A run as the player meets it: the exit button and its prompt, the pause and
+// its cooldown, the record button, clearing stages through a set, game over,
+// and what a played stage leaves in the log, the statistics and the unlock data.
+#include "game/stage_fixture.h"
+
+#include "platform/log.h"
+
+#include <sstream>
+
+namespace {
+// 20 by 15 cells with a floor; the goal stands `goalColumn` cells in.
+StageText corridor(int goalColumn = 8) {
+    StageText s;
+    for (int r = 0; r < 14; ++r)
+        s.rows.push_back(emptyRow(20));
+    s.rows.push_back(floorRow(20));
+    s.rows[13][(size_t)goalColumn] = 'G';
+    s.startX = 16;
+    s.startY = 13 * 16;
+    return s;
+}
+
+// Keys held for a number of frames of whatever screen runs, then released.
+struct KeyScript {
+    struct Press {
+        int key, from, to;
+    };
+    std::vector<Press> presses;
+    int frame = 0;
+    void apply() {
+        for (const Press& p : presses)
+            if (frame >= p.from && frame < p.to)
+                setKey(p.key, true);
+            else if (frame == p.to)
+                setKey(p.key, false);
+        ++frame;
+    }
+};
+
+std::vector<std::string> logLines() {
+    std::istringstream in(readFileText("tumblo.log"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+} // namespace
+
+class RunFlow : public StageTest {
+protected:
+    // Runs a sub-screen (prompt, pause) with keys pressed frame by frame.
+    void drivenByFrames(KeyScript& script) {
+        setFrameHook([&script]() {
+            script.apply();
+            gameTicks += 1;
+            // A screen that waits for ever fails the test instead of hanging it.
+            if (script.frame > 1000) requestQuit();
+        });
+    }
+};
+
+TEST_F(RunFlow, TheExitPromptAsksInANormalGameAndTrainingLeavesAtOnce) {
+    start(corridor(), false);
+    skipIntro();
+    tick({KEY_ENTER}); // locks the camera
+    tick();
+    ASSERT_TRUE(currentMap.cameraLocked);
+    // "No!" is highlighted first: ENTER answers it, play goes on unlocked.
+    // ESC is let go first: the list waits for every input to be released.
+    KeyScript no{{{KEY_ESC, -1, 0}, {KEY_ENTER, 20, 26}}};
+    drivenByFrames(no);
+    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::Continue);
+    EXPECT_FALSE(currentMap.cameraLocked);
+    EXPECT_FALSE(quitFlag);
+    EXPECT_FALSE(quitRequested());
+    tick();
+    // "Yeah!" ends the run at once.
+    KeyScript yeah{{{KEY_ESC, -1, 0}, {KEY_DOWN, 20, 26}, {KEY_ENTER, 40, 46}}};
+    drivenByFrames(yeah);
+    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::EndRun);
+    EXPECT_TRUE(quitFlag);
+
+    // Training: ESC ends the run at the end of the tick, without a prompt.
+    start(corridor(), true);
+    tick();
+    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::EndRun);
+}
+
+TEST_F(RunFlow, SpacePausesAtMostOnceASecondAndNotInDemos) {
+    start(corridor(12), true);
+    // Inside the pause, SPACE is let go and pressed again, which leaves it.
+    bool spaceDown = true;
+    setFrameHook([&spaceDown]() {
+        spaceDown = !spaceDown;
+        setKey(KEY_SPACE, spaceDown);
+        gameTicks += 1;
+    });
+    int pauses = 0;
+    for (int i = 0; i < 150; ++i) {
+        int32_t before = run.loop.pauseCooldown;
+        spaceDown = true;
+        tick({KEY_SPACE});
+        if (before == 0 && run.loop.pauseCooldown == 59) ++pauses;
+    }
+    // SPACE held for 150 ticks pauses at ticks 0, 60 and 120.
+    EXPECT_EQ(pauses, 3);
+
+    start(corridor(12), true, DemoMode::Playback);
+    ticksOf(30, {KEY_SPACE});
+    EXPECT_EQ(run.loop.pauseCooldown, 0);
+}
+
+TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldown) {
+    start(corridor(12), true);
+    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    // As the stage select does it: a recording, 30 ticks before F2 counts again.
+    start(corridor(12), true, DemoMode::Recording);
+    recordCooldown = 30;
+    EXPECT_EQ(ticksOf(30, {KEY_F2}), TickOutcome::Continue);
+    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    // Neither in a normal game nor in playback.
+    start(corridor(12), false);
+    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+    start(corridor(12), true, DemoMode::Playback);
+    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+}
+
+TEST_F(RunFlow, ANormalGameClearsItsStagesInOrderAndBooksThem) {
+    StageText first = corridor(6), second = corridor(10);
+    second.rows[14][3] = 'g';
+    writeFileBytes("DATA/ONE.MAP", first.spec().bytes().data());
+    writeFileBytes("DATA/TWO.MAP", second.spec().bytes().data());
+    DataWriter setOut;
+    writeStageSetFile(setOut, {"Test", "Us", {{"First", {"ONE.MAP"}}, {"Second", {"TWO.MAP"}}}});
+    writeFileBytes("DATA/TEST.STG", setOut.bytes());
+    ASSERT_TRUE(loadStageSet("TEST.STG"));
+    gameLog.setFile("tumblo.log");
+    gameLog.setEnabled(true);
+    playMode = {false, DemoMode::None, true};
+    playRecord.stageIndex = 0;
+    copyText(currentMapFile, "ONE.MAP", mapFileCapacity);
+    ASSERT_TRUE(startStage());
+    // The whole run through runPlay, the clock fed a tick per frame, right held.
+    int frames = 0;
+    setFrameHook([&]() {
+        setKey(KEY_RIGHT, true);
+        gameTicks += 1;
+        if (++frames > 5000) requestQuit();
+    });
+    startGameTimer(60);
+    EXPECT_EQ(runPlay(), runEnded);
+    gameLog.setEnabled(false);
+    EXPECT_FALSE(quitRequested());
+    EXPECT_EQ(clearsThisRun, 2);
+    EXPECT_EQ(statistics.gamesCleared, 1);
+    EXPECT_EQ(unlockData.stageUnlocked[1], 1);
+    EXPECT_EQ(unlockData.groupUnlocked[1], 1); // the banner's group
+    EXPECT_EQ(unlockData.clearedWithAllGold[0], 1);
+    EXPECT_EQ(unlockData.clearedWithAllGold[1], 1);
+    EXPECT_EQ(unlockData.clearedWithCup[0], 0);
+    EXPECT_TRUE(fileExists("DATA/UNLOCK/TEST.STG"));
+    // Each map is loaded once, the second from within the run.
+    std::vector<std::string> loads;
+    for (const std::string& line : logLines())
+        if (line.rfind("Loading Map: ", 0) == 0 || line == " Map Loaded Successfully!")
+            loads.push_back(line);
+    EXPECT_EQ(loads,
+              (std::vector<std::string>{"Loading Map: ONE.MAP", " Map Loaded Successfully!",
+                                        "Loading Map: TWO.MAP", " Map Loaded Successfully!"}));
+    EXPECT_GT(statistics.gameSeconds, 0);
+}
+
+TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {
+    StageText s = corridor();
+    s.rows[14][4] = 'X';
+    start(s, false);
+    playRecord.lives = 1;
+    for (int i = 0; i < 100 && playState.state != Dying; ++i)
+        tick({KEY_RIGHT});
+    ASSERT_EQ(playState.state, Dying);
+    ticksOf(99);
+    ASSERT_EQ(playState.state, GameOver);
+    EXPECT_EQ(playRecord.lives, 0);
+    EXPECT_EQ(ticksOf(199), TickOutcome::Continue);
+    EXPECT_EQ(tick(), TickOutcome::EndRun);
+}

@@ -1,0 +1,184 @@
+#pragma once
+
+// A stage drawn as text in a temporary game folder, played tick by tick through
+// the real game loop, headless.
+//
+//   #  plain solid block        -  passable block (does nothing at all)
+//   ^  bounce block (rise)      X  hurt block
+//   G  goal                     T  teleport (to teleportX, teleportY pixels)
+//   m  turn marker (solid)      g  solid block with gold on it
+//   c  solid block with a cup   .  nothing
+
+#include "game/ball.h"
+#include "game/demo.h"
+#include "game/game_loop.h"
+#include "game/play_records.h"
+#include "game/stage_flow.h"
+#include "level/graphics.h"
+#include "level/level_files.h"
+#include "level/map.h"
+#include "level/teardown.h"
+#include "platform/clock.h"
+#include "platform/headless.h"
+#include "platform/quit_request.h"
+#include "progress/settings.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
+#include "progress/unlock_data.h"
+#include "support/test_env.h"
+#include "text/text_utils.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+struct StageText {
+    std::vector<std::string> rows;
+    int startX = 16, startY = 0; // pixels
+    int timeCode = 1;
+    int rise = 8;
+    int teleportX = 0, teleportY = 0;
+    std::vector<MapEnemyRecord> enemies;
+
+    MapSpec spec() const {
+        MapSpec m;
+        m.width = rows.empty() ? 20 : (int)rows[0].size();
+        m.height = (int)rows.size();
+        m.startX = startX;
+        m.startY = startY;
+        m.timeCode = timeCode;
+        m.tilesetFile = "TEST.TLS";
+        for (int y = 0; y < (int)rows.size(); ++y)
+            for (int x = 0; x < (int)rows[y].size(); ++x) {
+                MapBlockRecord b;
+                b.cellX = x;
+                b.cellY = y;
+                switch (rows[y][(size_t)x]) {
+                case '#':
+                    break;
+                case '-':
+                    b.solid = 0;
+                    break;
+                case '^':
+                    b.type = blockBounce, b.param1 = rise;
+                    break;
+                case 'X':
+                    b.type = blockHurt;
+                    break;
+                case 'G':
+                    b.type = blockGoal;
+                    break;
+                case 'T':
+                    b.type = blockTeleport, b.param1 = teleportX, b.param2 = teleportY;
+                    break;
+                case 'm':
+                    b.type = blockTurnMarker;
+                    break;
+                case 'g':
+                    b.bonusCode = 1;
+                    break;
+                case 'c':
+                    b.bonusCode = 2;
+                    break;
+                default:
+                    continue;
+                }
+                m.blocks.push_back(b);
+            }
+        m.enemies = enemies;
+        return m;
+    }
+};
+
+// An enemy standing in cell (x, y), as the map file counts it (two rows lower).
+inline MapEnemyRecord enemyAt(int x, int y, int kind, int direction = 0, int speed = 100,
+                              int accel = 20, int jump = 0) {
+    return {x, y + 2, accel, jump, 0, 0, jump > 0 ? 1 : 0, kind, speed, direction, 800};
+}
+
+class StageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureHeadless();
+        resetLevelState();
+        for (const char* name : {"DEFANM", "CUP", "GOLD", "ENEMY01", "ENEMY02", "TUMBLO"})
+            writeFileBytes(std::string("DATA/") + name + ".ANM", animationFile({{{0}, {0}, 0, 0},
+                                                                                {{0}, {0}, 0, 0},
+                                                                                {{0}, {0}, 0, 0},
+                                                                                {{0}, {0}, 0, 0},
+                                                                                {{0}, {0}, 0, 0}})
+                                                                     .data());
+        writeSolidBitmap("BITMAP/GENERAL/gold2.bmp", 16, 16, 0);
+        writeSolidBitmap("BITMAP/GENERAL/cup2.bmp", 11, 16, 0);
+        writeSolidBitmap("BITMAP/TILES/t.bmp", 16, 16, 0);
+        writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\t.bmp", "", 16, 16}}).data());
+        loadGraphics();
+        statistics = Statistics();
+        settings = Settings();
+        playRecord = PlayRecord();
+        playState = PlayState();
+        clearQuitRequest();
+    }
+    void TearDown() override {
+        setFrameHook(nullptr);
+        setTickHook(nullptr);
+        stopGameTimer();
+        releaseAllKeys();
+        clearQuitRequest();
+        resetLevelState();
+    }
+
+    // Loads the stage and starts a run of the given kind, ready to tick.
+    void start(const StageText& stage, bool singleStage = true, DemoMode mode = DemoMode::None) {
+        writeFileBytes("DATA/T.MAP", stage.spec().bytes().data());
+        playMode = {singleStage, mode, true};
+        playRecord.stageIndex = 0;
+        copyText(currentMapFile, "T.MAP", mapFileCapacity);
+        ASSERT_TRUE(startStage());
+        run.begin();
+        // Sub-screens (fades, prompts) run on the clock: one tick per frame; one
+        // that waits for ever is made to leave, and the test fails.
+        int frames = 0;
+        setFrameHook([frames]() mutable {
+            gameTicks += 1;
+            if (++frames > 100000) requestQuit();
+        });
+        startGameTimer(60);
+    }
+
+    // One logic step with the given keys held.
+    TickOutcome tick(std::initializer_list<int> keys = {}) {
+        releaseAllKeys();
+        for (int k : keys)
+            setKey(k, true);
+        gameTicks = 1;
+        TickOutcome outcome = run.tick();
+        ++ticks;
+        return outcome;
+    }
+    // Ticks until the outcome is not Continue or `limit` ticks have run.
+    TickOutcome ticksOf(int count, std::initializer_list<int> keys = {}) {
+        TickOutcome outcome = TickOutcome::Continue;
+        for (int i = 0; i < count && outcome == TickOutcome::Continue; ++i)
+            outcome = tick(keys);
+        return outcome;
+    }
+    // Past the intro, so that play has its normal state.
+    void skipIntro() {
+        while (playState.state == Intro)
+            tick();
+    }
+
+    TempGameDir dir;
+    PlayRun run;
+    int ticks = 0;
+};
+
+// A floor row of `width` solid blocks.
+inline std::string floorRow(int width, char c = '#') {
+    return std::string((size_t)width, c);
+}
+inline std::string emptyRow(int width) {
+    return std::string((size_t)width, '.');
+}
