@@ -20,7 +20,9 @@ void updateMap() {
     if (!m.lockCameraY) m.cameraY = (int32_t)(ball.y - 120.0f);
     m.cameraX = clampToMap(m.cameraX, m.width, 20);
     m.cameraY = clampToMap(m.cameraY, m.height, 15);
-    for (int32_t i = 0; i < m.blockCount; ++i)
+    // Only sprites that play can change; a sprite stopped stays stopped until
+    // the stage starts again.
+    for (int32_t i : m.animatedBlocks)
         m.blocks[i].sprite.update();
     for (int32_t i = 0; i < m.bonusCount; ++i)
         m.bonuses[i].sprite.update(); // taken or not

@@ -39,8 +39,11 @@ constexpr int fadeStep = 12;
 ScreenHook outroScreen = nullptr;
 
 void startAllSprites() {
-    for (int32_t i = 0; i < currentMap.blockCount; ++i)
+    currentMap.animatedBlocks.clear();
+    for (int32_t i = 0; i < currentMap.blockCount; ++i) {
         currentMap.blocks[i].sprite.play(0);
+        if (currentMap.blocks[i].sprite.playing) currentMap.animatedBlocks.push_back(i);
+    }
     for (int32_t i = 0; i < currentMap.bonusCount; ++i)
         currentMap.bonuses[i].sprite.play(0);
 }
@@ -69,7 +72,10 @@ void setOutroScreen(ScreenHook outro) {
 }
 
 bool startStage() {
-    if (!loadMap(currentMapFile)) return false;
+    return loadMap(currentMapFile) && startLoadedStage();
+}
+
+bool startLoadedStage() {
     unlockCamera();
     playRecord.timeLeft = currentMap.timeLimit;
     playRecord.secondTicks = 0;

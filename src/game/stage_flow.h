@@ -8,6 +8,8 @@
 // Loads and sets up the stage named by `currentMapFile`; false when its map
 // cannot be loaded (the loader has said why).
 bool startStage();
+// The same for a map already loaded into `currentMap` (the tool's own maps).
+bool startLoadedStage();
 // Back to the start of the stage after a death, without loading it again.
 void restartStage();
 // Once per tick: dying, the intro, game over, and the 1UP popup.

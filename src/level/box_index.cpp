@@ -6,8 +6,9 @@ namespace {
 constexpr int32_t bucketSize = 16;
 // Room around the map for bodies that stand at its edges or fall out of it.
 constexpr int32_t marginBuckets = 8;
-// A box over more buckets than this (a huge tile) is cheaper kept aside.
-constexpr int64_t maxBucketsPerBox = 64;
+// A box wider or higher than this (a huge tile) is kept aside and offered to
+// every query, so that the others stay cheap to find.
+constexpr int32_t maxIndexedExtent = 4 * bucketSize;
 
 int32_t floorDiv(int32_t value, int32_t size) {
     return value >= 0 ? value / size : -((-value + size - 1) / size);
@@ -26,6 +27,8 @@ void BoxIndex::clear() {
     *this = BoxIndex();
 }
 
+// Each box is filed under the bucket of its top-left corner only; a query looks
+// as far up and to the left as the largest filed box reaches.
 void BoxIndex::build(const std::vector<IndexBox>& boxes, const std::vector<bool>& present,
                      int32_t mapWidth, int32_t mapHeight) {
     clear();
@@ -35,58 +38,51 @@ void BoxIndex::build(const std::vector<IndexBox>& boxes, const std::vector<bool>
     columns = std::max(0, mapWidth) / bucketSize + 1 + 2 * marginBuckets;
     rows = std::max(0, mapHeight) / bucketSize + 1 + 2 * marginBuckets;
     bucketStart.assign((size_t)columns * rows + 1, 0);
-    seen.assign(boxes.size(), 0);
 
-    // Which boxes go into the grid, and over which buckets.
-    auto range = [&](const IndexBox& b, int32_t& cx0, int32_t& cy0, int32_t& cx1, int32_t& cy1) {
-        cx0 = bucketX(b.x0), cx1 = bucketX(b.x1), cy0 = bucketY(b.y0), cy1 = bucketY(b.y1);
-        bool inside =
-            cx0 >= 0 && cy0 >= 0 && cx1 < columns && cy1 < rows && cx0 <= cx1 && cy0 <= cy1;
-        return inside && (int64_t)(cx1 - cx0 + 1) * (cy1 - cy0 + 1) <= maxBucketsPerBox;
+    auto bucketOf = [&](const IndexBox& b) -> int64_t {
+        int32_t cx = bucketX(b.x0), cy = bucketY(b.y0);
+        bool small = b.x1 - b.x0 <= maxIndexedExtent && b.y1 - b.y0 <= maxIndexedExtent &&
+                     b.x1 >= b.x0 && b.y1 >= b.y0;
+        if (!small || cx < 0 || cy < 0 || cx >= columns || cy >= rows) return -1;
+        return (int64_t)cy * columns + cx;
     };
-    int32_t cx0, cy0, cx1, cy1;
     for (size_t i = 0; i < boxes.size(); ++i) {
         if (!present[i]) continue;
-        if (!range(boxes[i], cx0, cy0, cx1, cy1)) {
+        int64_t bucket = bucketOf(boxes[i]);
+        if (bucket < 0) {
             everywhere.push_back((int32_t)i);
             continue;
         }
-        for (int32_t cy = cy0; cy <= cy1; ++cy)
-            for (int32_t cx = cx0; cx <= cx1; ++cx)
-                bucketStart[(size_t)cy * columns + cx + 1] += 1;
+        bucketStart[(size_t)bucket + 1] += 1;
+        reachX = std::max(reachX, boxes[i].x1 - boxes[i].x0);
+        reachY = std::max(reachY, boxes[i].y1 - boxes[i].y0);
     }
     for (size_t b = 1; b < bucketStart.size(); ++b)
         bucketStart[b] += bucketStart[b - 1];
     bucketItems.resize((size_t)bucketStart.back());
     std::vector<int32_t> fill(bucketStart.begin(), bucketStart.end() - 1);
-    // Filled in box order, so every bucket lists its boxes ascending.
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (!present[i] || !range(boxes[i], cx0, cy0, cx1, cy1)) continue;
-        for (int32_t cy = cy0; cy <= cy1; ++cy)
-            for (int32_t cx = cx0; cx <= cx1; ++cx)
-                bucketItems[(size_t)fill[(size_t)cy * columns + cx]++] = (int32_t)i;
+        if (!present[i]) continue;
+        int64_t bucket = bucketOf(boxes[i]);
+        if (bucket >= 0) bucketItems[(size_t)fill[(size_t)bucket]++] = (int32_t)i;
     }
 }
 
 void BoxIndex::query(const IndexBox& probe, std::vector<int32_t>& out) const {
     out.clear();
     if (boxCount == 0) return;
-    if (++queryNumber == 0) { // the stamps wrapped: forget them all
-        std::fill(seen.begin(), seen.end(), 0);
-        queryNumber = 1;
+    // A box meets the probe only if its corner lies within the probe grown up
+    // and left by the largest box.
+    int32_t cx0 = std::max(bucketX(probe.x0 - reachX), 0);
+    int32_t cx1 = std::min(bucketX(probe.x1), columns - 1);
+    int32_t cy0 = std::max(bucketY(probe.y0 - reachY), 0);
+    int32_t cy1 = std::min(bucketY(probe.y1), rows - 1);
+    for (int32_t cy = cy0; cy <= cy1; ++cy) {
+        size_t row = (size_t)cy * columns;
+        for (int32_t k = bucketStart[row + cx0]; k < bucketStart[row + cx1 + 1]; ++k)
+            out.push_back(bucketItems[(size_t)k]);
     }
-    int32_t cx0 = std::max(bucketX(probe.x0), 0), cx1 = std::min(bucketX(probe.x1), columns - 1);
-    int32_t cy0 = std::max(bucketY(probe.y0), 0), cy1 = std::min(bucketY(probe.y1), rows - 1);
-    for (int32_t cy = cy0; cy <= cy1; ++cy)
-        for (int32_t cx = cx0; cx <= cx1; ++cx) {
-            size_t bucket = (size_t)cy * columns + cx;
-            for (int32_t k = bucketStart[bucket]; k < bucketStart[bucket + 1]; ++k) {
-                int32_t i = bucketItems[(size_t)k];
-                if (seen[(size_t)i] == queryNumber) continue;
-                seen[(size_t)i] = queryNumber;
-                out.push_back(i);
-            }
-        }
     out.insert(out.end(), everywhere.begin(), everywhere.end());
-    std::sort(out.begin(), out.end());
+    // Every box is filed once, so the candidates only need their order.
+    if (out.size() > 1) std::sort(out.begin(), out.end());
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct BITMAP;
 
@@ -71,6 +72,9 @@ public:
     // a probe need not look at all of them.
     BoxIndex blockIndex;
     BoxIndex bonusIndex;
+    // The blocks whose sprite was playing when the stage (re)started; the others
+    // stand still until played again, so the tick need not visit them.
+    std::vector<int32_t> animatedBlocks;
 };
 
 extern Map currentMap;

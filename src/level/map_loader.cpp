@@ -68,6 +68,7 @@ void buildBlocks(const MapFile& map) {
     // The file's treasure count only repeats what the blocks say; it is
     // recounted from them, so a wrong one cannot leave a treasure unset.
     int32_t treasures = mapTreasureCount(map);
+    currentMap.animatedBlocks.clear(); // until the stage starts
     currentMap.blockCount = (int32_t)map.blocks.size();
     currentMap.blocks = std::make_unique<BlockData[]>(map.blocks.size());
     currentMap.bonusCount = treasures;

@@ -27,6 +27,7 @@ void releaseGameData() {
         currentMap.blocks.reset();
         currentMap.blockCount = 0;
         currentMap.blockIndex.clear();
+        currentMap.animatedBlocks.clear();
     }
     if (currentMap.bonuses) {
         gameLog.write("Deleting BONUS");

@@ -25,6 +25,7 @@
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
+#include "support/stage_files.h"
 #include "support/test_env.h"
 #include "text/text_utils.h"
 
@@ -102,18 +103,7 @@ protected:
     void SetUp() override {
         ensureHeadless();
         resetLevelState();
-        for (const char* name : {"DEFANM", "CUP", "GOLD", "ENEMY01", "ENEMY02", "TUMBLO"})
-            writeFileBytes(std::string("DATA/") + name + ".ANM", animationFile({{{0}, {0}, 0, 0},
-                                                                                {{0}, {0}, 0, 0},
-                                                                                {{0}, {0}, 0, 0},
-                                                                                {{0}, {0}, 0, 0},
-                                                                                {{0}, {0}, 0, 0}})
-                                                                     .data());
-        writeSolidBitmap("BITMAP/GENERAL/gold2.bmp", 16, 16, 0);
-        writeSolidBitmap("BITMAP/GENERAL/cup2.bmp", 11, 16, 0);
-        writeSolidBitmap("BITMAP/TILES/t.bmp", 16, 16, 0);
-        writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\t.bmp", "", 16, 16}}).data());
-        loadGraphics();
+        writeStageResources();
         statistics = Statistics();
         settings = Settings();
         playRecord = PlayRecord();

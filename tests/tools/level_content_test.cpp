@@ -160,21 +160,34 @@ TEST_F(LevelContentTest, StageSetRefusesSetsBeyondTheGamesCapacity) {
     }
 }
 
-TEST_F(LevelContentTest, DemoInfoPrintsTheHeaderAndTheRunsOfSteering) {
+TEST_F(LevelContentTest, DemoInfoPrintsTheSourceThatCompilesBackToTheSameFile) {
     std::vector<uint8_t> steering(120, 2);
     steering.resize(150, 0);
     steering.resize(160, 1);
-    writeFileBytes("DEMOS/RUN.TDM", demo(steering).data());
+    steering.push_back(7);
+    Bytes file = demo(steering);
+    writeFileBytes("DEMOS/RUN.TDM", file.data());
     int status = 0;
     std::string out = runInfo(game.path() + "/DEMOS/RUN.TDM", status);
-    EXPECT_EQ(status, 0) << out;
-    for (const char* line :
-         {"map TROP01.MAP\n", "died 0\n", "title Sunny Start\n", "clear time 00:07:20 (100%)\n",
-          "cups 1\n", "steering 9001 ticks: none 8871, left 10, right 120\n",
-          "last steered tick 159\n", "  ticks 0-119 right\n", "  ticks 120-149 none\n",
-          "  ticks 150-159 left\n"})
-        EXPECT_NE(out.find(line), std::string::npos) << line << "in\n" << out;
-    EXPECT_EQ(out.find("ticks 160"), std::string::npos); // nothing after the last steering
+    ASSERT_EQ(status, 0) << out;
+    // Runs of steering up to the last tick that steers; nothing after.
+    EXPECT_EQ(out.substr(out.find('\n') + 1), "map      TROP01.MAP\n"
+                                               "died     0\n"
+                                               "title    Sunny Start\n"
+                                               "clear    00:07:20 (100%)\n"
+                                               "cups     1\n"
+                                               "steering\n"
+                                               "right 120\n"
+                                               "none 30\n"
+                                               "left 10\n"
+                                               "raw 7 1\n");
+    content.write("demos/run.txt", out);
+    ASSERT_EQ(content.compile("demos"), 0) << content.output;
+    EXPECT_EQ(readFileBytes("RUN.TDM"), file.data());
+
+    content.write("demos/run.txt", "map A.MAP\nsteering\nright 9000\nleft 2\n");
+    EXPECT_EQ(content.compile("demos"), 1);
+    EXPECT_TRUE(content.said("run.txt:4: the steering runs past the 9001 ticks")) << content.output;
 }
 
 TEST_F(LevelContentTest, DemoInfoRefusesAShortOrDamagedDemo) {

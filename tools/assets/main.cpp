@@ -1,5 +1,7 @@
 // tumblo-assets CONTENT_DIR GAME_DIR [KIND...]
 // Compiles the readable sources under CONTENT_DIR into the game's data tree.
+// Without KINDs every kind of game data is built; the solution demos ("demos")
+// go to a folder of their own and are built only when named.
 #include "assets/compiler.h"
 #include "assets/palette.h"
 #include "assets/source_file.h"
@@ -40,17 +42,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: cannot enter the game folder\n", argv[2]);
         return 1;
     }
-    // The folders the game writes into exist from the start.
-    for (const char* dir :
-         {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
-        std::filesystem::create_directories(dir, ec);
-    if (!loadGamePalette(contentDir)) return 1;
-    for (const Compiler& c : compilers()) {
-        bool wanted = argc == 3;
+    auto wanted = [&](const Compiler& c) {
+        if (argc == 3) return std::strcmp(c.name, "demos") != 0;
         for (int i = 3; i < argc; ++i)
-            wanted = wanted || std::strcmp(argv[i], c.name) == 0;
-        if (wanted && !c.function(contentDir))
-            sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");
+            if (std::strcmp(argv[i], c.name) == 0) return true;
+        return false;
+    };
+    bool gameData = false;
+    for (const Compiler& c : compilers())
+        gameData = gameData || (wanted(c) && std::strcmp(c.name, "demos") != 0);
+    if (gameData) {
+        // The folders the game writes into exist from the start.
+        for (const char* dir :
+             {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
+            std::filesystem::create_directories(dir, ec);
+        if (!loadGamePalette(contentDir)) return 1;
     }
+    for (const Compiler& c : compilers())
+        if (wanted(c) && !c.function(contentDir))
+            sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");
     return buildFailed() ? 1 : 0;
 }

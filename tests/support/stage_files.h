@@ -1,0 +1,19 @@
+#pragma once
+
+#include "level/map_format.h"
+
+#include <string>
+
+// The shared pictures, animations and one-tile tileset ("TEST.TLS") that a
+// stage needs, written into the working directory and loaded as at start-up.
+void writeStageResources();
+
+// The generated big stage of the benchmarks and of the collision index tests:
+// 1024 x 256 cells holding 32768 blocks (ground, ledges, bounce blocks and
+// turn markers), 512 treasures and 64 enemies, on "TEST.TLS". Holding right,
+// the ball rolls, falls and bounces across the whole of it.
+MapFile largeStage();
+
+// Writes a demo of `map` (relative to DATA\) that steers right for `ticks`
+// ticks to `path`.
+void writeRightwardDemo(const std::string& path, const std::string& map, int ticks);

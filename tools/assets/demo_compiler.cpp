@@ -1,0 +1,46 @@
+// content/demos/<name>.txt -> "<NAME>.TDM": the solution demos, in their own
+// folder beside the game (build/solutions), compiled only when asked for by
+// name ("demos"), since they are not part of the game's data tree.
+#include "assets/compiler.h"
+#include "assets/content_folder.h"
+
+#include "game/demo_text.h"
+#include "text/data_file.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+bool compileDemos(const std::string& contentDir) {
+    bool ok = true;
+    for (const std::string& path : listSources(contentDir, "demos")) {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        DemoFile demo;
+        std::string error;
+        if (!demoFromText(text.str(), demo, error)) {
+            // "line N: what" -> "path:N: what"
+            size_t colon = error.find(':');
+            sourceError(path, std::atoi(error.c_str() + 5), error.substr(colon + 2));
+            ok = false;
+            continue;
+        }
+        std::string target = sourceStem(path, true) + ".TDM";
+        DataWriter out;
+        if (!out.open(target.c_str())) {
+            sourceError(path, 0, "cannot write " + target);
+            ok = false;
+            continue;
+        }
+        writeDemoFile(out, demo.header, demo.steering.data(), demo.steering.size());
+        if (!out.commit()) {
+            sourceError(path, 0, "cannot write " + target);
+            ok = false;
+        }
+    }
+    return ok;
+}
+} // namespace
+
+REGISTER_COMPILER("demos", compileDemos);

@@ -1,0 +1,111 @@
+// solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]:
+// searches a steering that clears a stage and writes it as a demo.
+#include "tool/command.h"
+#include "tool/game_tree.h"
+#include "tool/solver.h"
+
+#include "game/demo.h"
+#include "game/headless_playback.h"
+#include "game/play_records.h"
+#include "game/stage_flow.h"
+#include "level/graphics.h"
+#include "level/map.h"
+#include "level/map_format.h"
+#include "platform/clock.h"
+#include "platform/headless.h"
+#include "text/data_file.h"
+#include "text/message_screen.h"
+#include "text/text_pool.h"
+#include "text/text_utils.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+int usage() {
+    std::fprintf(stderr, "usage: tumblo-tool solve MAP [--cup] [--out FILE.TDM] "
+                         "[--budget SECONDS] [--segment TICKS]\n");
+    return 2;
+}
+
+// The stage is played from the map file named on the command line; what it
+// names (tileset, pictures) comes from the game's data tree.
+bool startFromFile(const char* path) {
+    DataReader in;
+    MapFile map;
+    if (!openCommandLineFile(path, in)) {
+        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", path));
+        return false;
+    }
+    if (!readMapFile(in, map)) {
+        reportInvalidMap(path);
+        return false;
+    }
+    // startStage loads `currentMapFile` from "DATA\"; a map elsewhere is built
+    // here and started the same way.
+    std::string name = std::filesystem::path(path).filename().string();
+    copyText(currentMapFile, name.c_str(), mapFileCapacity);
+    if (!buildMap(map, path)) return false;
+    return startLoadedStage();
+}
+} // namespace
+
+int solve(int argc, char** argv) {
+    const char* mapPath = nullptr;
+    const char* out = nullptr;
+    SolverOptions options;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--cup") == 0)
+            options.takeCups = true;
+        else if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc)
+            out = argv[++i];
+        else if (std::strcmp(argv[i], "--budget") == 0 && i + 1 < argc)
+            options.budgetSeconds = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--segment") == 0 && i + 1 < argc)
+            options.segmentTicks = std::atoi(argv[++i]);
+        else if (!mapPath && argv[i][0] != '-')
+            mapPath = argv[i];
+        else
+            return usage();
+    }
+    if (!mapPath || options.segmentTicks < 1 || options.budgetSeconds <= 0) return usage();
+    loadGraphics();
+    playMode = {true, DemoMode::Playback, false};
+    playRecord.stageIndex = 0;
+    setFrameHook([]() { gameTicks += 1; });
+    startGameTimer(60);
+    if (!startFromFile(mapPath)) return 2;
+    SolverResult r = solveStage(options);
+    std::printf("states %lld in %.1f s\n", (long long)r.statesExplored, r.seconds);
+    if (!r.found) {
+        std::printf("no solution within the budget\n");
+        return 1;
+    }
+    std::printf("cleared at tick %d (%d ticks of steering), cups %d, clear time %s\n", r.clearTick,
+                (int)r.steering.size(), playRecord.cups, currentMap.timeText);
+    if (!out) return 0;
+    DemoHeader header;
+    header.mapFile = currentMapFile;
+    header.died = 0;
+    header.title = currentMap.name;
+    header.clearTime = currentMap.timeText;
+    header.cups = playRecord.cups;
+    DataWriter writer;
+    writeDemoFile(writer, header, r.steering.data(), r.steering.size());
+    const std::vector<uint8_t>& bytes = writer.bytes();
+    std::FILE* file = std::fopen(commandLineFile(out).c_str(), "wb");
+    bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file) written = std::fclose(file) == 0 && written;
+    if (!written) {
+        std::fprintf(stderr, "tumblo-tool: cannot write %s\n", out);
+        return 2;
+    }
+    std::printf("written %s\n", out);
+    return 0;
+}
+
+REGISTER_COMMAND("solve", "solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]",
+                 solve);
