@@ -57,8 +57,42 @@ bool ScoreParser::patternLine(int line, const std::vector<std::string>& words) {
     int channel = score.findChannel(name);
     if (channel < 0) return error(line, "no channel named " + name);
     progress[(size_t)channel].seen = true;
-    for (size_t i = 1; i < words.size(); ++i)
-        if (!token(line, channel, words[i])) return false;
+    // "[ words ]*N" plays the words between the brackets N times, so a riff or
+    // a drum bar is written once.
+    std::vector<std::string> group;
+    bool inGroup = false;
+    for (size_t i = 1; i < words.size(); ++i) {
+        std::string word = words[i];
+        if (word[0] == '[') {
+            if (inGroup || (word.size() > 1 && word[1] == '['))
+                return error(line, "groups in [ ] cannot be nested");
+            inGroup = true;
+            group.clear();
+            word.erase(0, 1);
+        }
+        size_t close = word.find(']');
+        if (close == std::string::npos) {
+            if (inGroup) {
+                if (!word.empty()) group.push_back(word);
+            } else if (!token(line, channel, word)) {
+                return false;
+            }
+            continue;
+        }
+        if (!inGroup) return error(line, "']' without a '[' before it");
+        std::string count = word.substr(close + 1);
+        word.erase(close);
+        if (!word.empty()) group.push_back(word);
+        int times = 1;
+        if (!count.empty() &&
+            (count[0] != '*' || !parseInt(count.substr(1), times) || times < 1 || times > 200))
+            return error(line, "a group repeats as [ ... ]*COUNT, with a count of 1..200");
+        for (int k = 0; k < times; ++k)
+            for (const std::string& g : group)
+                if (!token(line, channel, g)) return false;
+        inGroup = false;
+    }
+    if (inGroup) return error(line, "a group opened with '[' needs its ']' on the same line");
     return true;
 }
 
