@@ -45,10 +45,9 @@ std::string describe(const DemoInfo& info) {
     if (info.cupTaken) text += "\n$A";
     return text;
 }
+} // namespace
 
-// One entry per demo in listing order. A header that cannot be read leaves its
-// entry with what the record held before.
-void fillDemoList(ListMenu& list, DemoInfo& info) {
+void buildDemoList(ListMenu& list, DemoInfo& info) {
     int n = 0;
     for (FileFinder counter(demoPattern); counter.next();)
         ++n;
@@ -64,6 +63,7 @@ void fillDemoList(ListMenu& list, DemoInfo& info) {
     list.visibleRows = n < maxVisibleDemos ? n : maxVisibleDemos;
 }
 
+namespace {
 void restore(ListMenu& list, const ListPosition& at) {
     if (at.selected != -1) list.selected = at.selected;
     if (at.cursorRow != -1) list.cursorRow = at.cursorRow;
@@ -140,7 +140,7 @@ void demoBrowserScreen() {
         list.clear();
         destroyBitmap(background);
         background = loadDimmedBackground("BITMAP\\BG\\BG05.BMP");
-        fillDemoList(list, info);
+        buildDemoList(list, info);
         list.descriptionPos = {16, 208};
         list.deleteEnabled = true;
         restore(list, saved);

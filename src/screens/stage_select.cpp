@@ -26,10 +26,9 @@ std::string stageEntryText(int stage) {
     if (unlockData.clearedWithCup[stage] == 1) text += "$A";
     return text;
 }
+} // namespace
 
-// Builds the list once per visit: entry i is stage i, so the stages offered
-// are the first k of the set, k being how many are unlocked.
-void fillStageList(ListMenu& list) {
+void buildStageList(ListMenu& list) {
     int unlocked = 0;
     for (int s = 0; s < stageSet.stageCount; ++s)
         if (unlockData.stageUnlocked[s] == 1) ++unlocked;
@@ -42,6 +41,7 @@ void fillStageList(ListMenu& list) {
     list.selected = 0;
 }
 
+namespace {
 // Training on the chosen stage; the record button starts it over as a
 // recording, as often as the player asks.
 void playTraining(int stage) {
@@ -60,7 +60,7 @@ void playTraining(int stage) {
 void stageSelectScreen() {
     ListMenu list;
     BITMAP* background = loadDimmedBackground("BITMAP\\BG\\BG02.BMP");
-    fillStageList(list);
+    buildStageList(list);
     for (;;) {
         drawBackdrop(background);
         gameFont.drawTextCentered("SELECT STAGE", 5, backBuffer);

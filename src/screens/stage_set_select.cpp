@@ -30,10 +30,13 @@ std::string describe(const StageSetInfo& info) {
     return std::string(info.title) + "\nAuthor: " + info.author + "\n" +
            std::to_string(info.levels) + " levels";
 }
+} // namespace
 
 // One entry per file in listing order. A header that cannot be read has been
 // reported, and its entry describes what the record last held.
-void fillSetList(ListMenu& list, int n) {
+int buildStageSetList(ListMenu& list) {
+    int n = countStageSets();
+    if (n == 0) return 0;
     StageSetInfo info;
     list.setCount(n);
     FileFinder finder(stageSetPattern);
@@ -45,8 +48,8 @@ void fillSetList(ListMenu& list, int n) {
     list.visibleRows = n < maxVisibleSets ? n : maxVisibleSets;
     list.selected = 0;
     list.descriptionPos = {16, 208};
+    return n;
 }
-} // namespace
 
 void stageSetSelectScreen() {
     ListMenu list;
@@ -54,8 +57,7 @@ void stageSetSelectScreen() {
     gameLog.indentMore();
     BITMAP* background = loadDimmedBackground("BITMAP\\BG\\BG03.BMP");
     list.rowHeight = 12;
-    int n = countStageSets();
-    if (n > 0) fillSetList(list, n);
+    int n = buildStageSetList(list);
     drawBackdrop(background);
     gameFont.drawTextCentered("SELECT STAGE SET", 5, backBuffer);
     if (n == 0) {
