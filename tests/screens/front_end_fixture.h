@@ -20,7 +20,9 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <vector>
 
 class FrontEndTest : public ::testing::Test {
 protected:
@@ -58,6 +60,14 @@ protected:
         loadSoundEffects();
     }
     int voices() { return soundMixer.activeVoices(); }
+
+    std::vector<std::string> logLines() const {
+        std::istringstream in(readFileText("tumblo.log"));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
 
     TempGameDir dir;
 };
