@@ -10,6 +10,7 @@
 #include "progress/extra_stages.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
+#include "progress/stage_set_format.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "screens/continue_menu.h"
@@ -20,6 +21,7 @@
 #include "screens/stage_set_select.h"
 #include "screens/title_menu.h"
 #include "support/test_env.h"
+#include "text/data_file.h"
 #include "text/text_utils.h"
 
 #include <allegro.h>
@@ -88,6 +90,26 @@ void stages(ShotContext& shot) {
     stageSelectScreen();
 }
 REGISTER_SHOT("stage-select", stages);
+
+// A set of 20 stages: the list scrolls, with its arrows.
+void longStageList(ShotContext& shot) {
+    StageSetFile set{"Twenty", "Tester", {{"All", {}}}};
+    for (int i = 0; i < 20; ++i)
+        set.groups[0].stages.push_back(stageSet.stageFiles[i % stageSet.stageCount]);
+    DataWriter out;
+    if (!out.open("DATA\\LONG.STG")) return;
+    writeStageSetFile(out, set);
+    if (!out.commit() || !loadStageSet("LONG.STG")) return;
+    unlockAll();
+    shot.drive([&](int frame) {
+        if (frame == 10) shot.capture("stage-select-long-top");
+        setKey(KEY_DOWN, frame >= 15 && frame < 85);
+        if (frame == 80) shot.capture("stage-select-long-scrolled");
+        if (frame == 81) shot.leaveScreen();
+    });
+    stageSelectScreen();
+}
+REGISTER_SHOT("stage-select-long", longStageList);
 
 void stageSets(ShotContext& shot) {
     copyExtraStages();
