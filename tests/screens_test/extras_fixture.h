@@ -47,6 +47,15 @@ protected:
     static int textEndOnRow(int y);
     // The x after the last character of `text` drawn at x.
     static int textEnd(int x, const char* text);
+    // The pixel at (x, y) is white: text or a pointer is drawn there.
+    static bool whiteAt(int x, int y) {
+        return getpixel(backBuffer, x, y) == makecol(255, 255, 255);
+    }
+    // A press of `key` at frame `at`, held for three frames.
+    static void tapAt(int frame, int at, int key) {
+        if (frame == at) setKey(key, true);
+        if (frame == at + 3) setKey(key, false);
+    }
 
     TempGameDir dir;
 };
