@@ -36,6 +36,12 @@ constexpr int boxWidth = 6;
 constexpr int boxHeight = 8;
 constexpr int boxSpace = 3;
 
+// Saves a picture under a game path, making its folders.
+inline void savePicture(const char* file, BITMAP* picture) {
+    writeFileBytes(file, {});
+    save_bitmap(file, picture, nullptr);
+}
+
 class ExtrasTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -96,8 +102,7 @@ inline void useBoxFont() {
 inline void writePicture(const char* file, int w, int h, int colour) {
     BITMAP* picture = create_bitmap(w, h);
     clear_to_color(picture, colour);
-    writeFileBytes(file, {}); // makes the folders
-    save_bitmap(file, picture, nullptr);
+    savePicture(file, picture);
     destroy_bitmap(picture);
 }
 } // namespace extras_fixture

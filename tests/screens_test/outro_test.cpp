@@ -85,7 +85,7 @@ protected:
         BITMAP* waves = create_bitmap(196, 65);
         rectfill(waves, 0, 0, 97, 64, waveA);
         rectfill(waves, 98, 0, 195, 64, waveB);
-        save_bitmap("BITMAP/GENERAL/SUNSETWAVE.BMP", waves, nullptr);
+        savePicture("BITMAP/GENERAL/SUNSETWAVE.BMP", waves);
         destroy_bitmap(waves);
         writeFileBytes("DATA/SUNSET.ANM",
                        Bytes().i32(1).i32(2).i32(0).i32(1).i32(30).i32(30).i32(0).i32(0).data());
@@ -93,8 +93,7 @@ protected:
     static void picture(const char* file, int w, int h, int colour) {
         BITMAP* b = create_bitmap(w, h);
         clear_to_color(b, colour);
-        writeFileBytes(file, {});
-        save_bitmap(file, b, nullptr);
+        savePicture(file, b);
         destroy_bitmap(b);
     }
     // The first column of row y in the given colour, -1 when none.
