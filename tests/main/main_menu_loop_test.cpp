@@ -3,7 +3,7 @@
 #include "game/play_records.h"
 #include "main/game_main.h"
 #include "progress/progress_fixture.h"
-#include "screens/front_end_fixture.h"
+#include "screens_test/front_end_fixture.h"
 
 #include <algorithm>
 

@@ -16,6 +16,7 @@
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "support/test_env.h"
+#include "text/font.h"
 #include "text/message_screen.h"
 
 #include <allegro.h>
@@ -42,6 +43,8 @@ protected:
         gameLog.setIndent(0);
     }
     void TearDown() override {
+        gameFont.destroySheet();
+        gameFont = Font();
         releaseGameData();
         menuMusic.unload();
         closeSound();
@@ -60,6 +63,28 @@ protected:
         loadSoundEffects();
     }
     int voices() { return soundMixer.activeVoices(); }
+
+    // A font whose every character and icon is a white box 6 wide and 8 high,
+    // so that a test can see where texts were drawn.
+    static void useBoxFont() {
+        gameFont = Font();
+        gameFont.glyphHeight = 8;
+        gameFont.lineHeight = 12;
+        gameFont.spaceWidth = 3;
+        for (int c = 33; c < Font::tableSize; ++c)
+            gameFont.glyphs[c] = gameFont.icons[c] = {0, 0, 6};
+        gameFont.sheet = create_bitmap(6, 8);
+        clear_to_color(gameFont.sheet, makecol(255, 255, 255));
+    }
+    // A text drawn with the box font starts at (x, y): its first box is there
+    // and nothing white stands just left of it.
+    static bool textStartsAt(int x, int y) {
+        const int white = makecol(255, 255, 255);
+        return getpixel(backBuffer, x, y) == white && getpixel(backBuffer, x + 5, y + 7) == white &&
+               getpixel(backBuffer, x - 1, y) != white && getpixel(backBuffer, x, y - 1) != white;
+    }
+    // Where a centred text of the box font starts.
+    static int centredX(const char* text) { return (320 - gameFont.textWidth(text)) / 2; }
 
     std::vector<std::string> logLines() const {
         std::istringstream in(readFileText("tumblo.log"));
