@@ -1,5 +1,6 @@
 #include "main/game_main.h"
 
+#include "game/stage_flow.h"
 #include "level/graphics.h"
 
 #include "platform/bitmap_file.h"
@@ -12,6 +13,8 @@
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "screens/frame_counter.h"
+#include "screens/logo_animation.h"
+#include "screens/outro.h"
 #include "text/font.h"
 #include "text/text_utils.h"
 
@@ -81,6 +84,9 @@ bool startUp() {
     gameLog.write("Setting switchMode");
     clear_to_color(backBuffer, makecol(0, 0, 0));
     setPageOverlay(drawFrameCounter);
+    // Clearing the last stage of a set plays the outro, a screen play cannot
+    // name itself.
+    setOutroScreen(outro);
     detectJoystick();
     seedRandom();
     set_window_title("Tumblo");
@@ -108,6 +114,7 @@ bool startUp() {
 
     gameLog.setIndent(0);
     gameLog.write("--- Done Loading ---");
+    titleLogoAnimation();
     menuMusic.load("MUSIC\\wander.it");
     statistics.countGameStarted();
     return true;

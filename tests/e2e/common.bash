@@ -49,10 +49,13 @@ wait_for_log_line() {
     return 1
 }
 
-# Waits until start-up has finished loading, plus a moment for the first frames.
+# Waits until start-up has finished loading and the logo animation that follows
+# it has played (about 3.6 seconds, and it cannot be skipped): the title menu
+# is then on screen and reads the keys.
+LOGO_SECONDS=4.5
 wait_until_ready() {
     wait_for_log_line "--- Done Loading ---" || return 1
-    sleep 0.5
+    sleep "$LOGO_SECONDS"
 }
 
 # Holds a key long enough for the 60 Hz input read to see it.

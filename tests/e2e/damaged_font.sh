@@ -15,7 +15,7 @@ with_x 1280x1024 '
     sleep 1
     import -window "$w" message.png
     press_key Return   # dismisses the message
-    sleep 1
+    wait_until_ready
     choose_exit
     wait $pid
     echo "exit $?" > result

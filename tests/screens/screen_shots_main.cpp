@@ -11,6 +11,7 @@
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
+#include "progress/unlock_data.h"
 #include "support/test_env.h"
 #include "text/font.h"
 #include "text/message_screen.h"
@@ -33,7 +34,12 @@ std::vector<Shot>& shots() {
 }
 
 // The loading steps of start-up that the screens rely on, without a window.
+// The records start fresh, as in a new run: a shot must not inherit the
+// progress another shot made up.
 void loadGameData() {
+    settings = Settings();
+    statistics = Statistics();
+    unlockData = UnlockData();
     gameFont.load("DATA\\FONT.FNT");
     gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
     loadSoundEffects();

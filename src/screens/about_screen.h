@@ -1,0 +1,5 @@
+#pragma once
+
+// The credits, one line at a time, pulsing with the logo while sparks fly
+// from the middle of the screen; any button leaves.
+void aboutScreen();

@@ -1,0 +1,8 @@
+#pragma once
+
+// The extras: sound test, jukebox, statistics, about, and the first-time help
+// or, once the game has been cleared, the outro. Returns when the player
+// chooses "Return" or backs out. The menu tune keeps playing here; it is
+// stopped around the screens that play sounds of their own and started again
+// afterwards.
+void extrasMenu();

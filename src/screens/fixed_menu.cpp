@@ -1,0 +1,71 @@
+#include "screens/fixed_menu.h"
+
+#include "level/graphics.h"
+#include "platform/display.h"
+#include "platform/input.h"
+#include "platform/sound.h"
+#include "text/font.h"
+
+#include <allegro.h>
+
+FixedMenu::FixedMenu(int itemCount, int textX, int firstY, const char* pointer)
+    : count(itemCount), x(textX), y0(firstY), pointerIcon(pointer) {}
+
+void FixedMenu::enter() {
+    pollJoystick();
+    latched = heldButton() != -1;
+    cursor = 0;
+    countdown = 0;
+}
+
+FixedMenu::Press FixedMenu::readPress() {
+    pollJoystick();
+    bool a, b, c;
+    readButtons(a, b, c);
+    if (a && !latched) {
+        latched = true;
+        return confirmed;
+    }
+    if (b && !latched) return backedOut;
+    if (!a && !b && !c) latched = false;
+    return nothing;
+}
+
+void FixedMenu::moveCursor() {
+    bool down = isDownHeld();
+    bool up = isUpHeld();
+    if (down && countdown == 0) {
+        sfxCursor.play();
+        countdown = 8;
+        cursor = wrapCursor(cursor, 1, count);
+    }
+    if (up && countdown == 0) {
+        sfxCursor.play();
+        countdown = 8;
+        cursor = wrapCursor(cursor, -1, count);
+    }
+    if (up && countdown > 0)
+        countdown -= 1;
+    else if (!down)
+        countdown = 0;
+    else if (countdown > 0)
+        countdown -= 1;
+    advanceMenuScroll();
+}
+
+void drawTitleLogo() {
+    if (titleLogo)
+        masked_blit(titleLogo, backBuffer, 0, 0, (320 - titleLogo->w) / 2, 40, titleLogo->w,
+                    titleLogo->h);
+}
+
+void FixedMenu::drawFrame(BITMAP* background, const char* const* texts) const {
+    // Without its picture the screen still shows its items on black.
+    if (!background) clear_to_color(backBuffer, makecol(0, 0, 0));
+    drawScrolledBackground(background, menuScroll);
+    drawTitleLogo();
+    for (int i = 0; i < count; ++i)
+        gameFont.drawText(texts[i], x, y0 + 12 * i, backBuffer);
+    gameFont.drawText(pointerIcon, x - 20, y0 + 12 * cursor, backBuffer);
+    presentFrame();
+}

@@ -1,0 +1,11 @@
+#include "screens/play_menu.h"
+
+#include "screens/item_menu.h"
+
+int playMenu() {
+    ItemMenu menu;
+    menu.items = {"New Game", "Continue", "Return"};
+    menu.backChoice = playReturn;
+    menu.quitChoice = playReturn;
+    return menu.run();
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// "New Game", "Continue" or "Return"; back returns "Return".
+enum PlayChoice { playNewGame, playContinue, playReturn };
+int playMenu();

@@ -1,0 +1,107 @@
+#!/bin/bash
+# A first start played through with real key presses: the logo, the title,
+# Play, New Game, the first-time help, the first stage, ESC and "Yeah!", the
+# title again and Exit. The whole log is checked line by line, and the files
+# written: the settings with the first-time flag cleared, the statistics with
+# one start and the seconds played.
+set -u
+GAME_DIR=$1
+tool=$(realpath "$2")/tumblo-tool
+source "$(dirname "$0")/common.bash"
+game=$(make_game_copy "$GAME_DIR")
+cd "$game" || fail "no game copy"
+trap 'rm -rf "$(dirname "$game")"' EXIT
+
+# A sound device that is always there, so that the log does not depend on the
+# machine's.
+export SDL_AUDIODRIVER=dummy
+with_x 1280x1024 '
+    ./tumblo & pid=$!
+    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; exit 1; }
+    wait_until_ready
+    press_key Return # "Play"
+    sleep 0.3
+    press_key Return # "New Game": the fade, then the help
+    sleep 1
+    # One more line per press, all eleven well within a second of each other
+    # so that the help'"'"'s own clock adds none; the twelfth press ends it.
+    for line in 1 2 3 4 5 6 7 8 9 10 11; do press_key Return; sleep 0.15; done
+    import -window root help.png
+    press_key Return
+    sleep 2.5 # the stage intro
+    import -window root stage.png
+    press_key Escape # the exit prompt
+    sleep 0.3
+    tap_key Down
+    press_key Return # "Yeah!"
+    sleep 1.5
+    choose_exit
+    wait $pid
+    echo "exit $?" > result
+'
+grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
+
+# The log as this run must have written it. What depends on the content (the
+# stages of the default set, the first stage's tileset, background and tiles)
+# is read from the data files with the companion tool.
+stages=$("$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p')
+first=$(head -n 1 <<< "$stages")
+[ -n "$first" ] || fail "no stage in DATA/DEFAULT.STG"
+map_info=$("$tool" info "DATA/$first")
+tileset=$(sed -n 's/^tileset \([^ ]*\) .*/\1/p' <<< "$map_info")
+tiles=$(sed -n 's/^tileset .* (\([0-9]*\) tiles)$/\1/p' <<< "$map_info")
+enemies=$(sed -n 's/^enemies //p' <<< "$map_info")
+# The map header's fourth text, after the magic: the background.
+map_text() {
+    local file=$1 wanted=$2 at=4 i len
+    for i in 1 2 3 4; do
+        len=$(od -An -t u4 -j "$at" -N 4 "$file" | tr -d ' ')
+        [ "$i" = "$wanted" ] && { dd if="$file" bs=1 skip=$((at + 4)) count="$len" status=none; return; }
+        at=$((at + 4 + len))
+    done
+}
+background=$(map_text "DATA/$first" 4)
+{
+    printf '%s\n' "*********************" "TUMBLO is starting up" "Version is 1.1" \
+        "*********************" "--- Starting up ---" " Using 320x240 PAGEFLIP rendering" \
+        " Using 16 bit colormode" " Started Allegro" " Setting switchMode" " Detecting joystick" \
+        " No joystick detected" " Starting fMod" " Starting gameTimer" " Loading Font" \
+        " Loading SoundEffects" " Loading StageSet: DEFAULT.STG"
+    while read -r stage; do echo "  Loading Mapheader: $stage"; done <<< "$stages"
+    printf '%s\n' "  Loading unlockFile for DEFAULT.STG" " Loading SETTINGS.DAT" \
+        " Can't find SETTINGS.DAT. Using default!" " Loading Graphics"
+    for anim in CUP GOLD ENEMY01 ENEMY02 DEFANM TUMBLO; do
+        echo " Loading Animation: DATA\\$anim.ANM"
+    done
+    echo "--- Done Loading ---"
+    echo "Loading Map: $first"
+    echo "  Loading tileset: $tileset"
+    "$tool" info "DATA/$tileset" | sed -n 's/.* animation \(DATA[^ ]*\) (loaded)$/  Loading Animation: \1/p'
+    printf '%s\n' " Loading background: $background" " Map Loaded Successfully!" \
+        "Saving SETTINGS.DAT" "Stopping gameTimer" "--- Cleaning up ---"
+    for ((i = 0; i < tiles; i++)); do echo " Deleting TILEOBJECT $i"; done
+    echo " Deleting BLOCKDATA"
+    echo " Deleting BONUS"
+    [ "$enemies" != 0 ] && echo " Deleting ENEMY"
+    printf '%s\n' " Deleting BITMAP" " Deleting Map" " Destroying Font" " Stopping fMod" \
+        " Stopping Allegro" "  Destroying Pages" "  Removing keyboard" "  Removing timer" \
+        "  Removing joystick" "  Return to GFX_TEXT mode" "  allegro_exit();" \
+        "--- Done cleaing up ---"
+} > expected.log
+diff expected.log tumblo.log || fail "the log differs from the run's (expected.log, then tumblo.log)"
+
+ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+# Sound, music, window, no frame counter, the help seen, the ball animated.
+[ "$(ints SETTINGS.DAT)" = "1 1 0 0 0 1" ] || fail "SETTINGS.DAT holds $(ints SETTINGS.DAT)"
+# One start, nothing cleared or lost, a few seconds of play.
+read -r -a stats <<< "$(ints stats.dat)"
+[ "${#stats[@]}" = 10 ] || fail "stats.dat holds ${#stats[@]} numbers"
+[ "${stats[*]:0:4}" = "1 0 0 0" ] && [ "${stats[*]:5:5}" = "0 0 0 0 0" ] ||
+    fail "stats.dat holds ${stats[*]}"
+[ "${stats[4]}" -ge 1 ] && [ "${stats[4]}" -le 6 ] ||
+    fail "stats.dat counts ${stats[4]} seconds of play"
+# The pictures on the way: the help had all its lines, and the stage was in play.
+for picture in help stage; do
+    [ "$(convert "$picture.png" -format '%k' info:)" -gt 8 ] || fail "$picture.png is blank"
+done
+echo "first_game: ok"

@@ -1,0 +1,120 @@
+#pragma once
+
+// The menus and screens of the front end driven headless, tick by tick, as a
+// player would: a fresh game folder, fresh records, and sound rendered into
+// memory so that a test can tell which effects were played.
+#include "level/graphics.h"
+#include "level/teardown.h"
+#include "platform/display.h"
+#include "platform/log.h"
+#include "platform/quit_request.h"
+#include "platform/sound.h"
+#include "platform/sound_mixer.h"
+#include "platform/sound_test_files.h"
+#include "progress/settings.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
+#include "progress/unlock_data.h"
+#include "support/test_env.h"
+#include "text/font.h"
+#include "text/message_screen.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureHeadless();
+        messagesToStderr = true;
+        clearQuitRequest();
+        releaseAllKeys();
+        settings = Settings();
+        statistics = Statistics();
+        unlockData = UnlockData();
+        stageSet = StageSet();
+        applySoundSwitches();
+        menuScroll = 0;
+        gameLog.setFile("tumblo.log");
+        gameLog.setEnabled(true);
+        gameLog.setIndent(0);
+    }
+    void TearDown() override {
+        gameFont.destroySheet();
+        gameFont = Font();
+        releaseGameData();
+        menuMusic.unload();
+        closeSound();
+        gameLog.setEnabled(false);
+        clearQuitRequest();
+        releaseAllKeys();
+    }
+
+    // Only the named effects are loaded (long enough never to end, since the
+    // mixer is not rendered), so the number of voices counts their playbacks.
+    void listenTo(std::initializer_list<const char*> effects) {
+        for (const char* name : effects)
+            writeFileBytes(std::string("SOUND/") + name + ".WAV", makeToneWav(22050, 44100));
+        startSoundInMemory();
+        soundAvailable = true;
+        loadSoundEffects();
+    }
+    int voices() { return soundMixer.activeVoices(); }
+
+    // A font whose every character and icon is a white box 6 wide and 8 high,
+    // so that a test can see where texts were drawn.
+    static void useBoxFont() {
+        gameFont = Font();
+        gameFont.glyphHeight = 8;
+        gameFont.lineHeight = 12;
+        gameFont.spaceWidth = 3;
+        for (int c = 33; c < Font::tableSize; ++c)
+            gameFont.glyphs[c] = gameFont.icons[c] = {0, 0, 6};
+        gameFont.sheet = create_bitmap(6, 8);
+        clear_to_color(gameFont.sheet, makecol(255, 255, 255));
+    }
+    // A text drawn with the box font starts at (x, y): its first box is there
+    // and nothing white stands just left of it.
+    static bool textStartsAt(int x, int y) {
+        const int white = makecol(255, 255, 255);
+        return getpixel(backBuffer, x, y) == white && getpixel(backBuffer, x + 5, y + 7) == white &&
+               getpixel(backBuffer, x - 1, y) != white && getpixel(backBuffer, x, y - 1) != white;
+    }
+    // Where a centred text of the box font starts.
+    static int centredX(const char* text) { return (320 - gameFont.textWidth(text)) / 2; }
+
+    std::vector<std::string> logLines() const {
+        std::istringstream in(readFileText("tumblo.log"));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+
+    TempGameDir dir;
+};
+
+// A FrameDriver that gives up on a screen that never returns: the test fails
+// instead of hanging.
+class ScreenDriver : public FrameDriver {
+public:
+    explicit ScreenDriver(Script script, int frameLimit = 30000)
+        : FrameDriver([script, frameLimit](int frame) {
+              if (frame == frameLimit) {
+                  ADD_FAILURE() << "the screen was still running after " << frameLimit << " frames";
+                  requestQuit();
+              }
+              script(frame);
+          }) {}
+};
+
+// Holds `key` from frame `at` for `length` frames. What a script sets after
+// frame n is seen by the step after it, so steps at + 1 .. at + length see the
+// key held.
+inline void tap(int key, int frame, int at, int length = 5) {
+    if (frame == at) setKey(key, true);
+    if (frame == at + length) setKey(key, false);
+}

@@ -1,0 +1,135 @@
+// The jukebox through the extras menu: each row plays its tune over its
+// background, the music switch is forced on only while it runs, and the menu
+// tune comes back when it is left.
+#include "platform/sound_mixer.h"
+#include "screens/extras_menu.h"
+#include "screens/jukebox.h"
+#include "screens_test/extras_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+class JukeboxTest : public ExtrasTest {
+protected:
+    // The menu tune marked playing but silent: music switched off.
+    void musicOff() {
+        menuMusic.stop();
+        settings.playMusic = false;
+        applySoundSwitches();
+        menuMusic.play();
+    }
+
+    // What the jukebox plays and shows at a moment.
+    struct Moment {
+        std::string tune;
+        bool sounding = false;
+        int background = -1;
+    };
+    static Moment now() {
+        Moment m;
+        m.tune = jukeboxSong.handle >= 0 ? jukeboxSong.fileName : "";
+        m.sounding = soundMixer.songPlaying(jukeboxSong.handle);
+        m.background = getpixel(backBuffer, 2, 2);
+        return m;
+    }
+    static int songRow() {
+        int order = -1, row = -1;
+        soundMixer.songOrderRow(jukeboxSong.handle, order, row);
+        return order * 64 + row;
+    }
+};
+} // namespace
+
+TEST_F(JukeboxTest, EachRowPlaysItsTuneOverItsBackgroundAndTheMenuTuneComesBack) {
+    musicOff();
+    std::vector<Moment> moments;
+    bool menuTuneMarked = true;
+    int returnEnd = -1, belowReturn = -1;
+    int rowBeforeRestart = 0, rowAfterRestart = -1;
+    FrameDriver driver([&](int frame) {
+        tapAt(frame, 2, KEY_DOWN);
+        tapAt(frame, 12, KEY_ENTER); // "Jukebox"
+        if (frame == 20) {
+            moments.push_back(now());
+            menuTuneMarked = menuMusic.playing;
+            returnEnd = textEndOnRow(212);
+            belowReturn = textEndOnRow(224);
+        }
+        tapAt(frame, 22, KEY_DOWN);
+        tapAt(frame, 32, KEY_ENTER); // row 1
+        if (frame == 40) {
+            moments.push_back(now());
+            std::vector<int16_t> out(2 * 22050);
+            soundMixer.render(out.data(), 22050);
+            rowBeforeRestart = songRow();
+        }
+        tapAt(frame, 42, KEY_ENTER); // row 1 again: from the start
+        if (frame == 50) rowAfterRestart = songRow();
+        tapAt(frame, 52, KEY_DOWN);
+        tapAt(frame, 62, KEY_ENTER); // row 2
+        if (frame == 70) moments.push_back(now());
+        for (int i = 0; i < 3; ++i)
+            tapAt(frame, 72 + 10 * i, KEY_DOWN);
+        tapAt(frame, 102, KEY_ENTER); // row 5
+        if (frame == 110) moments.push_back(now());
+        tapAt(frame, 112, KEY_DOWN);
+        tapAt(frame, 122, KEY_ENTER); // "Return"
+        if (frame == 130) moments.push_back(now());
+        tapAt(frame, 132, KEY_ESC);
+        if (frame > 300) requestQuit();
+    });
+    extrasMenu();
+    EXPECT_EQ(driver.frames(), 133);
+    ASSERT_EQ(moments.size(), 5u);
+    EXPECT_EQ(moments[0].tune, "");
+    EXPECT_EQ(moments[0].background, backdropColour("BITMAP/BG/BG03.BMP"));
+    EXPECT_FALSE(menuTuneMarked);
+    // Six songs before the game is cleared; "Return" follows on row 212.
+    EXPECT_EQ(returnEnd, textEnd(120, "Return") - 1);
+    EXPECT_EQ(belowReturn, -1);
+
+    EXPECT_EQ(moments[1].tune, "MUSIC\\TROPICAL.IT");
+    EXPECT_TRUE(moments[1].sounding); // heard though music is switched off
+    EXPECT_EQ(moments[1].background, backdropColour("BITMAP/BG/BG02.BMP"));
+    EXPECT_GT(rowBeforeRestart, 4);
+    EXPECT_EQ(rowAfterRestart, 0);
+    EXPECT_EQ(moments[2].tune, "MUSIC\\DESERT.IT");
+    EXPECT_EQ(moments[2].background, backdropColour("BITMAP/BG/BG06.BMP"));
+    EXPECT_EQ(moments[3].tune, "MUSIC\\COMPLETE.IT");
+    EXPECT_EQ(moments[3].background, backdropColour("BITMAP/BG/BG03.BMP"));
+    // Back in the extras menu: the jukebox's tune is gone, the menu tune is
+    // marked playing again and stays silent as the player chose.
+    EXPECT_EQ(moments[4].tune, "");
+    EXPECT_FALSE(settings.playMusic);
+    EXPECT_TRUE(menuMusic.playing);
+    EXPECT_FALSE(soundMixer.songPlaying(menuMusic.handle));
+}
+
+TEST_F(JukeboxTest, OnceClearedTheOutroTuneIsListedAndUpFromTheFirstRowReachesReturn) {
+    statistics.gamesCleared = 1;
+    std::vector<Moment> moments;
+    bool pointerOnReturn = false;
+    int returnEnd = -1;
+    FrameDriver driver([&](int frame) {
+        tapAt(frame, 2, KEY_UP); // wraps to "Return"
+        if (frame == 10) {
+            pointerOnReturn = whiteAt(102, 224 + 3);
+            returnEnd = textEndOnRow(224);
+        }
+        tapAt(frame, 12, KEY_UP); // "Sshhh"
+        tapAt(frame, 22, KEY_ENTER);
+        if (frame == 30) moments.push_back(now());
+        tapAt(frame, 32, KEY_ESC);
+        if (frame > 100) requestQuit();
+    });
+    jukebox();
+    EXPECT_EQ(driver.frames(), 33);
+    EXPECT_TRUE(pointerOnReturn);
+    EXPECT_EQ(returnEnd, textEnd(120, "Return") - 1);
+    ASSERT_EQ(moments.size(), 1u);
+    EXPECT_EQ(moments[0].tune, "MUSIC\\S.IT");
+    EXPECT_TRUE(moments[0].sounding);
+    EXPECT_EQ(moments[0].background, backdropColour("BITMAP/BG/BGCRED.BMP"));
+    EXPECT_EQ(jukeboxSong.handle, -1); // backing out unloads it
+}

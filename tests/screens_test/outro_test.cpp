@@ -1,0 +1,163 @@
+// The outro: the timing of its phases from the scene's own steps, and the
+// screen driven with pictures of one colour each, ended by ESC or by itself.
+#include "screens/outro.h"
+#include "screens/outro_scene.h"
+#include "screens_test/extras_fixture.h"
+
+#include <vector>
+
+namespace {
+struct PhaseChange {
+    OutroPhase phase;
+    int tick;
+};
+
+// Runs a scene to its end (or 10000 ticks) and lists each change of phase
+// with the tick (from 1) that made it.
+std::vector<PhaseChange> runScene(OutroScene& scene, int& ticks) {
+    std::vector<PhaseChange> changes;
+    OutroPhase last = scene.phase;
+    for (ticks = 1; ticks <= 10000; ++ticks) {
+        bool done = scene.step(false);
+        if (scene.phase != last) changes.push_back({scene.phase, ticks});
+        last = scene.phase;
+        if (done) break;
+    }
+    return changes;
+}
+} // namespace
+
+TEST(OutroScene, SunCliffCreditsFadeAndClosingLineFollowAtTheirPace) {
+    OutroScene scene;
+    scene.start(98, 100);
+    EXPECT_EQ(scene.sunX, -98.0f);
+    int ticks = 0;
+    std::vector<PhaseChange> changes = runScene(scene, ticks);
+    std::vector<OutroPhase> order;
+    for (const PhaseChange& c : changes)
+        order.push_back(c.phase);
+    using P = OutroPhase;
+    ASSERT_EQ(order,
+              (std::vector<P>{P::SunRise, P::CliffIn, P::Idle, P::Fading, P::Idle, P::ThankYou}));
+    // Four seconds still; the sun needs 88 pixels at 0.15 a tick to be risen,
+    // the cliff 100 at 0.3; the credits 120 pixels at 0.15 to start the fade,
+    // which takes 1275 ticks; then 344 pixels more and six seconds of thanks.
+    EXPECT_EQ(changes[0].tick, 240);
+    EXPECT_NEAR(changes[1].tick, 240 + 587, 2);
+    EXPECT_NEAR(changes[2].tick - changes[1].tick, 334, 2);
+    EXPECT_NEAR(changes[3].tick - changes[1].tick, 800, 2);
+    EXPECT_NEAR(changes[4].tick - changes[3].tick, 1276, 2);
+    EXPECT_NEAR(changes[5].tick - changes[3].tick, 344 / 0.15, 3);
+    EXPECT_EQ(ticks - changes[5].tick, 360);
+    EXPECT_EQ(scene.cliffX, 220.0f); // exactly its width from the right edge
+    EXPECT_EQ(scene.fade, 255.0f);
+    EXPECT_TRUE(scene.closingLine);
+    EXPECT_NEAR(scene.sunX, scene.waveX, 0.01f);
+    EXPECT_NEAR(ticks / 60.0, 71.3, 0.5); // about the length of its tune
+}
+
+TEST(OutroScene, TheFadeStopsAWideCliffWhereItIsAndEscEndsAnyMoment) {
+    OutroScene scene;
+    scene.start(98, 300); // needs 1000 ticks to slide in, more than the credits allow
+    int ticks = 0;
+    std::vector<PhaseChange> changes = runScene(scene, ticks);
+    ASSERT_GE(changes.size(), 3u);
+    EXPECT_EQ(changes[2].phase, OutroPhase::Fading);
+    EXPECT_GT(scene.cliffX, 20.0f);
+    EXPECT_LT(scene.cliffX, 100.0f);
+
+    OutroScene early;
+    early.start(98, 100);
+    EXPECT_FALSE(early.step(false));
+    EXPECT_TRUE(early.step(true));
+}
+
+namespace {
+class OutroScreenTest : public ExtrasTest {
+protected:
+    void SetUp() override {
+        ExtrasTest::SetUp();
+        picture("BITMAP/GENERAL/SKY.BMP", 320, 176, sky);
+        picture("BITMAP/GENERAL/WATER.BMP", 320, 64, water);
+        picture("BITMAP/GENERAL/SUN.BMP", 98, 64, sun);
+        picture("BITMAP/GENERAL/CLIFF.BMP", 100, 150, cliff);
+        // Two frames of reflection, 30 ticks each.
+        BITMAP* waves = create_bitmap(196, 65);
+        rectfill(waves, 0, 0, 97, 64, waveA);
+        rectfill(waves, 98, 0, 195, 64, waveB);
+        savePicture("BITMAP/GENERAL/SUNSETWAVE.BMP", waves);
+        destroy_bitmap(waves);
+        writeFileBytes("DATA/SUNSET.ANM",
+                       Bytes().i32(1).i32(2).i32(0).i32(1).i32(30).i32(30).i32(0).i32(0).data());
+    }
+    static void picture(const char* file, int w, int h, int colour) {
+        BITMAP* b = create_bitmap(w, h);
+        clear_to_color(b, colour);
+        savePicture(file, b);
+        destroy_bitmap(b);
+    }
+    // The first column of row y in the given colour, -1 when none.
+    static int firstColumn(int y, int colour) {
+        for (int x = 0; x < 320; ++x)
+            if (getpixel(backBuffer, x, y) == colour) return x;
+        return -1;
+    }
+    const int sky = makecol(96, 32, 128);
+    const int water = makecol(24, 40, 120);
+    const int sun = makecol(248, 240, 48);
+    const int cliff = makecol(32, 24, 24);
+    const int waveA = makecol(240, 120, 40);
+    const int waveB = makecol(216, 88, 96);
+};
+} // namespace
+
+TEST_F(OutroScreenTest, EscEndsItAtOnceButAJoystickButtonDoesNot) {
+    setJoystick(4);
+    FrameDriver driver([&](int frame) {
+        setJoystickButton(1, frame >= 10 && frame < 40);
+        if (frame == 100) setKey(KEY_ESC, true);
+        if (frame > 400) requestQuit();
+    });
+    outro();
+    // Step 101 saw ESC; frames 101 to 121 are the fade's.
+    EXPECT_EQ(driver.frames(), 122);
+    EXPECT_LT(getb(getpixel(backBuffer, 10, 10)), 16); // faded towards black
+}
+
+TEST_F(OutroScreenTest, TheSceneComesTogetherAndTheClosingLineEndsIt) {
+    int skyAt = -1, waterAt = -1, sunAtStart = -2;
+    int sunLeft = -1, cliffLeft = -1, cliffTop = -1;
+    int reflection[2] = {-1, -1};
+    int lastClosingFrame = -1;
+    FrameDriver driver([&](int frame) {
+        if (frame == 0) {
+            skyAt = getpixel(backBuffer, 5, 175);
+            waterAt = getpixel(backBuffer, 5, 176);
+            sunAtStart = firstColumn(150, sun);
+        }
+        if (frame == 1300) { // the cliff is in, the fade not yet begun
+            sunLeft = firstColumn(150, sun);
+            cliffLeft = firstColumn(120, cliff); // above the rolling credits
+            for (int y = 0; y < 240 && cliffTop < 0; ++y)
+                if (getpixel(backBuffer, 319, y) == cliff) cliffTop = y;
+            reflection[0] = getpixel(backBuffer, sunLeft + 5, 200);
+        }
+        if (frame == 1330) reflection[1] = getpixel(backBuffer, sunLeft + 5, 200);
+        if (textOnRow(108) && getpixel(backBuffer, 2, 2) == makecol(0, 0, 0))
+            lastClosingFrame = frame;
+        if (frame > 6000) requestQuit();
+    });
+    outro();
+    EXPECT_EQ(skyAt, sky);
+    EXPECT_EQ(waterAt, water);
+    EXPECT_EQ(sunAtStart, -1); // still left of the screen
+    EXPECT_GT(sunLeft, 30);
+    EXPECT_EQ(cliffLeft, 220);
+    EXPECT_EQ(cliffTop, 90);
+    EXPECT_NE(reflection[0], reflection[1]);
+    for (int colour : reflection)
+        EXPECT_TRUE(colour == waveA || colour == waveB);
+    // Over black for its last six seconds, then the fade's 21 frames.
+    EXPECT_NEAR(lastClosingFrame, 4280, 10);
+    EXPECT_EQ(driver.frames() - 1 - lastClosingFrame, 21);
+}

@@ -1,0 +1,82 @@
+// The settings menu: each switch acts at once and is written at exit.
+#include "front_end_fixture.h"
+#include "progress/progress_fixture.h"
+#include "screens/settings_menu.h"
+
+namespace {
+// Confirms the first `items` items one after the other, then "Return".
+void confirmItems(int items) {
+    ScreenDriver driver([=](int frame) {
+        for (int i = 0; i < items; ++i) {
+            tap(KEY_ENTER, frame, 5 + 20 * i, 3);
+            tap(KEY_DOWN, frame, 15 + 20 * i, 3);
+        }
+        // On to "Return"; up from the first item wraps round to it.
+        int at = 20 * items + 5;
+        if (items == 0) tap(KEY_UP, frame, at, 3);
+        for (int i = 0; items > 0 && i < 6 - items; ++i)
+            tap(KEY_DOWN, frame, at + 10 * i, 3);
+        tap(KEY_ENTER, frame, at + 50, 3);
+    });
+    settingsMenu();
+}
+} // namespace
+
+TEST_F(FrontEndTest, EachSwitchActsAtOnceAndIsWrittenAtExit) {
+    listenTo({"CURSOR"});
+    writeFileBytes("MUSIC/wander.it", makeModule());
+    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
+    menuMusic.play();
+    ASSERT_TRUE(displayIsWindowed());
+    confirmItems(5); // sound, music, full screen, animation, frame counter
+    EXPECT_FALSE(menuMusic.playing);
+    EXPECT_FALSE(soundMixer.songPlaying(menuMusic.handle));
+    EXPECT_FALSE(displayIsWindowed());
+    // The effects were switched off first: the cursor's moves were silent.
+    EXPECT_EQ(voices(), 0);
+    ASSERT_TRUE(saveSettings());
+    EXPECT_EQ(readFileBytes("SETTINGS.DAT"), ints({0, 0, 1, 1, 1, 0}));
+
+    confirmItems(5); // and back again
+    EXPECT_GT(voices(), 0);
+    EXPECT_TRUE(menuMusic.playing);
+    EXPECT_TRUE(soundMixer.songPlaying(menuMusic.handle));
+    EXPECT_TRUE(displayIsWindowed());
+    ASSERT_TRUE(saveSettings());
+    EXPECT_EQ(readFileBytes("SETTINGS.DAT"), ints({1, 1, 0, 0, 1, 1}));
+}
+
+TEST_F(FrontEndTest, SettingsIgnoreAnEnterHeldFromTheTitleAndLeaveByUpOrEsc) {
+    setKey(KEY_ENTER, true);
+    {
+        ScreenDriver driver([](int frame) {
+            if (frame == 10) setKey(KEY_ENTER, false);
+            tap(KEY_ESC, frame, 20);
+        });
+        settingsMenu();
+        EXPECT_EQ(driver.frames(), 21);
+    }
+    EXPECT_TRUE(settings.playSound);
+    confirmItems(0); // up wraps to "Return"
+    EXPECT_TRUE(settings.playSound);
+}
+
+TEST_F(FrontEndTest, StageSetItemOpensTheSelectAndItsPressMustBeLetGo) {
+    writeFileBytes("DATA/ONE.STG", stageSetBytes("One", {{"G", {"a"}}}));
+    std::string messages = messagesOf([] {
+        ScreenDriver driver([](int frame) {
+            for (int i = 0; i < 5; ++i)
+                tap(KEY_DOWN, frame, 2 + 4 * i, 2); // to "Stage Set"
+            tap(KEY_ENTER, frame, 30, 3);
+            // Choosing the set with ENTER held on: the menu waits for its release.
+            if (frame == 45) setKey(KEY_ENTER, true);
+            if (frame == 120) setKey(KEY_ENTER, false);
+            tap(KEY_DOWN, frame, 125, 2);
+            tap(KEY_ENTER, frame, 135, 3); // "Return"
+        });
+        settingsMenu();
+        EXPECT_EQ(driver.frames(), 136);
+    });
+    EXPECT_STREQ(stageSet.title, "One");
+    EXPECT_TRUE(settings.playSound);
+}

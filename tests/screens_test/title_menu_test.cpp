@@ -1,0 +1,155 @@
+// The title, play and continue menus, driven key by key.
+#include "front_end_fixture.h"
+#include "progress/progress_fixture.h"
+#include "screens/continue_menu.h"
+#include "screens/play_menu.h"
+#include "screens/title_menu.h"
+
+namespace {
+// Runs the title menu with down held from the first step through the step
+// after frame `lastHeldFrame`, then ENTER; the chosen item.
+int titleAfterHoldingDown(int lastHeldFrame) {
+    ScreenDriver driver([=](int frame) {
+        setKey(KEY_DOWN, frame <= lastHeldFrame);
+        tap(KEY_ENTER, frame, lastHeldFrame + 5);
+    });
+    return titleMenu();
+}
+} // namespace
+
+TEST_F(FrontEndTest, TitleCursorMovesAtOnceThenEvery8TicksAndWraps) {
+    // Held from step 1, down moves at steps 1, 9, 17, 25, 33 and 41.
+    EXPECT_EQ(titleAfterHoldingDown(0), titleTraining);
+    EXPECT_EQ(titleAfterHoldingDown(7), titleTraining);
+    EXPECT_EQ(titleAfterHoldingDown(8), titlePlayback);
+    EXPECT_EQ(titleAfterHoldingDown(39), titleExit);
+    EXPECT_EQ(titleAfterHoldingDown(40), titlePlay); // down from "Exit" wraps
+    ScreenDriver driver([](int frame) {
+        tap(KEY_UP, frame, 0);
+        tap(KEY_ENTER, frame, 10);
+    });
+    EXPECT_EQ(titleMenu(), titleExit); // up from "Play" wraps
+}
+
+TEST_F(FrontEndTest, TitleIgnoresEscAndAnEnterHeldFromBefore) {
+    listenTo({"GOLD"});
+    setKey(KEY_ENTER, true);
+    ScreenDriver driver([](int frame) {
+        if (frame == 10) setKey(KEY_ENTER, false);
+        tap(KEY_ESC, frame, 20);
+        tap(KEY_ENTER, frame, 40);
+    });
+    EXPECT_EQ(titleMenu(), titlePlay);
+    EXPECT_EQ(driver.frames(), 41); // the step after frame 40 chose
+    EXPECT_EQ(voices(), 1);         // the gold sound of the choice
+}
+
+TEST_F(FrontEndTest, UnlockCombinationWorksOncePerVisit) {
+    ASSERT_TRUE(loadNumberedSet("DEFAULT.STG", {2, 2}));
+    listenTo({"TELEPORT"});
+    auto visit = [] {
+        ScreenDriver driver([](int frame) {
+            for (int key : unlockCombinationKeys) {
+                tap(key, frame, 5);  // held together
+                tap(key, frame, 20); // and again: nothing more
+            }
+            // Two of the three do nothing.
+            tap(unlockCombinationKeys[0], frame, 30);
+            tap(unlockCombinationKeys[1], frame, 30);
+            tap(KEY_ENTER, frame, 40);
+        });
+        titleMenu();
+    };
+    visit();
+    EXPECT_EQ(voices(), 1);
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(unlockData.stageUnlocked[s], 1) << s;
+    EXPECT_EQ(unlockData.groupUnlocked[1], 1);
+    EXPECT_EQ(readFileBytes("DATA/UNLOCK/DEFAULT.STG"),
+              ints({1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 1}));
+    visit(); // a new visit may unlock again
+    EXPECT_EQ(voices(), 2);
+
+    // Two of the keys alone do nothing.
+    listenTo({"TELEPORT"});
+    ScreenDriver driver([](int frame) {
+        tap(unlockCombinationKeys[0], frame, 5);
+        tap(unlockCombinationKeys[2], frame, 5);
+        tap(KEY_ENTER, frame, 20);
+    });
+    titleMenu();
+    EXPECT_EQ(voices(), 0);
+}
+
+TEST_F(FrontEndTest, LogoPulsesOnlyOnceTheExtraStagesWereEarned) {
+    const int red = makecol(255, 0, 0);
+    titleLogo = create_bitmap(40, 20); // freed by the teardown
+    clear_to_color(titleLogo, red);
+    // The plain logo stands at (140, 40); grown by p it starts at (140 - p, 40 - p).
+    auto redAt = [&](int x, int y) { return getpixel(backBuffer, x, y) == red; };
+    std::vector<bool> seen;
+    auto run = [&] {
+        ScreenDriver driver([&](int frame) {
+            if (frame == 0) seen.push_back(redAt(140, 40) && !redAt(139, 40));
+            if (frame == 10) seen.push_back(redAt(130, 30) && !redAt(129, 30));
+            if (frame == 20) seen.push_back(redAt(120, 20) && !redAt(119, 20) && redAt(199, 79));
+            if (frame == 35) seen.push_back(redAt(135, 35) && !redAt(134, 35));
+            if (frame == 40) requestQuit();
+        });
+        EXPECT_EQ(titleMenu(), titleExit); // a quit request leaves by "Exit"
+        clearQuitRequest();
+    };
+    run();
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, false, false}));
+    statistics.extraStagesUnlocked = 1;
+    seen.clear();
+    run();
+    EXPECT_EQ(seen, (std::vector<bool>{true, true, true, true}));
+}
+
+TEST_F(FrontEndTest, PlayMenuBacksOutWithEscSilently) {
+    listenTo({"GOLD"});
+    {
+        ScreenDriver driver([](int frame) {
+            setKey(KEY_DOWN, frame == 3);
+            tap(KEY_ESC, frame, 10);
+        });
+        EXPECT_EQ(playMenu(), playReturn);
+        EXPECT_EQ(driver.frames(), 11);
+        EXPECT_EQ(voices(), 0);
+    }
+    ScreenDriver confirm([](int frame) {
+        tap(KEY_UP, frame, 3);
+        tap(KEY_UP, frame, 10);
+        tap(KEY_ENTER, frame, 20);
+    });
+    EXPECT_EQ(playMenu(), playContinue); // wrapped from "New Game" to "Return", then up
+    EXPECT_EQ(voices(), 1);
+}
+
+TEST_F(FrontEndTest, ContinueMenuListsTheUnbrokenRunOfUnlockedGroups) {
+    ASSERT_TRUE(loadNumberedSet("DEFAULT.STG", {1, 1, 1, 1}));
+    unlockData.groupUnlocked[1] = 1;
+    unlockData.groupUnlocked[3] = 1; // after a gap: not offered
+    EXPECT_EQ(continuableGroups(), 2);
+    auto choose = [](int downs) {
+        ScreenDriver driver([=](int frame) {
+            for (int i = 0; i < downs; ++i)
+                tap(KEY_DOWN, frame, 3 + 10 * i);
+            tap(KEY_ENTER, frame, 3 + 10 * downs);
+        });
+        return continueMenu();
+    };
+    EXPECT_EQ(choose(0), 0);
+    EXPECT_EQ(choose(1), 1);
+    EXPECT_EQ(choose(2), -1); // "Return"
+    EXPECT_EQ(choose(3), 0);  // wrapped
+    {
+        ScreenDriver back([](int frame) { tap(KEY_ESC, frame, 3); });
+        EXPECT_EQ(continueMenu(), -1);
+    }
+
+    unlockData.groupUnlocked[0] = 0; // nothing reached: only "Return"
+    EXPECT_EQ(continuableGroups(), 0);
+    EXPECT_EQ(choose(0), -1);
+}

@@ -1,0 +1,73 @@
+// A demo recorded in training appears in the demo browser and plays back to
+// the same end, on a tiny stage made for the test: a floor, the ball at its
+// left and the goal to its right.
+#include "front_end_fixture.h"
+#include "game/demo.h"
+#include "game/play_records.h"
+#include "level/level_files.h"
+#include "progress/progress_fixture.h"
+#include "screens/demo_browser.h"
+#include "screens/stage_select.h"
+#include "text/list_menu.h"
+
+namespace {
+void writeRunwayStage() {
+    for (const char* name : {"DEFANM", "CUP", "GOLD", "ENEMY01", "ENEMY02", "TUMBLO"})
+        writeFileBytes(std::string("DATA/") + name + ".ANM",
+                       animationFile({{{0}, {0}, 0, 0}}).data());
+    writeSolidBitmap("BITMAP/TILES/a.bmp", 16, 16, makecol(0, 255, 0));
+    writeSolidBitmap("BITMAP/GENERAL/tumblo.bmp", 16, 16, makecol(0, 0, 255));
+    writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\a.bmp", "", 16, 16}}).data());
+    MapSpec map;
+    map.name = "Runway";
+    map.startX = 32;
+    map.startY = 128;
+    // A cup lies on the floor on the way.
+    for (int x = 0; x < 20; ++x)
+        map.blocks.push_back({x, 9, blockPlain, 0, 0, 0, 0, 1, x == 6 ? 2 : 0});
+    map.blocks.push_back({12, 8, blockGoal, 0, 0, 0, 0, 1, 0});
+    writeFileBytes("DATA/RUNWAY.MAP", map.bytes().data());
+    writeFileBytes("DATA/DEFAULT.STG", stageSetBytes("Test", {{"G", {"RUNWAY.MAP"}}}));
+}
+} // namespace
+
+TEST_F(FrontEndTest, ADemoRecordedInTrainingIsListedAndPlaysBackToTheSameEnd) {
+    writeRunwayStage();
+    loadGraphics();
+    ASSERT_TRUE(loadStageSet("DEFAULT.STG"));
+    recordStats = true;
+    {
+        ScreenDriver driver([&](int frame) {
+            tap(KEY_ENTER, frame, 5);  // the only stage
+            tap(KEY_F2, frame, 40, 3); // record
+            setKey(KEY_RIGHT, frame >= 60 && frame < 600);
+            tap(KEY_R, frame, 700);     // the demo's name
+            tap(KEY_ENTER, frame, 720); // saves it
+            tap(KEY_ESC, frame, 800);   // leaves the list
+        });
+        stageSelectScreen();
+    }
+    ASSERT_TRUE(fileExists("DEMOS/R.TDM"));
+    EXPECT_EQ(statistics.demosSaved, 1);
+    ListMenu list;
+    DemoInfo info;
+    buildDemoList(list, info);
+    ASSERT_EQ(list.count, 1);
+    EXPECT_EQ(list.entry(0).text, "R.TDM");
+    std::string recordedTime = info.clearTime;
+    EXPECT_NE(recordedTime.find(" (100%)"), std::string::npos) << recordedTime;
+    EXPECT_EQ(list.entry(0).description, "Map: Runway\nClear time: " + recordedTime + "\n$A");
+
+    recordStats = false;
+    currentMap.timeText[0] = '\0';
+    clearsThisRun = 0;
+    Statistics before = statistics;
+    ScreenDriver driver([&](int frame) {
+        tap(KEY_ENTER, frame, 5);
+        tap(KEY_ESC, frame, 1500);
+    });
+    demoBrowserScreen();
+    EXPECT_EQ(clearsThisRun, 1);
+    EXPECT_EQ(std::string(currentMap.timeText), recordedTime);
+    EXPECT_EQ(statistics.gameSeconds, before.gameSeconds); // watching counts nothing
+}
