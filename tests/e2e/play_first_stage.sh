@@ -1,0 +1,59 @@
+#!/bin/bash
+# The first stage played with real key presses: right held from the start rolls
+# the ball to the goal (the first stage is made to be cleared that way), the
+# clear sequence runs and the second stage starts; then ESC, "Yeah!" and Exit.
+# The log shows both stages loaded, the unlock file opens the second stage for
+# training, and the statistics count the time played and no life lost.
+set -u
+GAME_DIR=$1
+tool=$(realpath "$2")/tumblo-tool
+source "$(dirname "$0")/common.bash"
+game=$(make_game_copy "$GAME_DIR")
+cd "$game" || fail "no game copy"
+trap 'rm -rf "$(dirname "$game")"' EXIT
+
+stages=$("$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p')
+first=$(sed -n 1p <<< "$stages")
+second=$(sed -n 2p <<< "$stages")
+[ -n "$second" ] || fail "the default set has fewer than two stages"
+# Not the first start: no help screen in the way.
+printf '\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0' > SETTINGS.DAT
+
+export SDL_AUDIODRIVER=dummy
+export SECOND_STAGE="Loading Map: $second"
+with_x 1280x1024 '
+    ./tumblo & pid=$!
+    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; exit 1; }
+    wait_until_ready
+    press_key Return # "Play"
+    sleep 0.3
+    press_key Return # "New Game"
+    sleep 1
+    xdotool keydown Right
+    for _ in $(seq 1 300); do
+        grep -qxF -- "$SECOND_STAGE" tumblo.log && break
+        sleep 0.1
+    done
+    xdotool keyup Right
+    import -window root cleared.png
+    sleep 0.5
+    press_key Escape # the exit prompt
+    sleep 0.3
+    tap_key Down
+    press_key Return # "Yeah!"
+    sleep 1.5
+    choose_exit
+    wait $pid
+    echo "exit $?" > result
+'
+grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
+grep -qxF "Loading Map: $first" tumblo.log || fail "the first stage was not loaded"
+grep -qxF "Loading Map: $second" tumblo.log || fail "the first stage was not cleared: $(tail -n 5 tumblo.log)"
+ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+# Per stage: unlocked, cleared with the cup, with all the gold.
+unlock=$(ints DATA/UNLOCK/DEFAULT.STG)
+[ "$(cut -d' ' -f1,4 <<< "$unlock")" = "1 1" ] || fail "the second stage was not opened: $unlock"
+read -r started cleared lost minutes seconds _ <<< "$(ints stats.dat)"
+[ "$started" = 1 ] && [ "$lost" = 0 ] || fail "stats.dat holds $(ints stats.dat)"
+[ $((minutes * 60 + seconds)) -ge 3 ] || fail "no play time counted: $(ints stats.dat)"
+echo "play_first_stage: ok"
