@@ -2,7 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test sanitize contact-sheet screens bench clean
+.PHONY: all build deps run test sanitize contact-sheet screens bench install deb clean
+PREFIX ?= /usr/local
 
 all: build
 
@@ -10,7 +11,7 @@ deps:
 	./scripts/install-deps
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
 build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -51,6 +52,14 @@ screens: build
 bench: build
 	cmake --build $(BUILD) --target benchmarks
 	$(BUILD)/tests/benchmarks
+
+# `make install [PREFIX=/usr] [DESTDIR=/staging]`
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# `make deb`: build/package/tumblo_<version>_<arch>.deb
+deb: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

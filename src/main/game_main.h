@@ -1,11 +1,13 @@
 #pragma once
 
-// Brings the system up, runs the main menu loop until "Exit" and takes the
-// system down again; returns the process's exit status.
-int runGame();
+#include "main/file_roots.h"
+
+// Reads the command line, brings the system up, runs the main menu loop until
+// "Exit" and takes the system down again; returns the process's exit status.
+int runGame(int argc, char** argv);
 
 // The steps around the main menu loop, in their fixed, logged order.
-bool startUp();
+bool startUp(const FileRoots& roots);
 void mainMenuLoop();
 void shutDown();
 

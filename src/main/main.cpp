@@ -3,7 +3,7 @@
 
 #include <allegro.h>
 
-int main() {
-    return runGame();
+int main(int argc, char** argv) {
+    return runGame(argc, argv);
 }
 END_OF_MAIN()

@@ -95,10 +95,3 @@ void mainMenuLoop() {
         }
     }
 }
-
-int runGame() {
-    if (!startUp()) return 1;
-    mainMenuLoop();
-    shutDown();
-    return 0;
-}

@@ -16,11 +16,13 @@
 #include "screens/logo_animation.h"
 #include "screens/outro.h"
 #include "text/font.h"
+#include "text/message_screen.h"
 #include "text/text_utils.h"
 
 #include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 void writeBanner() {
@@ -66,8 +68,12 @@ void loadFont() {
 }
 } // namespace
 
-bool startUp() {
+bool startUp(const FileRoots& roots) {
     writeBanner();
+    // Where the player's files go: beside the data in a build tree, in the
+    // home folder when installed.
+    gameLog.write(
+        ("Writing files to: " + (roots.user.empty() ? std::string(".") : roots.user)).c_str());
     screenWidth = 320;
     screenHeight = 240;
     gameLog.write("Using 320x240 PAGEFLIP rendering");
@@ -102,6 +108,11 @@ bool startUp() {
     fpsCounter.start();
     gameLog.write("Starting gameTimer");
     startGameTimer(60);
+    // Said once, when the clock runs so that the message can be dismissed.
+    if (!roots.userWritable) {
+        gameLog.write("Unable to write there: nothing will be saved");
+        showMessage("Error", "Your settings and progress cannot be saved");
+    }
 
     loadFont();
     gameLog.write("Loading SoundEffects");

@@ -24,7 +24,12 @@ void Log::setIndent(int level) {
 void Log::write(const char* text) {
     if (!enabled || !ready) return;
     std::FILE* f = std::fopen(resolveWritePath(fileName).c_str(), "a");
-    if (!f) return; // a lost line is not worth stopping the game for
+    if (!f) {
+        // Where the log cannot be written (a read-only home), whoever started
+        // the game from a terminal still reads it there.
+        std::fprintf(stderr, "%s%s\n", indentText, text);
+        return;
+    }
     std::fprintf(f, "%s%s\n", indentText, text);
     std::fflush(f);
     std::fclose(f);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The indented trace of start-up, loading, errors and shut-down ("tumblo.log").
-// Every write opens, appends one line and closes, so nothing is lost on a crash.
+// Every write opens, appends one line and closes, so nothing is lost on a crash;
+// a line that cannot be written to the file goes to standard error.
 class Log {
 public:
     void setFile(const char* name);

@@ -1,9 +1,13 @@
 #include "platform/paths.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,14 +63,22 @@ bool isAbsolute(const char* gamePath) {
 
 } // namespace
 
-std::string resolvePath(const char* gamePath) {
+namespace {
+// Where the game reads its data and where it writes; both empty (the working
+// folder) until start-up says otherwise.
+std::string dataRootFolder;
+std::string userRootFolder;
+
+// The path a game path names below `base` ("" for the working folder), matched
+// component by component without regard to letter case.
+std::string resolveUnder(const std::string& base, const char* gamePath) {
     std::vector<std::string> parts = splitComponents(gamePath);
-    std::string path = isAbsolute(gamePath) ? "/" : "";
+    std::string path = isAbsolute(gamePath) ? "/" : base;
     bool matching = true;
     for (const std::string& part : parts) {
         std::string name = part;
         if (matching && part != "." && part != "..") {
-            std::string found = findEntry(path == "/" ? "/" : path, part);
+            std::string found = findEntry(path, part);
             if (found.empty())
                 matching = false; // nothing below a missing component can exist
             else
@@ -77,10 +89,37 @@ std::string resolvePath(const char* gamePath) {
     return path;
 }
 
+bool exists(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+} // namespace
+
+void setFileRoots(const std::string& dataRoot, const std::string& userRoot) {
+    dataRootFolder = dataRoot;
+    userRootFolder = userRoot;
+}
+
+const std::string& dataRoot() {
+    return dataRootFolder;
+}
+
+const std::string& userRoot() {
+    return userRootFolder;
+}
+
+std::string resolvePath(const char* gamePath) {
+    if (isAbsolute(gamePath) || userRootFolder == dataRootFolder)
+        return resolveUnder(userRootFolder, gamePath);
+    // What the player saved comes before what the game shipped.
+    std::string own = resolveUnder(userRootFolder, gamePath);
+    return exists(own) ? own : resolveUnder(dataRootFolder, gamePath);
+}
+
 std::string resolveWritePath(const char* gamePath) {
     std::vector<std::string> parts = splitComponents(gamePath);
     if (parts.empty()) return {};
-    std::string path = isAbsolute(gamePath) ? "/" : "";
+    std::string path = isAbsolute(gamePath) ? "/" : userRootFolder;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         std::string found = findEntry(path, parts[i]);
         std::string name = found.empty() ? parts[i] : found;
@@ -110,24 +149,73 @@ bool wildcardMatch(const char* pattern, const char* name) {
     return wildcardMatch(pattern + 1, name + 1);
 }
 
-std::vector<std::string> listMatchingFiles(const char* pattern) {
+namespace {
+void listIn(const std::string& base, const char* pattern, std::vector<std::string>& names) {
     std::vector<std::string> parts = splitComponents(pattern);
-    std::vector<std::string> names;
-    if (parts.empty()) return names;
+    if (parts.empty()) return;
     std::string dirPattern;
     for (size_t i = 0; i + 1 < parts.size(); ++i)
         dirPattern += parts[i] + "/";
-    std::string dir = dirPattern.empty()
-                          ? "."
-                          : resolvePath(((isAbsolute(pattern) ? "/" : "") + dirPattern).c_str());
+    std::string dir =
+        dirPattern.empty()
+            ? (isAbsolute(pattern) ? "/"
+               : base.empty()      ? "."
+                                   : base)
+            : resolveUnder(base, ((isAbsolute(pattern) ? "/" : "") + dirPattern).c_str());
     DIR* d = opendir(dir.c_str());
-    if (!d) return names;
+    if (!d) return;
     while (dirent* e = readdir(d)) {
         if (!wildcardMatch(parts.back().c_str(), e->d_name)) continue;
         struct stat st;
         if (stat((dir + "/" + e->d_name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        names.push_back(e->d_name);
+        // A file in both roots is listed once: the player's own copy hides the
+        // shipped one.
+        bool listed = false;
+        for (const std::string& n : names)
+            listed = listed || sameIgnoringCase(n, e->d_name);
+        if (!listed) names.push_back(e->d_name);
     }
     closedir(d);
+}
+} // namespace
+
+std::vector<std::string> listMatchingFiles(const char* pattern) {
+    std::vector<std::string> names;
+    listIn(userRootFolder, pattern, names);
+    if (!isAbsolute(pattern) && dataRootFolder != userRootFolder)
+        listIn(dataRootFolder, pattern, names);
     return names;
+}
+
+std::string executableFolder() {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
+}
+
+std::string userDataFolder(const char* name) {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is invalid by the specification and ignored.
+    if (xdg && xdg[0] == '/') return std::string(xdg) + "/" + name;
+    const char* home = std::getenv("HOME");
+    if (home && home[0]) return std::string(home) + "/.local/share/" + name;
+    return {};
+}
+
+bool folderHolds(const std::string& path, const char* name) {
+    return !path.empty() && !findEntry(path, name).empty();
+}
+
+bool prepareWritableFolder(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (!std::filesystem::is_directory(path, error)) return false;
+    std::string probe = path + "/.tumblo-write-test-XXXXXX";
+    int fd = mkstemp(probe.data());
+    if (fd < 0) return false;
+    bool written = ::write(fd, "x", 1) == 1;
+    ::close(fd);
+    unlink(probe.c_str());
+    return written;
 }

@@ -7,6 +7,14 @@
 Settings settings;
 
 namespace {
+int fullScreenThisRun = -1;
+} // namespace
+
+void setWindowModeForThisRun(int fullScreen) {
+    fullScreenThisRun = fullScreen;
+}
+
+namespace {
 constexpr const char* settingsFile = "SETTINGS.DAT";
 
 bool readFlag(DataReader& in) {
@@ -34,11 +42,12 @@ void loadSettings() {
         settings.fullScreen = false;
         settings.playMusic = true;
         applySoundSwitches();
+        if (fullScreenThisRun >= 0) applyWindowMode(fullScreenThisRun == 1);
         return;
     }
     readSettings(in, settings);
     applySoundSwitches();
-    applyWindowMode(settings.fullScreen);
+    applyWindowMode(fullScreenThisRun >= 0 ? fullScreenThisRun == 1 : settings.fullScreen);
 }
 
 void applySoundSwitches() {

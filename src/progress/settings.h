@@ -21,6 +21,9 @@ void loadSettings();
 bool saveSettings();
 // Tells the sound layer the two sound switches; call after changing either.
 void applySoundSwitches();
+// A window (0) or full screen (1) for this run whatever the file says, or -1 to
+// follow it; what is saved stays the player's own choice.
+void setWindowModeForThisRun(int fullScreen);
 
 // Reads the six flags; only 1 is true, and flags beyond the end of a short file
 // read as false. False when short.

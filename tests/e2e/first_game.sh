@@ -63,7 +63,8 @@ map_text() {
 background=$(map_text "DATA/$first" 4)
 {
     printf '%s\n' "*********************" "TUMBLO is starting up" "Version is 1.1" \
-        "*********************" "--- Starting up ---" " Using 320x240 PAGEFLIP rendering" \
+        "*********************" "--- Starting up ---" " Writing files to: $(pwd -P)" \
+        " Using 320x240 PAGEFLIP rendering" \
         " Using 16 bit colormode" " Started Allegro" " Setting switchMode" " Detecting joystick" \
         " No joystick detected" " Starting fMod" " Starting gameTimer" " Loading Font" \
         " Loading SoundEffects" " Loading StageSet: DEFAULT.STG"

@@ -1,7 +1,8 @@
 // tumblo-assets CONTENT_DIR GAME_DIR [KIND...]
 // Compiles the readable sources under CONTENT_DIR into the game's data tree.
 // Without KINDs every kind of game data is built; the solution demos ("demos")
-// go to a folder of their own and are built only when named.
+// and the desktop icons ("icons") go to folders of their own and are built only
+// when named.
 #include "assets/compiler.h"
 #include "assets/palette.h"
 #include "assets/source_file.h"
@@ -42,22 +43,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: cannot enter the game folder\n", argv[2]);
         return 1;
     }
+    // Kinds that are not part of the game's data tree.
+    auto separate = [](const Compiler& c) {
+        return std::strcmp(c.name, "demos") == 0 || std::strcmp(c.name, "icons") == 0;
+    };
     auto wanted = [&](const Compiler& c) {
-        if (argc == 3) return std::strcmp(c.name, "demos") != 0;
+        if (argc == 3) return !separate(c);
         for (int i = 3; i < argc; ++i)
             if (std::strcmp(argv[i], c.name) == 0) return true;
         return false;
     };
     bool gameData = false;
     for (const Compiler& c : compilers())
-        gameData = gameData || (wanted(c) && std::strcmp(c.name, "demos") != 0);
+        gameData = gameData || (wanted(c) && !separate(c));
     if (gameData) {
         // The folders the game writes into exist from the start.
         for (const char* dir :
              {"DATA/UNLOCK", "DEMOS", "BITMAP/GENERAL", "BITMAP/BG", "MUSIC", "SOUND"})
             std::filesystem::create_directories(dir, ec);
-        if (!loadGamePalette(contentDir)) return 1;
     }
+    if (!loadGamePalette(contentDir)) return 1;
     for (const Compiler& c : compilers())
         if (wanted(c) && !c.function(contentDir))
             sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");

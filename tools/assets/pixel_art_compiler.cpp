@@ -12,6 +12,7 @@
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
 #include "assets/image.h"
+#include "assets/pixel_art.h"
 #include "assets/pixel_grid.h"
 #include "assets/source_file.h"
 
@@ -24,11 +25,6 @@ namespace fs = std::filesystem;
 
 constexpr int maxFrameSize = 1024;
 constexpr int maxFrames = 256;
-
-struct Sheet {
-    int frameWidth = 0, frameHeight = 0;
-    std::map<std::pair<int, int>, Image> frames; // (column, row) -> picture
-};
 
 Image mirrored(const Image& source) {
     Image out(source.width(), source.height());
@@ -45,7 +41,9 @@ bool readNumbers(const std::vector<std::string>& words, size_t count, int low, i
     return true;
 }
 
-bool parseSheet(const SourceFile& file, Sheet& sheet) {
+} // namespace
+
+bool readPixelArtSheet(const SourceFile& file, PixelArtSheet& sheet) {
     const auto& lines = file.lines();
     for (size_t i = 0; i < lines.size();) {
         const SourceLine& here = lines[i++];
@@ -112,12 +110,13 @@ bool parseSheet(const SourceFile& file, Sheet& sheet) {
     return true;
 }
 
+namespace {
 bool compilePixelArt(const std::string& contentDir) {
     bool ok = true;
     for (const std::string& source : listSourcesBelow(contentDir, "bitmaps", ".pix")) {
         SourceFile file;
-        Sheet sheet;
-        if (!file.read(source) || !parseSheet(file, sheet)) {
+        PixelArtSheet sheet;
+        if (!file.read(source) || !readPixelArtSheet(file, sheet)) {
             ok = false;
             continue;
         }

@@ -39,10 +39,16 @@ bool enterGameTree(const char* gameDir, const char* argv0) {
     } else if (holdsData(startFolder)) {
         tree = startFolder;
     } else {
-        fs::path beside = toolFolder(argv0).parent_path() / "game";
-        // Without a tree, files that refer to nothing still print.
-        if (!holdsData(beside)) return true;
-        tree = beside;
+        // A build tree (build/tools beside build/game), else an installed game
+        // (games/ beside share/games/tumblo).
+        fs::path own = toolFolder(argv0).parent_path();
+        fs::path beside = own / "game", installed = own / "share" / "games" / "tumblo";
+        if (holdsData(beside))
+            tree = beside;
+        else if (holdsData(installed))
+            tree = installed;
+        else
+            return true; // without a tree, files that refer to nothing still print
     }
     fs::current_path(tree, error);
     if (error) {

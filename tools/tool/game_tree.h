@@ -9,7 +9,9 @@ class DataReader;
 // inside (a map's tileset, a tileset's pictures, a demo's map) is found in the
 // game's data tree: --game-dir DIR when given, else the current folder when it
 // holds DATA/, else the "game" folder beside the tool's own folder (so
-// build/tools/tumblo-tool finds build/game). The tool works inside that tree.
+// build/tools/tumblo-tool finds build/game), else the data of the game it was
+// installed with (games/tumblo-tool finds share/games/tumblo). The tool works
+// inside that tree.
 
 // Chooses the data tree and enters it; false (with a message on stderr) when a
 // given --game-dir cannot be entered. `gameDir` may be null.
