@@ -70,3 +70,27 @@ TEST(FileFinder, ListsMatchingFilesOnly) {
     FileFinder none("DEMOS\\*.TDM");
     EXPECT_FALSE(none.next());
 }
+
+TEST(Paths, ThePlayersRootComesBeforeTheDataAndTakesEveryWrite) {
+    TempGameDir dir;
+    writeFileBytes("data/DATA/DEFAULT.STG", {1});
+    writeFileBytes("data/DEMOS/SHIPPED.TDM", {2});
+    writeFileBytes("data/DEMOS/BOTH.TDM", {3});
+    writeFileBytes("user/demos/both.tdm", {4});
+    std::string here = std::filesystem::current_path().string();
+    setFileRoots(here + "/data", here + "/user");
+    EXPECT_EQ(resolvePath("DATA\\DEFAULT.STG"), here + "/data/DATA/DEFAULT.STG");
+    EXPECT_EQ(resolvePath("DEMOS\\BOTH.TDM"), here + "/user/demos/both.tdm");
+    // A file in neither root is looked for (and not found) in the data.
+    EXPECT_EQ(resolvePath("DATA\\NONE.MAP"), here + "/data/DATA/NONE.MAP");
+    // Writes go to the player's root only, even over a file the data holds.
+    EXPECT_EQ(resolveWritePath("DATA\\DEFAULT.STG"), here + "/user/DATA/DEFAULT.STG");
+    EXPECT_EQ(resolveWritePath("SETTINGS.DAT"), here + "/user/SETTINGS.DAT");
+    // Listing: the player's files first, a name in both roots once.
+    std::vector<std::string> demos = listMatchingFiles("DEMOS\\*.TDM");
+    EXPECT_EQ(demos, (std::vector<std::string>{"both.tdm", "SHIPPED.TDM"}));
+    // Absolute paths are taken as they are.
+    EXPECT_EQ(resolvePath((here + "/data/DATA/DEFAULT.STG").c_str()),
+              here + "/data/DATA/DEFAULT.STG");
+    setFileRoots("", "");
+}
