@@ -37,23 +37,6 @@ void writeBanner() {
     gameLog.setIndent(1);
 }
 
-// Tells whoever started the game from a terminal why no window opened: the
-// library's own reason is often empty.
-void reportDisplayFailure() {
-    const char* display = std::getenv("DISPLAY");
-    bool named = display && display[0];
-    if (!named)
-        std::fprintf(
-            stderr,
-            "tumblo: no X display is set (DISPLAY is empty), so the game cannot open its window");
-    else if (!system_driver) // the library could not even reach the display
-        std::fprintf(stderr, "tumblo: cannot open the X display %s", display);
-    else
-        std::fprintf(stderr, "tumblo: cannot open a window on the X display %s", display);
-    if (allegro_error[0]) std::fprintf(stderr, ": %s", allegro_error);
-    std::fputc('\n', stderr);
-}
-
 void detectJoystick() {
     gameLog.write("Detecting joystick");
     install_joystick(JOY_TYPE_AUTODETECT);
@@ -80,7 +63,7 @@ bool startUp(const FileRoots& roots) {
     gameLog.write("Using 16 bit colormode");
     if (!initGraphics(screenWidth, screenHeight, true)) {
         gameLog.write("Unable to initialize Allegro");
-        reportDisplayFailure();
+        reportDisplayFailure("tumblo");
         allegro_message("Unable to initialize Allegro!");
         allegro_exit();
         return false;

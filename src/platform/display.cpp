@@ -7,6 +7,8 @@
 #include "platform/quit_request.h"
 
 #include <allegro.h>
+#include <cstdio>
+#include <cstdlib>
 
 int screenWidth = 320;
 int screenHeight = 240;
@@ -150,6 +152,24 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     drawPage = secondPage;
     backBuffer = create_bitmap(320, 240);
     return ok;
+}
+
+// Tells whoever started the game from a terminal why no window opened: the
+// library's own reason is often empty.
+void reportDisplayFailure(const char* program) {
+    const char* display = std::getenv("DISPLAY");
+    bool named = display && display[0];
+    if (!named)
+        std::fprintf(
+            stderr,
+            "%s: no X display is set (DISPLAY is empty), so the game cannot open its window",
+            program);
+    else if (!system_driver) // the library could not even reach the display
+        std::fprintf(stderr, "%s: cannot open the X display %s", program, display);
+    else
+        std::fprintf(stderr, "%s: cannot open a window on the X display %s", program, display);
+    if (allegro_error[0]) std::fprintf(stderr, ": %s", allegro_error);
+    std::fputc('\n', stderr);
 }
 
 void applyWindowMode(bool fullScreen) {

@@ -15,6 +15,10 @@ extern BITMAP* darkOverlay;
 
 // Starts the library and opens the display; false when no mode could be set.
 bool initGraphics(int width, int height, bool windowed);
+// Tells whoever started `program` from a terminal why no window opened (the
+// library's own reason is often empty): no display named, a display that does
+// not answer, or one that refused the window.
+void reportDisplayFailure(const char* program);
 // Starts the library without a window (tests, tools): memory pages only.
 bool initHeadlessGraphics();
 // Opens (again) a window or the full screen and makes new pages and back buffer.
