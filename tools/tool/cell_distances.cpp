@@ -1,0 +1,224 @@
+#include "tool/cell_distances.h"
+
+#include "level/map.h"
+#include "level/map_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <queue>
+
+namespace {
+// Ticks per cell: rolling or drifting across at two pixels a tick; rising
+// within a throw; falling.
+constexpr int32_t acrossTicks = 8;
+constexpr int32_t upTicks = 4;
+constexpr int32_t downTicks = 1;
+// How far a throw carries the ball sideways, in cells, while it rises.
+constexpr int32_t throwDrift = 3;
+// A bouncer's throw.
+constexpr float bouncerRise = 8.0f;
+
+enum Cell : uint8_t { open = 0, filled = 1, deadly = 2 };
+
+struct Edge {
+    int32_t from, cost;
+};
+
+// How many cells a throw with this rise speed lifts the ball, by the same steps
+// as the game's rise.
+int32_t throwCells(float rise) {
+    float speed = rise;
+    int32_t pixels = 0;
+    for (int i = 0; i < 1000; ++i) {
+        speed -= 0.4f;
+        if (speed < 0) break;
+        pixels += (int32_t)speed;
+    }
+    return (pixels + 4) / 16;
+}
+
+class CellGraph {
+public:
+    CellGraph() : width(currentMap.width), height(currentMap.height) {
+        cells.assign(size(), open);
+        into.resize(size());
+        for (int32_t i = 0; i < currentMap.blockCount; ++i) {
+            const BlockData& b = currentMap.blocks[i];
+            if (!b.solidRect.enabled) continue;
+            int32_t x = b.surfaceRect.x / 16, y = b.surfaceRect.y / 16;
+            if (inside(x, y)) cells[index(x, y)] = b.type == blockHurt ? deadly : filled;
+        }
+        for (int32_t y = 0; y < height; ++y)
+            for (int32_t x = 0; x < width; ++x)
+                if (isOpen(x, y)) addMoves(x, y);
+        for (int32_t i = 0; i < currentMap.blockCount; ++i)
+            addBlock(currentMap.blocks[i]);
+        for (int32_t i = 0; i < enemyCount; ++i)
+            if (enemies[i].kind == enemyBouncer) addBouncer(enemies[i]);
+    }
+
+    size_t size() const { return (size_t)width * (size_t)height; }
+    bool inside(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    size_t index(int32_t x, int32_t y) const { return (size_t)y * width + x; }
+    bool isOpen(int32_t x, int32_t y) const { return inside(x, y) && cells[index(x, y)] == open; }
+    // Standing ground: anything solid and harmless below.
+    bool grounded(int32_t x, int32_t y) const {
+        return inside(x, y + 1) && cells[index(x, y + 1)] == filled;
+    }
+
+    const std::vector<Edge>& edgesInto(size_t cell) const { return into[cell]; }
+
+private:
+    void link(int32_t fx, int32_t fy, int32_t tx, int32_t ty, int32_t cost) {
+        if (isOpen(fx, fy) && isOpen(tx, ty))
+            into[index(tx, ty)].push_back({(int32_t)index(fx, fy), cost});
+    }
+
+    void addMoves(int32_t x, int32_t y) {
+        if (grounded(x, y)) {
+            link(x, y, x - 1, y, acrossTicks);
+            link(x, y, x + 1, y, acrossTicks);
+            return;
+        }
+        link(x, y, x, y + 1, downTicks);
+        for (int32_t dx : {-1, 1})
+            if (isOpen(x + dx, y)) link(x, y, x + dx, y + 1, acrossTicks);
+    }
+
+    // A throw from (x, y): up the open column above, drifting sideways at any
+    // height, each cell of it reachable from the lower ones.
+    void addThrow(int32_t x, int32_t y, int32_t reach) {
+        if (!isOpen(x, y)) return;
+        std::vector<std::pair<int32_t, int32_t>> cone; // (dx, up)
+        for (int32_t up = 0; up <= reach && isOpen(x, y - up); ++up)
+            for (int32_t side : {-1, 1})
+                for (int32_t dx = 0; dx <= throwDrift; ++dx) {
+                    if (!isOpen(x + side * dx, y - up)) break;
+                    if (dx > 0 || side < 0) cone.push_back({side * dx, up});
+                }
+        for (auto [adx, aup] : cone)
+            for (auto [bdx, bup] : cone)
+                if (bup > aup)
+                    link(x + adx, y - aup, x + bdx, y - bup,
+                         std::max(upTicks * (bup - aup), acrossTicks * std::abs(bdx - adx)));
+    }
+
+    void addBlock(const BlockData& b) {
+        if (!b.solidRect.enabled) return;
+        int32_t x = b.surfaceRect.x / 16, y = b.surfaceRect.y / 16;
+        if (b.type == blockBounce) {
+            int32_t reach = throwCells(b.param1);
+            addThrow(x, y - 1, reach);
+            addThrow(x - 1, y, reach);
+            addThrow(x + 1, y, reach);
+        } else if (b.type == blockTeleport) {
+            int32_t tx = (int32_t)std::floor((b.param1 + 8) / 16);
+            int32_t ty = (int32_t)std::floor((b.param2 + 8) / 16);
+            for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
+                link(x + dx, y + dy, tx, ty, 1);
+        }
+    }
+
+    // Wherever the bouncer may walk: from its start in its direction until a wall,
+    // the end of its ground or a turn marker, and back the other way from a marker.
+    void addBouncer(const Enemy& e) {
+        int32_t x = (int32_t)std::floor((e.startX + 8) / 16.0f);
+        int32_t y = (int32_t)std::floor((e.startY + 8) / 16.0f);
+        int32_t reach = throwCells(bouncerRise);
+        addThrow(x, y, reach);
+        auto walk = [&](int32_t dir) {
+            bool marker = false;
+            for (int32_t cx = x + dir; isOpen(cx, y) && grounded(cx, y); cx += dir) {
+                addThrow(cx, y, reach);
+                if (markerBelow(cx, y)) {
+                    marker = true;
+                    break;
+                }
+            }
+            return marker;
+        };
+        int32_t dir = e.startDirection < 0 ? -1 : 1;
+        if (e.startDirection == 0 || walk(dir)) walk(-dir);
+    }
+
+    bool markerBelow(int32_t x, int32_t y) const {
+        for (int32_t i = 0; i < currentMap.blockCount; ++i) {
+            const BlockData& b = currentMap.blocks[i];
+            if (b.type == blockTurnMarker && b.surfaceRect.x / 16 == x &&
+                b.surfaceRect.y / 16 == y + 1)
+                return true;
+        }
+        return false;
+    }
+
+    int32_t width, height;
+    std::vector<uint8_t> cells;
+    std::vector<std::vector<Edge>> into;
+};
+} // namespace
+
+void CellDistances::build(const std::vector<std::pair<int32_t, int32_t>>& targets) {
+    width = currentMap.width;
+    height = currentMap.height;
+    CellGraph graph;
+    ticks.assign(graph.size(), unreachable);
+    using Entry = std::pair<int32_t, int32_t>; // ticks, cell
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    for (auto [x, y] : targets)
+        if (graph.isOpen(x, y)) {
+            ticks[graph.index(x, y)] = 0;
+            open.push({0, (int32_t)graph.index(x, y)});
+        }
+    while (!open.empty()) {
+        auto [t, cell] = open.top();
+        open.pop();
+        if (t != ticks[(size_t)cell]) continue;
+        for (const Edge& e : graph.edgesInto((size_t)cell))
+            if (t + e.cost < ticks[(size_t)e.from]) {
+                ticks[(size_t)e.from] = t + e.cost;
+                open.push({t + e.cost, e.from});
+            }
+    }
+}
+
+int32_t CellDistances::fromCell(int32_t cx, int32_t cy) const {
+    if (cx < 0 || cy < 0 || cx >= width || cy >= height) return unreachable;
+    return ticks[(size_t)cy * width + cx];
+}
+
+int32_t CellDistances::fromPixel(float x, float y) const {
+    int32_t cx = (int32_t)std::floor(x / 16), cy = (int32_t)std::floor(y / 16);
+    int32_t here = fromCell(cx, cy);
+    if (here != unreachable) return here;
+    // The ball straddles cells; the picture may have no way from the one that
+    // holds its centre.
+    int32_t best = unreachable;
+    for (int32_t dy = -1; dy <= 1; ++dy)
+        for (int32_t dx = -1; dx <= 1; ++dx) {
+            int32_t t = fromCell(cx + dx, cy + dy);
+            if (t != unreachable) best = std::min(best, t + acrossTicks);
+        }
+    return best;
+}
+
+std::vector<std::pair<int32_t, int32_t>> goalCells() {
+    std::vector<std::pair<int32_t, int32_t>> cells;
+    for (int32_t i = 0; i < currentMap.blockCount; ++i) {
+        const BlockData& b = currentMap.blocks[i];
+        if (b.type != blockGoal || !b.solidRect.enabled) continue;
+        int32_t cx = b.surfaceRect.x / 16, cy = b.surfaceRect.y / 16;
+        for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
+            cells.push_back({cx + dx, cy + dy});
+    }
+    return cells;
+}
+
+std::vector<std::pair<int32_t, int32_t>> cupCells(int32_t bonusIndex) {
+    const Bonus& b = currentMap.bonuses[bonusIndex];
+    int32_t cx = (b.x + 8) / 16, cy = (b.y + 8) / 16;
+    std::vector<std::pair<int32_t, int32_t>> cells;
+    for (int32_t dy = -1; dy <= 1; ++dy)
+        for (int32_t dx = -1; dx <= 1; ++dx)
+            cells.push_back({cx + dx, cy + dy});
+    return cells;
+}
