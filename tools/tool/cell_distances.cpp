@@ -9,12 +9,13 @@
 
 namespace {
 // Ticks per cell: rolling or drifting across at two pixels a tick; rising
-// within a throw; falling.
+// within a throw (a rise-8 throw climbs four cells in 20 ticks); falling (a
+// fall of four cells takes about 19 ticks).
 constexpr int32_t acrossTicks = 8;
-constexpr int32_t upTicks = 4;
-constexpr int32_t downTicks = 1;
+constexpr int32_t upTicks = 5;
+constexpr int32_t downTicks = 3;
 // How far a throw carries the ball sideways, in cells, while it rises.
-constexpr int32_t throwDrift = 3;
+constexpr int32_t throwDrift = 4;
 // A bouncer's throw.
 constexpr float bouncerRise = 8.0f;
 
@@ -34,7 +35,8 @@ int32_t throwCells(float rise) {
         if (speed < 0) break;
         pixels += (int32_t)speed;
     }
-    return (pixels + 4) / 16;
+    // The ball's top reaches a little into the cell above its centre's.
+    return (pixels + 12) / 16;
 }
 
 class CellGraph {
@@ -85,20 +87,32 @@ private:
             if (isOpen(x + dx, y)) link(x, y, x + dx, y + 1, acrossTicks);
     }
 
-    // A throw from (x, y): up the open column above, drifting sideways at any
-    // height, each cell of it reachable from the lower ones.
+    // A throw from (x, y): the open cells it can carry the ball to, found by
+    // spreading upwards and sideways from there within its reach, each of them
+    // reachable from the lower ones (and sideways at the same height).
     void addThrow(int32_t x, int32_t y, int32_t reach) {
         if (!isOpen(x, y)) return;
-        std::vector<std::pair<int32_t, int32_t>> cone; // (dx, up)
-        for (int32_t up = 0; up <= reach && isOpen(x, y - up); ++up)
-            for (int32_t side : {-1, 1})
-                for (int32_t dx = 0; dx <= throwDrift; ++dx) {
-                    if (!isOpen(x + side * dx, y - up)) break;
-                    if (dx > 0 || side < 0) cone.push_back({side * dx, up});
-                }
+        std::vector<std::pair<int32_t, int32_t>> cone{{0, 0}}; // (dx, up)
+        std::vector<uint8_t> in((size_t)(2 * throwDrift + 1) * (size_t)(reach + 1), 0);
+        auto slot = [&](int32_t dx, int32_t up) {
+            return (size_t)up * (size_t)(2 * throwDrift + 1) + (size_t)(dx + throwDrift);
+        };
+        in[slot(0, 0)] = 1;
+        for (size_t i = 0; i < cone.size(); ++i) {
+            auto [dx, up] = cone[i];
+            for (auto [mx, mu] : {std::pair{0, 1}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}}) {
+                int32_t nx = dx + mx, nu = up + mu;
+                if (std::abs(nx) > throwDrift || nu > reach || in[slot(nx, nu)]) continue;
+                if (!isOpen(x + nx, y - nu)) continue;
+                if (mx != 0 && mu != 0 && (!isOpen(x + dx, y - nu) || !isOpen(x + nx, y - up)))
+                    continue;
+                in[slot(nx, nu)] = 1;
+                cone.push_back({nx, nu});
+            }
+        }
         for (auto [adx, aup] : cone)
             for (auto [bdx, bup] : cone)
-                if (bup > aup)
+                if (bup > aup || (bup == aup && bdx != adx))
                     link(x + adx, y - aup, x + bdx, y - bup,
                          std::max(upTicks * (bup - aup), acrossTicks * std::abs(bdx - adx)));
     }
@@ -216,8 +230,10 @@ std::vector<std::pair<int32_t, int32_t>> goalCells() {
 std::vector<std::pair<int32_t, int32_t>> cupCells(int32_t bonusIndex) {
     const Bonus& b = currentMap.bonuses[bonusIndex];
     int32_t cx = (b.x + 8) / 16, cy = (b.y + 8) / 16;
+    // The ball takes it with any part of its box: from the cells around it,
+    // and from two below (a cup at the top of a throw).
     std::vector<std::pair<int32_t, int32_t>> cells;
-    for (int32_t dy = -1; dy <= 1; ++dy)
+    for (int32_t dy = -1; dy <= 2; ++dy)
         for (int32_t dx = -1; dx <= 1; ++dx)
             cells.push_back({cx + dx, cy + dy});
     return cells;

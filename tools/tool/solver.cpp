@@ -63,12 +63,13 @@ uint64_t bits(float f) {
     return u;
 }
 
-// Speeds rounded to `grain` (0: exact). Positions are whole pixels anyway.
+// Speeds rounded to `grain` (0: exact; below 0: left out). Positions are whole
+// pixels anyway.
 uint64_t hashActor(uint64_t h, const Actor& a, float grain) {
     for (float f : {a.x, a.y})
         h = mix(h, bits(f));
     for (float f : {a.velocityX, a.fallSpeed, a.riseSpeed})
-        h = mix(h, grain > 0 ? (uint64_t)(int64_t)std::lround(f / grain) : bits(f));
+        if (grain >= 0) h = mix(h, grain > 0 ? (uint64_t)(int64_t)std::lround(f / grain) : bits(f));
     h = mix(h, (uint64_t)a.falling | (uint64_t)a.rising << 1 | (uint64_t)a.onGround << 2 |
                    (uint64_t)a.active << 3);
     return mix(h, (uint64_t)(uint32_t)a.direction << 32 | (uint32_t)a.lastMarker);
@@ -80,14 +81,15 @@ uint64_t hashActor(uint64_t h, const Actor& a, float grain) {
 // there. The time is left out on purpose: the search reaches every state first
 // at its earliest tick.
 //
-// A coarse search also takes states that differ only in speeds by less than a
-// few tenths of a pixel per tick for the same: far fewer states, at the risk
-// of missing a way that needs the finer difference. Whatever it finds is
+// A coarse search also takes states for the same that differ only in the
+// ball's speeds by less than a quarter of a pixel per tick, or in the enemies'
+// speeds (an enemy leaning on a wall cycles through speeds without moving): far
+// fewer states, at the risk of missing a way that needs the finer difference. Whatever it finds is
 // exact all the same: every step is simulated from the state it came from.
 uint64_t stateKey(bool coarse) {
     uint64_t h = hashActor(1469598103934665603ULL, ball, coarse ? 0.25f : 0);
     for (int32_t i = 0; i < enemyCount; ++i)
-        h = hashActor(h, enemies[i], coarse ? 0.5f : 0);
+        h = hashActor(h, enemies[i], coarse ? -1.0f : 0);
     for (int32_t i = 0; i < currentMap.bonusCount; ++i)
         if (currentMap.bonuses[i].kind != 0)
             h = mix(h, currentMap.bonuses[i].active ? (uint64_t)i + 1 : 0);
