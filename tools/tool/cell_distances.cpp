@@ -19,6 +19,13 @@ constexpr int32_t throwDrift = 4;
 // A bouncer's throw.
 constexpr float bouncerRise = 8.0f;
 
+// A falling ball gathers speed, so it drifts sideways less and less per row:
+// a cell in its first row, then one every three rows (a fall of eleven rows
+// drifts about four cells). Each cell is therefore seen in four ways: 0 at
+// rest or slow (on the ground, at the top of a throw), 1 to 3 counting the
+// rows fallen since the last drift.
+constexpr int32_t layers = 4;
+
 enum Cell : uint8_t { open = 0, filled = 1, deadly = 2 };
 
 struct Edge {
@@ -42,13 +49,13 @@ int32_t throwCells(float rise) {
 class CellGraph {
 public:
     CellGraph() : width(currentMap.width), height(currentMap.height) {
-        cells.assign(size(), open);
-        into.resize(size());
+        cells.assign(cellCount(), open);
+        into.resize(cellCount() * layers);
         for (int32_t i = 0; i < currentMap.blockCount; ++i) {
             const BlockData& b = currentMap.blocks[i];
             if (!b.solidRect.enabled) continue;
             int32_t x = b.surfaceRect.x / 16, y = b.surfaceRect.y / 16;
-            if (inside(x, y)) cells[index(x, y)] = b.type == blockHurt ? deadly : filled;
+            if (inside(x, y)) cells[cell(x, y)] = b.type == blockHurt ? deadly : filled;
         }
         for (int32_t y = 0; y < height; ++y)
             for (int32_t x = 0; x < width; ++x)
@@ -59,37 +66,49 @@ public:
             if (enemies[i].kind == enemyBouncer) addBouncer(enemies[i]);
     }
 
-    size_t size() const { return (size_t)width * (size_t)height; }
+    size_t cellCount() const { return (size_t)width * (size_t)height; }
+    size_t nodeCount() const { return cellCount() * layers; }
     bool inside(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    size_t index(int32_t x, int32_t y) const { return (size_t)y * width + x; }
-    bool isOpen(int32_t x, int32_t y) const { return inside(x, y) && cells[index(x, y)] == open; }
+    size_t cell(int32_t x, int32_t y) const { return (size_t)y * width + x; }
+    size_t node(int32_t x, int32_t y, int32_t layer) const { return cell(x, y) * layers + layer; }
+    bool isOpen(int32_t x, int32_t y) const { return inside(x, y) && cells[cell(x, y)] == open; }
     // Standing ground: anything solid and harmless below.
     bool grounded(int32_t x, int32_t y) const {
-        return inside(x, y + 1) && cells[index(x, y + 1)] == filled;
+        return inside(x, y + 1) && cells[cell(x, y + 1)] == filled;
     }
 
-    const std::vector<Edge>& edgesInto(size_t cell) const { return into[cell]; }
+    const std::vector<Edge>& edgesInto(size_t node) const { return into[node]; }
 
 private:
-    void link(int32_t fx, int32_t fy, int32_t tx, int32_t ty, int32_t cost) {
-        if (isOpen(fx, fy) && isOpen(tx, ty))
-            into[index(tx, ty)].push_back({(int32_t)index(fx, fy), cost});
+    // A ball that reaches the ground is at rest again.
+    void link(int32_t fx, int32_t fy, int32_t fromLayer, int32_t tx, int32_t ty, int32_t toLayer,
+              int32_t cost) {
+        if (!isOpen(fx, fy) || !isOpen(tx, ty)) return;
+        if (grounded(tx, ty)) toLayer = 0;
+        into[node(tx, ty, toLayer)].push_back({(int32_t)node(fx, fy, fromLayer), cost});
     }
 
     void addMoves(int32_t x, int32_t y) {
         if (grounded(x, y)) {
-            link(x, y, x - 1, y, acrossTicks);
-            link(x, y, x + 1, y, acrossTicks);
+            for (int32_t layer = 0; layer < layers; ++layer) {
+                link(x, y, layer, x - 1, y, 0, acrossTicks);
+                link(x, y, layer, x + 1, y, 0, acrossTicks);
+            }
             return;
         }
-        link(x, y, x, y + 1, downTicks);
-        for (int32_t dx : {-1, 1})
-            if (isOpen(x + dx, y)) link(x, y, x + dx, y + 1, acrossTicks);
+        for (int32_t layer = 0; layer < layers; ++layer) {
+            int32_t next = std::min(layer + 1, layers - 1);
+            link(x, y, layer, x, y + 1, next, downTicks);
+            if (layer != 0 && layer != layers - 1) continue;
+            for (int32_t dx : {-1, 1})
+                if (isOpen(x + dx, y)) link(x, y, layer, x + dx, y + 1, 1, acrossTicks);
+        }
     }
 
     // A throw from (x, y): the open cells it can carry the ball to, found by
     // spreading upwards and sideways from there within its reach, each of them
-    // reachable from the lower ones (and sideways at the same height).
+    // reachable from the lower ones (and sideways at the same height). The ball
+    // is slow at the top of a throw.
     void addThrow(int32_t x, int32_t y, int32_t reach) {
         if (!isOpen(x, y)) return;
         std::vector<std::pair<int32_t, int32_t>> cone{{0, 0}}; // (dx, up)
@@ -111,10 +130,14 @@ private:
             }
         }
         for (auto [adx, aup] : cone)
-            for (auto [bdx, bup] : cone)
-                if (bup > aup || (bup == aup && bdx != adx))
-                    link(x + adx, y - aup, x + bdx, y - bup,
-                         std::max(upTicks * (bup - aup), acrossTicks * std::abs(bdx - adx)));
+            for (auto [bdx, bup] : cone) {
+                if (!(bup > aup || (bup == aup && bdx != adx))) continue;
+                int32_t cost = std::max(upTicks * (bup - aup), acrossTicks * std::abs(bdx - adx));
+                // From the launch in any state; within the throw, from rest.
+                int32_t fromLayers = adx == 0 && aup == 0 ? layers : 1;
+                for (int32_t layer = 0; layer < fromLayers; ++layer)
+                    link(x + adx, y - aup, layer, x + bdx, y - bup, 0, cost);
+            }
     }
 
     void addBlock(const BlockData& b) {
@@ -129,7 +152,8 @@ private:
             int32_t tx = (int32_t)std::floor((b.param1 + 8) / 16);
             int32_t ty = (int32_t)std::floor((b.param2 + 8) / 16);
             for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
-                link(x + dx, y + dy, tx, ty, 1);
+                for (int32_t layer = 0; layer < layers; ++layer)
+                    link(x + dx, y + dy, layer, tx, ty, 0, 1);
         }
     }
 
@@ -167,7 +191,7 @@ private:
 
     int32_t width, height;
     std::vector<uint8_t> cells;
-    std::vector<std::vector<Edge>> into;
+    std::vector<std::vector<Edge>> into; // by node: the edges that lead there
 };
 } // namespace
 
@@ -175,19 +199,20 @@ void CellDistances::build(const std::vector<std::pair<int32_t, int32_t>>& target
     width = currentMap.width;
     height = currentMap.height;
     CellGraph graph;
-    ticks.assign(graph.size(), unreachable);
-    using Entry = std::pair<int32_t, int32_t>; // ticks, cell
+    ticks.assign(graph.nodeCount(), unreachable);
+    using Entry = std::pair<int32_t, int32_t>; // ticks, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
     for (auto [x, y] : targets)
-        if (graph.isOpen(x, y)) {
-            ticks[graph.index(x, y)] = 0;
-            open.push({0, (int32_t)graph.index(x, y)});
-        }
+        if (graph.isOpen(x, y))
+            for (int32_t layer = 0; layer < layers; ++layer) {
+                ticks[graph.node(x, y, layer)] = 0;
+                open.push({0, (int32_t)graph.node(x, y, layer)});
+            }
     while (!open.empty()) {
-        auto [t, cell] = open.top();
+        auto [t, at] = open.top();
         open.pop();
-        if (t != ticks[(size_t)cell]) continue;
-        for (const Edge& e : graph.edgesInto((size_t)cell))
+        if (t != ticks[(size_t)at]) continue;
+        for (const Edge& e : graph.edgesInto((size_t)at))
             if (t + e.cost < ticks[(size_t)e.from]) {
                 ticks[(size_t)e.from] = t + e.cost;
                 open.push({t + e.cost, e.from});
@@ -195,21 +220,23 @@ void CellDistances::build(const std::vector<std::pair<int32_t, int32_t>>& target
     }
 }
 
-int32_t CellDistances::fromCell(int32_t cx, int32_t cy) const {
+int32_t CellDistances::fromCell(int32_t cx, int32_t cy, bool fast) const {
     if (cx < 0 || cy < 0 || cx >= width || cy >= height) return unreachable;
-    return ticks[(size_t)cy * width + cx];
+    size_t base = ((size_t)cy * width + cx) * layers;
+    // A fast fall is somewhere in its count of rows; take the kindest.
+    return fast ? std::min({ticks[base + 1], ticks[base + 2], ticks[base + 3]}) : ticks[base];
 }
 
-int32_t CellDistances::fromPixel(float x, float y) const {
+int32_t CellDistances::fromPixel(float x, float y, bool fast) const {
     int32_t cx = (int32_t)std::floor(x / 16), cy = (int32_t)std::floor(y / 16);
-    int32_t here = fromCell(cx, cy);
+    int32_t here = fromCell(cx, cy, fast);
     if (here != unreachable) return here;
     // The ball straddles cells; the picture may have no way from the one that
     // holds its centre.
     int32_t best = unreachable;
     for (int32_t dy = -1; dy <= 1; ++dy)
         for (int32_t dx = -1; dx <= 1; ++dx) {
-            int32_t t = fromCell(cx + dx, cy + dy);
+            int32_t t = fromCell(cx + dx, cy + dy, fast);
             if (t != unreachable) best = std::min(best, t + acrossTicks);
         }
     return best;

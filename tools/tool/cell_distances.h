@@ -17,13 +17,14 @@ public:
     // From every cell to the nearest of `targets` (cell x, y pairs).
     void build(const std::vector<std::pair<int32_t, int32_t>>& targets);
     // The ticks from the cell that holds pixel (x, y), else from the best cell
-    // around it; unreachable where the picture finds no way.
-    int32_t fromPixel(float x, float y) const;
-    int32_t fromCell(int32_t cx, int32_t cy) const;
+    // around it; unreachable where the picture finds no way. `fast`: the ball
+    // is falling fast, so it can no longer drift much.
+    int32_t fromPixel(float x, float y, bool fast) const;
+    int32_t fromCell(int32_t cx, int32_t cy, bool fast) const;
 
 private:
     int32_t width = 0, height = 0;
-    std::vector<int32_t> ticks;
+    std::vector<int32_t> ticks; // by cell and state of the fall
 };
 
 // The cells beside the stage's goal blocks, and the cells around a cup.

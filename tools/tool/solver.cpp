@@ -82,14 +82,22 @@ uint64_t hashActor(uint64_t h, const Actor& a, float grain) {
 // at its earliest tick.
 //
 // A coarse search also takes states for the same that differ only in the
-// ball's speeds by less than a quarter of a pixel per tick, or in the enemies'
-// speeds (an enemy leaning on a wall cycles through speeds without moving): far
-// fewer states, at the risk of missing a way that needs the finer difference. Whatever it finds is
-// exact all the same: every step is simulated from the state it came from.
+// ball's speeds by less than a quarter of a pixel per tick, in the enemies'
+// speeds (an enemy leaning on a wall cycles through speeds without moving), or
+// in enemies more than a screen away (else enemies walking to and fro make
+// every tick a new state, and waiting anywhere is never seen to repeat): far
+// fewer states, at the risk of missing a way that needs the finer difference,
+// such as arriving later to meet a distant enemy elsewhere. Whatever it finds
+// is exact all the same: every step is simulated from the state it came from.
+constexpr float farX = 400, farY = 300;
+
 uint64_t stateKey(bool coarse) {
     uint64_t h = hashActor(1469598103934665603ULL, ball, coarse ? 0.25f : 0);
-    for (int32_t i = 0; i < enemyCount; ++i)
-        h = hashActor(h, enemies[i], coarse ? -1.0f : 0);
+    for (int32_t i = 0; i < enemyCount; ++i) {
+        const Enemy& e = enemies[i];
+        if (coarse && (std::abs(e.x - ball.x) > farX || std::abs(e.y - ball.y) > farY)) continue;
+        h = hashActor(h, e, coarse ? -1.0f : 0);
+    }
     for (int32_t i = 0; i < currentMap.bonusCount; ++i)
         if (currentMap.bonuses[i].kind != 0)
             h = mix(h, currentMap.bonuses[i].active ? (uint64_t)i + 1 : 0);
@@ -159,10 +167,12 @@ private:
     double estimate(int32_t tick) const {
         Point at{ball.x, ball.y};
         Point centre{ball.x + 8, ball.y + 8};
+        // Faster than after a fall of one cell.
+        bool fast = ball.falling && ball.fallSpeed >= 3.6f;
         bool needCup = options.takeCups && playRecord.cups < cupsOnStage;
         double best = goals.empty() ? 0 : 1e9;
         if (!needCup) {
-            int32_t cells = toGoal.fromPixel(centre.x, centre.y);
+            int32_t cells = toGoal.fromPixel(centre.x, centre.y, fast);
             if (cells != CellDistances::unreachable)
                 best = cells;
             else
@@ -173,8 +183,8 @@ private:
                 const Bonus& b = currentMap.bonuses[i];
                 if (!b.active || b.kind == 0) continue;
                 Point cup{(float)b.x, (float)b.y};
-                int32_t there = cupFields[(size_t)i].fromPixel(centre.x, centre.y);
-                int32_t on = toGoal.fromPixel(cup.x + 8, cup.y + 8);
+                int32_t there = cupFields[(size_t)i].fromPixel(centre.x, centre.y, fast);
+                int32_t on = toGoal.fromPixel(cup.x + 8, cup.y + 8, false);
                 if (there != CellDistances::unreachable && on != CellDistances::unreachable) {
                     best = std::min(best, (double)there + on);
                     continue;
