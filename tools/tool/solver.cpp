@@ -224,7 +224,9 @@ private:
         int32_t ticks = 0;
         for (; ticks < options.segmentTicks && tick < options.maxTicks; ++ticks, ++tick) {
             demoSteering[tick] = steering;
-            gameTicks = 1;
+            // Many ticks pending, as the tool feeds the clock: a teleport's fades
+            // then run through them without drawing a frame.
+            gameTicks = 1 << 20;
             TickOutcome outcome = run_.tick();
             if (clearsThisRun > 0) {
                 if (options.takeCups && playRecord.cups < cupsOnStage) return -1;
