@@ -1,5 +1,5 @@
-// The simulation's speed in ticks per second (items_per_second): each shipped
-// stage replaying its solution, the generated large stage through the map's
+// The simulation's speed in ticks per second (items_per_second): each stage
+// with a solution demo replaying it, the generated large stage through the map's
 // index and testing every block, and one frame of the busiest stage drawn.
 #include "game/actor_physics.h"
 #include "game/demo.h"
@@ -19,9 +19,12 @@
 #include "text/font.h"
 #include "text/text_utils.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -159,10 +162,18 @@ void BM_DrawFrame(benchmark::State& state) {
 }
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Simulation, TROP01, std::string("TROP01"));
-BENCHMARK_CAPTURE(BM_Simulation, TROP02, std::string("TROP02"));
-BENCHMARK_CAPTURE(BM_Simulation, DESE01, std::string("DESE01"));
-BENCHMARK_CAPTURE(BM_Simulation, EXTRA01, std::string("EXTRA01"));
+// One benchmark per solution demo beside the game, in name order, registered
+// before the benchmarks run.
+const bool stagesRegistered = [] {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(buildDir() / "solutions", error))
+        if (entry.path().extension() == ".TDM") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        benchmark::RegisterBenchmark(("BM_Simulation/" + name).c_str(), BM_Simulation, name);
+    return true;
+}();
 BENCHMARK(BM_SimulationLargeMap);
 BENCHMARK(BM_SimulationLargeMapBruteForce);
 BENCHMARK(BM_DrawFrame);

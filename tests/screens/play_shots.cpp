@@ -52,12 +52,12 @@ void naming(ShotContext& shot) {
     if (!startFirstStage(true, DemoMode::Recording)) return;
     shot.drive([&](int frame) {
         // Straight to the goal; after the clear sequence the name is asked for.
-        setKey(KEY_RIGHT, frame >= 5 && frame < 400);
+        setKey(KEY_RIGHT, frame >= 5 && frame < 900);
         const int letters[] = {KEY_R, KEY_U, KEY_N};
         for (int i = 0; i < 3; ++i)
-            setKey(letters[i], frame >= 800 + 10 * i && frame < 805 + 10 * i);
-        if (frame == 850) shot.capture("demo-name-entry");
-        if (frame == 851) shot.leaveScreen();
+            setKey(letters[i], frame >= 1200 + 10 * i && frame < 1205 + 10 * i);
+        if (frame == 1250) shot.capture("demo-name-entry");
+        if (frame == 1251) shot.leaveScreen();
     });
     runPlay();
 }

@@ -12,7 +12,8 @@
 
 class ShotContext {
 public:
-    explicit ShotContext(std::string outputFolder) : folder(std::move(outputFolder)) {}
+    ShotContext(std::string outputFolder, std::string gameFolder)
+        : folder(std::move(outputFolder)), game(std::move(gameFolder)) {}
     // Saves the back buffer as <name>.bmp in the output folder (the make target
     // turns them into PNG).
     void capture(const std::string& name);
@@ -24,9 +25,12 @@ public:
     void drive(std::function<void(int frame)> script);
     void leaveScreen();
     int captured() const { return count; }
+    // The built game folder the shot's copy was made from (build/game).
+    const std::string& gameFolder() const { return game; }
 
 private:
     std::string folder;
+    std::string game;
     int count = 0;
 };
 

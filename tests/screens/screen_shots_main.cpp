@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         TempGameDir dir;
         std::filesystem::copy(game, ".", std::filesystem::copy_options::recursive);
         loadGameData();
-        ShotContext context(output);
+        ShotContext context(output, game);
         shot.function(context);
         setFrameHook(nullptr);
         stopGameTimer();

@@ -1,6 +1,9 @@
-// content/demos/<name>.txt -> "<NAME>.TDM": the solution demos, in their own
-// folder beside the game (build/solutions), compiled only when asked for by
-// name ("demos"), since they are not part of the game's data tree.
+// Demos from their text sources:
+// - content/demos/<name>.txt -> "<NAME>.TDM": the solution demos, in their own
+//   folder beside the game (build/solutions), compiled only when asked for by
+//   name ("demos"), since they are not part of the game's data tree;
+// - content/showdemos/<name>.txt -> "DEMOS\<NAME>.TDM": the demos the game ships
+//   for its demo browser, part of the game's data.
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
 
@@ -11,9 +14,9 @@
 #include <sstream>
 
 namespace {
-bool compileDemos(const std::string& contentDir) {
+bool compileFolder(const std::string& contentDir, const char* folder, const std::string& prefix) {
     bool ok = true;
-    for (const std::string& path : listSources(contentDir, "demos")) {
+    for (const std::string& path : listSources(contentDir, folder)) {
         std::ifstream in(path);
         std::stringstream text;
         text << in.rdbuf();
@@ -26,7 +29,7 @@ bool compileDemos(const std::string& contentDir) {
             ok = false;
             continue;
         }
-        std::string target = sourceStem(path, true) + ".TDM";
+        std::string target = prefix + sourceStem(path, true) + ".TDM";
         DataWriter out;
         if (!out.open(target.c_str())) {
             sourceError(path, 0, "cannot write " + target);
@@ -41,6 +44,15 @@ bool compileDemos(const std::string& contentDir) {
     }
     return ok;
 }
+
+bool compileDemos(const std::string& contentDir) {
+    return compileFolder(contentDir, "demos", "");
+}
+
+bool compileShowDemos(const std::string& contentDir) {
+    return compileFolder(contentDir, "showdemos", "DEMOS/");
+}
 } // namespace
 
 REGISTER_COMPILER("demos", compileDemos);
+REGISTER_COMPILER("showdemos", compileShowDemos);

@@ -1,4 +1,5 @@
-// solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]:
+// solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]
+//       [--weight W] [--coarse] [--max-states N]:
 // searches a steering that clears a stage and writes it as a demo.
 #include "tool/command.h"
 #include "tool/game_tree.h"
@@ -26,8 +27,9 @@
 
 namespace {
 int usage() {
-    std::fprintf(stderr, "usage: tumblo-tool solve MAP [--cup] [--out FILE.TDM] "
-                         "[--budget SECONDS] [--segment TICKS]\n");
+    std::fprintf(stderr,
+                 "usage: tumblo-tool solve MAP [--cup] [--out FILE.TDM] "
+                 "[--budget SECONDS] [--segment TICKS] [--weight W] [--coarse] [--max-states N]\n");
     return 2;
 }
 
@@ -60,18 +62,26 @@ int solve(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--cup") == 0)
             options.takeCups = true;
+        else if (std::strcmp(argv[i], "--coarse") == 0)
+            options.coarse = true;
         else if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc)
             out = argv[++i];
         else if (std::strcmp(argv[i], "--budget") == 0 && i + 1 < argc)
             options.budgetSeconds = std::atof(argv[++i]);
         else if (std::strcmp(argv[i], "--segment") == 0 && i + 1 < argc)
             options.segmentTicks = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--weight") == 0 && i + 1 < argc)
+            options.weight = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--max-states") == 0 && i + 1 < argc)
+            options.maxNodes = (size_t)std::atoll(argv[++i]);
         else if (!mapPath && argv[i][0] != '-')
             mapPath = argv[i];
         else
             return usage();
     }
-    if (!mapPath || options.segmentTicks < 1 || options.budgetSeconds <= 0) return usage();
+    if (!mapPath || options.segmentTicks < 1 || options.budgetSeconds <= 0 || options.weight < 1 ||
+        options.maxNodes < 1)
+        return usage();
     loadGraphics();
     playMode = {true, DemoMode::Playback, false};
     playRecord.stageIndex = 0;
@@ -107,5 +117,7 @@ int solve(int argc, char** argv) {
     return 0;
 }
 
-REGISTER_COMMAND("solve", "solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]",
+REGISTER_COMMAND("solve",
+                 "solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS] "
+                 "[--weight W] [--coarse] [--max-states N]",
                  solve);

@@ -1,4 +1,5 @@
 #include "tool/solver.h"
+#include "tool/cell_distances.h"
 
 #include "game/ball.h"
 #include "game/demo.h"
@@ -17,12 +18,24 @@
 #include <unordered_map>
 
 namespace {
+// Added to the estimate of a state from which the cells see no way on: such
+// states are tried last, not never.
+constexpr double lostTicks = 600;
+
 struct Point {
     float x, y;
 };
 
+// A moment of play as the search keeps it: the snapshot without the treasures,
+// which are kept as one bit each (lying or taken). Only the nodes still waiting
+// to be expanded hold one.
+struct Moment {
+    PlaySnapshot play;
+    std::vector<uint64_t> lying;
+};
+
 struct Node {
-    PlaySnapshot snapshot;
+    std::unique_ptr<Moment> moment;
     int32_t tick = 0;     // ticks simulated so far
     int32_t parent = -1;  // index into the node list
     uint8_t steering = 0; // held over the segment that led here
@@ -50,23 +63,44 @@ uint64_t bits(float f) {
     return u;
 }
 
-uint64_t hashActor(uint64_t h, const Actor& a) {
-    for (float f : {a.x, a.y, a.velocityX, a.fallSpeed, a.riseSpeed})
+// Speeds rounded to `grain` (0: exact; below 0: left out). Positions are whole
+// pixels anyway.
+uint64_t hashActor(uint64_t h, const Actor& a, float grain) {
+    for (float f : {a.x, a.y})
         h = mix(h, bits(f));
+    for (float f : {a.velocityX, a.fallSpeed, a.riseSpeed})
+        if (grain >= 0) h = mix(h, grain > 0 ? (uint64_t)(int64_t)std::lround(f / grain) : bits(f));
     h = mix(h, (uint64_t)a.falling | (uint64_t)a.rising << 1 | (uint64_t)a.onGround << 2 |
                    (uint64_t)a.active << 3);
     return mix(h, (uint64_t)(uint32_t)a.direction << 32 | (uint32_t)a.lastMarker);
 }
 
-// What decides the rest of the run: the bodies, the treasures still lying and
-// whether a cup was taken. The time is left out on purpose: the search reaches
-// every state first at its earliest tick.
-uint64_t stateKey() {
-    uint64_t h = hashActor(1469598103934665603ULL, ball);
-    for (int32_t i = 0; i < enemyCount; ++i)
-        h = hashActor(h, enemies[i]);
+// What decides the rest of the run: the bodies, the cups still lying and
+// whether a cup was taken. Gold is left out: it never changes how the ball
+// moves, and keeping it would split every state by the coins taken on the way
+// there. The time is left out on purpose: the search reaches every state first
+// at its earliest tick.
+//
+// A coarse search also takes states for the same that differ only in the
+// ball's speeds by less than a quarter of a pixel per tick, in the enemies'
+// speeds (an enemy leaning on a wall cycles through speeds without moving), or
+// in enemies more than a screen away (else enemies walking to and fro make
+// every tick a new state, and waiting anywhere is never seen to repeat): far
+// fewer states, at the risk of missing a way that needs the finer difference,
+// such as arriving later to meet a distant enemy elsewhere. Whatever it finds
+// is exact all the same: every step is simulated from the state it came from.
+constexpr float farX = 400, farY = 300;
+
+uint64_t stateKey(bool coarse) {
+    uint64_t h = hashActor(1469598103934665603ULL, ball, coarse ? 0.25f : 0);
+    for (int32_t i = 0; i < enemyCount; ++i) {
+        const Enemy& e = enemies[i];
+        if (coarse && (std::abs(e.x - ball.x) > farX || std::abs(e.y - ball.y) > farY)) continue;
+        h = hashActor(h, e, coarse ? -1.0f : 0);
+    }
     for (int32_t i = 0; i < currentMap.bonusCount; ++i)
-        h = mix(h, currentMap.bonuses[i].active ? (uint64_t)i + 1 : 0);
+        if (currentMap.bonuses[i].kind != 0)
+            h = mix(h, currentMap.bonuses[i].active ? (uint64_t)i + 1 : 0);
     h = mix(h, (uint64_t)playRecord.cupThisStage | (uint64_t)(playState.state == Intro) << 1);
     return h;
 }
@@ -83,21 +117,27 @@ public:
             if (b.type == blockGoal && b.solidRect.enabled)
                 goals.push_back({(float)b.surfaceRect.x, (float)b.surfaceRect.y});
         }
+        toGoal.build(goalCells());
+        cupFields.resize((size_t)currentMap.bonusCount);
         for (int32_t i = 0; i < currentMap.bonusCount; ++i)
-            if (currentMap.bonuses[i].kind != 0) ++cupsOnStage;
+            if (currentMap.bonuses[i].kind != 0) {
+                ++cupsOnStage;
+                cupFields[(size_t)i].build(cupCells(i));
+            }
     }
 
     SolverResult run() {
         auto started = std::chrono::steady_clock::now();
         SolverResult result;
         run_.begin();
-        nodes.push_back({takeSnapshot(run_), 0, -1, 0, 0});
+        nodes.push_back({capture(), 0, -1, 0, 0});
         open.push({estimate(0), order++, 0});
-        seen[stateKey()] = 0;
+        seen[stateKey(options.coarse)] = 0;
         while (!open.empty()) {
             if (secondsSince(started) > options.budgetSeconds) break;
             int32_t current = open.top().node;
             open.pop();
+            if (nodes.size() >= options.maxNodes) break;
             for (uint8_t steering : {steerRight, steerLeft, steerNone}) {
                 int32_t child = expand(current, steering);
                 ++result.statesExplored;
@@ -109,6 +149,8 @@ public:
                     return result;
                 }
             }
+            // Expanded: only the way back to it is still needed.
+            nodes[(size_t)current].moment.reset();
         }
         result.seconds = secondsSince(started);
         return result;
@@ -119,53 +161,88 @@ private:
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
     }
 
-    // Ticks still needed at the ball's top speed of two pixels a tick, by way of
-    // the nearest cup when one must still be taken.
+    // Ticks still needed, by way of the nearest cup when one must still be
+    // taken: from the cells' distances where they reach the ball, else at the
+    // ball's top speed of two pixels a tick in a straight line.
     double estimate(int32_t tick) const {
         Point at{ball.x, ball.y};
-        float best = goals.empty() ? 0 : 1e9f;
+        Point centre{ball.x + 8, ball.y + 8};
+        // Faster than after a fall of one cell.
+        bool fast = ball.falling && ball.fallSpeed >= 3.6f;
         bool needCup = options.takeCups && playRecord.cups < cupsOnStage;
-        for (Point goal : goals) {
-            if (!needCup) {
-                best = std::min(best, distance(at, goal));
-                continue;
-            }
+        double best = goals.empty() ? 0 : 1e9;
+        if (!needCup) {
+            int32_t cells = toGoal.fromPixel(centre.x, centre.y, fast);
+            if (cells != CellDistances::unreachable)
+                best = cells;
+            else
+                for (Point goal : goals)
+                    best = std::min(best, distance(at, goal) / 2.0 + lostTicks);
+        } else {
             for (int32_t i = 0; i < currentMap.bonusCount; ++i) {
                 const Bonus& b = currentMap.bonuses[i];
                 if (!b.active || b.kind == 0) continue;
                 Point cup{(float)b.x, (float)b.y};
-                best = std::min(best, distance(at, cup) + distance(cup, goal));
+                int32_t there = cupFields[(size_t)i].fromPixel(centre.x, centre.y, fast);
+                int32_t on = toGoal.fromPixel(cup.x + 8, cup.y + 8, false);
+                if (there != CellDistances::unreachable && on != CellDistances::unreachable) {
+                    best = std::min(best, (double)there + on);
+                    continue;
+                }
+                for (Point goal : goals)
+                    best =
+                        std::min(best, (distance(at, cup) + distance(cup, goal)) / 2.0 + lostTicks);
             }
         }
-        return tick + best / 2.0;
+        return tick + options.weight * best;
+    }
+
+    std::unique_ptr<Moment> capture() {
+        auto m = std::make_unique<Moment>();
+        m->play = takeSnapshot(run_);
+        m->play.bonuses.clear();
+        m->play.bonuses.shrink_to_fit();
+        m->lying.assign(((size_t)currentMap.bonusCount + 63) / 64, 0);
+        for (int32_t i = 0; i < currentMap.bonusCount; ++i)
+            if (currentMap.bonuses[i].active) m->lying[(size_t)i / 64] |= 1ULL << (i % 64);
+        return m;
+    }
+
+    // The treasures' pictures are not put back: they never decide play.
+    void restore(const Moment& m) {
+        restoreSnapshot(m.play, run_);
+        for (int32_t i = 0; i < currentMap.bonusCount; ++i)
+            currentMap.bonuses[i].active = (m.lying[(size_t)i / 64] >> (i % 64)) & 1;
     }
 
     // Plays a segment of held steering from a node; the new node's index, or -1
     // when the segment ends the run without the clear wanted or reaches a state
     // already seen.
     int32_t expand(int32_t from, uint8_t steering) {
-        restoreSnapshot(nodes[(size_t)from].snapshot, run_);
+        restore(*nodes[(size_t)from].moment);
         int32_t tick = nodes[(size_t)from].tick;
         int32_t ticks = 0;
         for (; ticks < options.segmentTicks && tick < options.maxTicks; ++ticks, ++tick) {
             demoSteering[tick] = steering;
-            gameTicks = 1;
+            // Many ticks pending, as the tool feeds the clock: a teleport's fades
+            // then run through them without drawing a frame.
+            gameTicks = 1 << 20;
             TickOutcome outcome = run_.tick();
             if (clearsThisRun > 0) {
                 if (options.takeCups && playRecord.cups < cupsOnStage) return -1;
                 solved = true;
                 clearTick = tick;
-                nodes.push_back({PlaySnapshot(), tick + 1, from, steering, ticks + 1});
+                nodes.push_back({nullptr, tick + 1, from, steering, ticks + 1});
                 return (int32_t)nodes.size() - 1;
             }
             if (outcome != TickOutcome::Continue || playState.state == Dying || !ball.active)
                 return -1;
         }
         if (ticks == 0) return -1;
-        uint64_t key = stateKey();
+        uint64_t key = stateKey(options.coarse);
         auto found = seen.find(key);
         if (found != seen.end()) return -1;
-        nodes.push_back({takeSnapshot(run_), tick, from, steering, ticks});
+        nodes.push_back({capture(), tick, from, steering, ticks});
         int32_t index = (int32_t)nodes.size() - 1;
         seen[key] = index;
         open.push({estimate(tick), order++, index});
@@ -185,6 +262,8 @@ private:
     SolverOptions options;
     PlayRun run_;
     std::vector<Point> goals;
+    CellDistances toGoal;
+    std::vector<CellDistances> cupFields; // by bonus, for the cups
     int32_t cupsOnStage = 0;
     std::vector<Node> nodes;
     std::priority_queue<Queued> open;

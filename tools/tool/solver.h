@@ -6,13 +6,23 @@
 
 // Searches the steering that clears the loaded stage (taking every cup when
 // asked), with the game's own simulation: segments of steering held for a few
-// ticks, states already reached skipped, the shortest way first (an estimate of
-// the ticks still needed steers the search towards the goal).
+// ticks, states already reached skipped, the most promising first: ticks spent
+// plus an estimate of the ticks still needed, taken from a rough picture of how
+// the ball moves between the stage's cells (cell_distances.h). It prefers short
+// ways but proves nothing: the estimate can be wrong both ways.
 
 struct SolverOptions {
     bool takeCups = false;
     double budgetSeconds = 60;
     int segmentTicks = 6;
+    // Above 1 the estimate of the ticks still needed counts for more than the
+    // ticks spent: a greedier search that finds a way sooner, often a longer one.
+    double weight = 1;
+    // States whose speeds differ by little count as one (see stateKey).
+    bool coarse = false;
+    // The search gives up when it holds this many states (memory: each state
+    // waiting to be expanded keeps a snapshot of play).
+    size_t maxNodes = 20'000'000;
     // The steering a demo file can carry.
     int32_t maxTicks = 9001;
 };
