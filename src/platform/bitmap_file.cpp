@@ -9,11 +9,14 @@
 
 namespace {
 // The classic pictures (the 12 or 40-byte header, 1, 4, 8 or 24 bits per pixel
-// uncompressed, bottom-up, a full palette right before the pixels) go to
-// Allegro's own loader, which the game has always used for them. The headers
-// have been checked first, so it never meets a size that does not fit the file.
-bool allegroReads(const BmpHeader& h) {
+// uncompressed, bottom-up, a full palette right before the pixels, every row
+// whole) go to Allegro's own loader, which the game has always used for them.
+// The headers have been checked first, so it never meets a size that does not
+// fit the file; it reads rows in whole words, so it would read a last row
+// without its padding past the end.
+bool allegroReads(const BmpHeader& h, size_t size) {
     if (h.headerSize != 12 && h.headerSize != 40) return false;
+    if (size - h.dataOffset < bmpRowBytes(h)) return false;
     if (h.compression != bmpRgb || h.topDown) return false;
     if (h.bitsPerPixel == 24) return h.dataOffset == h.paletteOffset;
     if (h.bitsPerPixel != 8 && h.bitsPerPixel != 4 && h.bitsPerPixel != 1) return false;
@@ -119,7 +122,7 @@ bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
 BITMAP* bitmapFromBmp(const uint8_t* data, size_t size) {
     BmpHeader header;
     if (!readBmpHeader(data, size, header)) return nullptr;
-    if (allegroReads(header)) return loadWithAllegro(data, size);
+    if (allegroReads(header, size)) return loadWithAllegro(data, size);
     BmpPicture picture;
     if (!decodeBmp(data, size, picture)) return nullptr;
     return convert(picture);

@@ -256,6 +256,10 @@ bool readBmpHeader(const uint8_t* data, size_t size, BmpHeader& header) {
     return rle || rowsFit(size, header);
 }
 
+size_t bmpRowBytes(const BmpHeader& header) {
+    return rowStride(header) * (size_t)header.height;
+}
+
 bool decodeBmp(const uint8_t* data, size_t size, BmpPicture& picture) {
     picture = BmpPicture();
     BmpHeader h;

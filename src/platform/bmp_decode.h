@@ -41,6 +41,9 @@ struct BmpHeader {
 };
 
 bool readBmpHeader(const uint8_t* data, size_t size, BmpHeader& header);
+// The bytes of the rows of an uncompressed picture, padding included (the last
+// row's padding may be missing from a file).
+size_t bmpRowBytes(const BmpHeader& header);
 
 // A decoded picture: 0xAARRGGBB, the top row first. Alpha is 255 unless the file
 // carries an alpha channel that is used (a channel that is zero everywhere is
