@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test sanitize contact-sheet screens bench install deb clean
+.PHONY: all build deps run test sanitize fuzz contact-sheet screens bench install deb clean
 PREFIX ?= /usr/local
 
 all: build
@@ -42,6 +42,25 @@ sanitize: deps
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(SANITIZE_ENV) tests/sanitize/run.sh $(SANITIZE_BUILD)
 
+# `make fuzz`: a libFuzzer target for every reader of outside data, built with
+# clang (AddressSanitizer, UndefinedBehaviorSanitizer) in its own folder; each
+# runs FUZZ_SECONDS seconds, seeded from the built game and content/. Set
+# FUZZ_TARGETS to run some of them. What they find lands in
+# tests/fuzz/regressions/, which `make test` replays.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLO_FUZZ=ON
+
+fuzz: deps
+	./scripts/install-fuzz-deps
+	$(MAKE) build
+	$(MAKE) $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) --target fuzz-targets -j $(JOBS)
+	tests/fuzz/run.sh $(FUZZ_BUILD) $(BUILD)/game $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet
 
@@ -62,4 +81,4 @@ deb: build
 	cd $(BUILD) && cpack -G DEB -B package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,7 @@
-// The shipped pictures as the game loads them: Allegro's load_bitmap at the
+// The shipped pictures as the game loads them: the game's picture loader at the
 // game's 16-bit depth, from the built data tree, with the sizes and layouts the
 // game draws them with.
+#include "platform/bitmap_file.h"
 #include "platform/paths.h"
 #include "support/test_env.h"
 
@@ -80,7 +81,7 @@ protected:
     bool load(const Picture& p) {
         if (bitmap) destroy_bitmap(bitmap);
         std::string path = resolvePath(p.path);
-        bitmap = load_bitmap(path.c_str(), nullptr);
+        bitmap = loadBitmapFile(path);
         EXPECT_NE(bitmap, nullptr) << path;
         if (!bitmap) return false;
         EXPECT_EQ(bitmap_color_depth(bitmap), 16) << p.path;

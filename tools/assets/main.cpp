@@ -15,22 +15,6 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-struct Compiler {
-    const char* name;
-    CompileFunction function;
-};
-
-std::vector<Compiler>& compilers() {
-    static std::vector<Compiler> list;
-    return list;
-}
-} // namespace
-
-CompilerRegistration::CompilerRegistration(const char* name, CompileFunction function) {
-    compilers().push_back({name, function});
-}
-
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: tumblo-assets CONTENT_DIR GAME_DIR [KIND...]\n");
@@ -44,17 +28,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Kinds that are not part of the game's data tree.
-    auto separate = [](const Compiler& c) {
+    auto separate = [](const RegisteredCompiler& c) {
         return std::strcmp(c.name, "demos") == 0 || std::strcmp(c.name, "icons") == 0;
     };
-    auto wanted = [&](const Compiler& c) {
+    auto wanted = [&](const RegisteredCompiler& c) {
         if (argc == 3) return !separate(c);
         for (int i = 3; i < argc; ++i)
             if (std::strcmp(argv[i], c.name) == 0) return true;
         return false;
     };
     bool gameData = false;
-    for (const Compiler& c : compilers())
+    for (const RegisteredCompiler& c : registeredCompilers())
         gameData = gameData || (wanted(c) && !separate(c));
     if (gameData) {
         // The folders the game writes into exist from the start.
@@ -63,7 +47,7 @@ int main(int argc, char** argv) {
             std::filesystem::create_directories(dir, ec);
     }
     if (!loadGamePalette(contentDir)) return 1;
-    for (const Compiler& c : compilers())
+    for (const RegisteredCompiler& c : registeredCompilers())
         if (wanted(c) && !c.function(contentDir))
             sourceError(contentDir, 0, std::string("the ") + c.name + " could not be built");
     return buildFailed() ? 1 : 0;

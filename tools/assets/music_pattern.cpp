@@ -133,6 +133,9 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
             t.instrument = score.findInstrument(instrument);
             if (t.instrument < 0) return error(line, "no instrument named " + instrument);
         }
+        // "/4" or ":" alone: neither a note nor an instrument.
+        if (notes.empty() && t.instrument < 0)
+            return error(line, "'" + text + "' names no note and no instrument");
         if (notes.empty())
             t.notes.push_back(score.instruments[(size_t)t.instrument].voice.pitch);
         else if (!parseChord(notes, t.notes))
@@ -150,14 +153,15 @@ bool ScoreParser::token(int line, int channel, const std::string& text) {
                                    " rows)");
         return true;
     }
-    if (t.volume != -1 && (t.kind != NoteToken::play || t.volume > 64))
+    if (t.volume != -1 && (t.kind != NoteToken::play || t.volume < 0 || t.volume > 64))
         return error(line, "'" + text + "': a volume is 0..64 and only on notes");
     if (t.length == -1) t.length = at.length;
     if (t.length < 1) return error(line, "'" + text + "': a length is at least 1 row");
     if (t.repeat == -1) t.repeat = 1;
     if (t.repeat < 1 || t.repeat > 200) return error(line, "'" + text + "': a repeat is 1..200");
     at.length = t.length;
-    if (at.row + t.length * t.repeat > pattern.rows)
+    // The length alone first: a huge one times the repeat would overflow.
+    if (t.length > pattern.rows || at.row + t.length * t.repeat > pattern.rows)
         return error(line, c.name + " runs past the end of pattern " + pattern.name + " (" +
                                std::to_string(pattern.rows) + " rows)");
     if (t.notes.size() > (size_t)c.voices)

@@ -3,6 +3,7 @@
 #include "tool/info.h"
 
 #include "platform/bitmap_file.h"
+#include "platform/bmp_decode.h"
 #include "platform/wav_file.h"
 #include "text/data_file.h"
 
@@ -14,24 +15,30 @@ namespace {
 // Sound files are small; anything far larger is not one of ours.
 constexpr long maxMediaBytes = 64L << 20;
 
-bool readWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+bool readWholeFile(const char* path, std::vector<uint8_t>& bytes, long maxBytes = maxMediaBytes) {
     DataReader in;
     if (!openCommandLineFile(path, in)) return false;
     long size = in.size();
-    if (size <= 0 || size > maxMediaBytes) return false;
+    if (size <= 0 || size > maxBytes) return false;
     bytes.resize((size_t)size);
     return in.readBytes(bytes.data(), bytes.size());
 }
 
+// Through the game's own picture loader, with how the file is stored.
 bool printBitmap(const char* path, std::FILE* out) {
-    BITMAP* picture = load_bitmap(commandLineFile(path).c_str(), nullptr);
+    std::vector<uint8_t> bytes;
+    BmpHeader header;
+    if (!readWholeFile(path, bytes, maxBitmapFileBytes) ||
+        !readBmpHeader(bytes.data(), bytes.size(), header))
+        return false;
+    BITMAP* picture = bitmapFromBmp(bytes.data(), bytes.size());
     if (!picture) return false;
     long masked = 0;
     for (int y = 0; y < picture->h; ++y)
         for (int x = 0; x < picture->w; ++x)
             masked += getpixel(picture, x, y) == bitmap_mask_color(picture);
-    std::fprintf(out, "bitmap %s\nsize %dx%d\nmask pixels %ld\n", path, picture->w, picture->h,
-                 masked);
+    std::fprintf(out, "bitmap %s\nformat %s\nsize %dx%d\nmask pixels %ld\n", path,
+                 describeBmp(header).c_str(), picture->w, picture->h, masked);
     destroyBitmap(picture);
     return true;
 }
