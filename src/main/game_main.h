@@ -4,8 +4,15 @@
 // system down again; returns the process's exit status.
 int runGame();
 
+// How the system comes up. Headless (tools): the library without a window and
+// the sound mixed into memory, where the caller renders it; the steps and their
+// log are the same.
+struct StartUpOptions {
+    bool headless = false;
+};
+
 // The steps around the main menu loop, in their fixed, logged order.
-bool startUp();
+bool startUp(const StartUpOptions& options = {});
 void mainMenuLoop();
 void shutDown();
 

@@ -66,13 +66,15 @@ void loadFont() {
 }
 } // namespace
 
-bool startUp() {
+bool startUp(const StartUpOptions& options) {
     writeBanner();
     screenWidth = 320;
     screenHeight = 240;
     gameLog.write("Using 320x240 PAGEFLIP rendering");
     gameLog.write("Using 16 bit colormode");
-    if (!initGraphics(screenWidth, screenHeight, true)) {
+    bool started =
+        options.headless ? initHeadlessGraphics() : initGraphics(screenWidth, screenHeight, true);
+    if (!started) {
         gameLog.write("Unable to initialize Allegro");
         reportDisplayFailure();
         allegro_message("Unable to initialize Allegro!");
@@ -93,7 +95,12 @@ bool startUp() {
     set_close_button_callback(nullptr); // the window cannot be closed, only exited
 
     gameLog.write("Starting fMod");
-    soundAvailable = startSound();
+    if (options.headless) {
+        startSoundInMemory();
+        soundAvailable = true;
+    } else {
+        soundAvailable = startSound();
+    }
     if (!soundAvailable) gameLog.write("Unable to initialize FMOD");
     // After the libraries, which install handlers of their own (the display
     // library's ends the program at once).

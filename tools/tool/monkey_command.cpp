@@ -1,0 +1,400 @@
+// monkey --seed S --minutes M: the whole game, from start-up to shut-down, driven
+// headless with seeded random key states for M simulated minutes, in a scratch
+// copy of the data tree. Fails with one line on a crash, a hang, a picture that
+// stays the same for ten simulated minutes while keys are pressed, an unclean
+// shut-down, or a written file that no longer loads.
+#include "tool/command.h"
+#include "tool/monkey_keys.h"
+#include "tool/scratch_tree.h"
+#include "tool/written_files.h"
+
+#include "game/play_records.h"
+#include "main/game_main.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+#include "platform/quit_request.h"
+#include "platform/sound.h"
+#include "platform/sound_mixer.h"
+#include "progress/settings.h"
+#include "progress/stage_set.h"
+#include "progress/statistics.h"
+#include "progress/unlock_data.h"
+#include "text/message_screen.h"
+
+#include <allegro.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+// Simulated time in 1/180 s, the common unit of the clock's rates (15, 30, 60
+// and 90 ticks a second).
+constexpr int64_t unitsPerSecond = 180;
+constexpr int64_t unitsPerMinute = 60 * unitsPerSecond;
+// A picture unchanged this long while keys change is a stuck screen.
+constexpr int64_t stuckLimit = 10 * unitsPerMinute;
+// The game must be down this long after the quit request.
+constexpr int64_t quitLimit = unitsPerMinute;
+
+struct Options {
+    uint64_t seed = 0;
+    double minutes = 0;
+    int watchdogSeconds = 120;
+    double rssEveryMinutes = 0;
+    bool keepTree = false;
+};
+
+// Everything the hooks and the signal handlers see.
+struct Run {
+    Options options;
+    MonkeyKeys* keys = nullptr;
+    std::string treePath;
+    int64_t limit = 0; // simulated units
+    int64_t now = 0;
+    int64_t quitAt = -1;
+    int session = 0;
+    bool sessionStarting = false;
+    bool gameTicked = false;
+    uint64_t lastPicture = 0;
+    int64_t pictureSince = 0;
+    bool keysSincePicture = false;
+    int64_t frames = 0;
+    int64_t nextRss = 0;
+    int16_t sound[2 * 2940 * 64];
+} run;
+
+// The failure line, built in advance for the signal handlers, which may not
+// format or allocate.
+char crashLine[512];
+volatile sig_atomic_t crashMinute = 0;
+
+void appendNumber(char* out, size_t capacity, long value) {
+    char digits[24];
+    int n = 0;
+    bool negative = value < 0;
+    unsigned long v = negative ? -(unsigned long)value : (unsigned long)value;
+    do {
+        digits[n++] = (char)('0' + v % 10);
+        v /= 10;
+    } while (v);
+    size_t at = std::strlen(out);
+    if (negative && at + 1 < capacity) out[at++] = '-';
+    while (n && at + 1 < capacity)
+        out[at++] = digits[--n];
+    out[at] = '\0';
+}
+
+void writeStderr(const char* text) {
+    size_t left = std::strlen(text);
+    while (left) {
+        ssize_t done = ::write(2, text, left);
+        if (done <= 0) return;
+        text += done;
+        left -= (size_t)done;
+    }
+}
+
+void onCrash(int signal) {
+    char line[600] = "tumblo-tool monkey: crashed (signal ";
+    appendNumber(line, sizeof line, signal);
+    std::strncat(line, ") at simulated minute ", sizeof line - std::strlen(line) - 1);
+    appendNumber(line, sizeof line, crashMinute);
+    std::strncat(line, crashLine, sizeof line - std::strlen(line) - 1);
+    writeStderr(line);
+    // Handled once: raising again ends the process as the signal would.
+    std::raise(signal);
+}
+
+void onHang(int) {
+    char line[600] = "tumblo-tool monkey: hung: no frame presented for ";
+    appendNumber(line, sizeof line, run.options.watchdogSeconds);
+    std::strncat(line, " seconds of real time, at simulated minute ",
+                 sizeof line - std::strlen(line) - 1);
+    appendNumber(line, sizeof line, crashMinute);
+    std::strncat(line, crashLine, sizeof line - std::strlen(line) - 1);
+    writeStderr(line);
+    _exit(1);
+}
+
+void installCrashHandlers() {
+    std::snprintf(crashLine, sizeof crashLine, " (seed %llu; tree kept in %s)\n",
+                  (unsigned long long)run.options.seed, run.treePath.c_str());
+    for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
+        struct sigaction action {};
+        action.sa_handler = onCrash;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        sigaction(number, &action, nullptr);
+    }
+    std::signal(SIGALRM, onHang);
+}
+
+double minutesOf(int64_t units) {
+    return (double)units / (double)unitsPerMinute;
+}
+
+[[noreturn]] void fail(const std::string& reason) {
+    std::fprintf(stderr,
+                 "tumblo-tool monkey: %s (seed %llu, session %d, simulated minute %.1f; "
+                 "tree kept in %s)\n",
+                 reason.c_str(), (unsigned long long)run.options.seed, run.session,
+                 minutesOf(run.now), run.treePath.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// A hash of the frame as every screen drew it into the back buffer (the page
+// overlay with its real-time frame rate is left out). Four lanes, so that the
+// multiplications do not wait on each other.
+uint64_t pictureHash(BITMAP* picture) {
+    if (!picture) return 0;
+    constexpr uint64_t prime = 0x100000001b3ull;
+    uint64_t a = 0xcbf29ce484222325ull, b = 1, c = 2, d = 3;
+    size_t rowBytes = (size_t)picture->w * (size_t)((bitmap_color_depth(picture) + 7) / 8);
+    for (int y = 0; y < picture->h; ++y) {
+        const unsigned char* row = picture->line[y];
+        size_t x = 0;
+        for (; x + 32 <= rowBytes; x += 32) {
+            uint64_t w[4];
+            std::memcpy(w, row + x, 32);
+            a = (a ^ w[0]) * prime;
+            b = (b ^ w[1]) * prime;
+            c = (c ^ w[2]) * prime;
+            d = (d ^ w[3]) * prime;
+        }
+        for (; x < rowBytes; ++x)
+            a = (a ^ row[x]) * prime;
+    }
+    return ((a * prime ^ b) * prime ^ c) * prime ^ d;
+}
+
+long residentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+MonkeyScreen screenInFront() {
+    if (run.gameTicked)
+        return playMode.demoMode == DemoMode::Playback    ? MonkeyScreen::Playback
+               : playMode.demoMode == DemoMode::Recording ? MonkeyScreen::Recording
+                                                          : MonkeyScreen::Play;
+    // A recorded run that has ended waits for its name.
+    return playMode.demoMode == DemoMode::Recording ? MonkeyScreen::NameEntry : MonkeyScreen::Menu;
+}
+
+// Mostly one tick per frame, as on a machine that keeps up; sometimes a few, as
+// on a slow one; now and then a stall of up to a second.
+int ticksForThisFrame() {
+    int roll = run.keys->between(0, 999);
+    if (roll < 600) return 1;
+    if (roll < 900) return run.keys->between(2, 4);
+    if (roll < 995) return run.keys->between(5, 12);
+    return run.keys->between(13, 60);
+}
+
+void watchPicture(bool keysChanged) {
+    uint64_t picture = pictureHash(backBuffer);
+    if (picture != run.lastPicture) {
+        run.lastPicture = picture;
+        run.pictureSince = run.now;
+        run.keysSincePicture = false;
+        return;
+    }
+    if (keysChanged) run.keysSincePicture = true;
+    if (run.keysSincePicture && run.now - run.pictureSince >= stuckLimit)
+        fail(std::string("the picture stayed the same for 10 simulated minutes while keys were "
+                         "pressed, in ") +
+             monkeyScreenName(screenInFront()));
+}
+
+void onFrame() {
+    ++run.frames;
+    if (run.options.watchdogSeconds > 0) alarm((unsigned)run.options.watchdogSeconds);
+    if (run.sessionStarting) {
+        // The game seeds its particles from the clock; from the seed instead, so
+        // that a seed plays the same run again.
+        run.sessionStarting = false;
+        std::srand((unsigned)run.keys->random()());
+    }
+    MonkeyScreen screen = screenInFront();
+    bool keysChanged = run.keys->step(screen);
+    run.gameTicked = false;
+    watchPicture(keysChanged);
+
+    if (run.quitAt >= 0) {
+        if (run.now - run.quitAt > quitLimit)
+            fail("the game still ran a simulated minute after the quit request, in " +
+                 std::string(monkeyScreenName(screen)));
+    } else if (run.now >= run.limit || quitRequested()) {
+        requestQuit();
+        run.quitAt = run.now;
+    }
+
+    int ticks = ticksForThisFrame();
+    int rate = gameTimerRate() > 0 ? gameTimerRate() : 60;
+    // The mixer plays what the screens started, as the device would pull it.
+    if (soundAvailable) soundMixer.render(run.sound, ticks * (soundRate / rate));
+    gameTicks += ticks;
+    run.now += ticks * (unitsPerSecond / rate);
+    crashMinute = (sig_atomic_t)(run.now / unitsPerMinute);
+
+    if (run.options.rssEveryMinutes > 0 && run.now >= run.nextRss) {
+        std::printf("rss at simulated minute %.1f: %ld kB\n", minutesOf(run.now),
+                    residentKilobytes());
+        std::fflush(stdout);
+        run.nextRss += (int64_t)(run.options.rssEveryMinutes * unitsPerMinute);
+    }
+}
+
+std::string lastLogLine() {
+    std::ifstream log("tumblo.log", std::ios::binary | std::ios::ate);
+    std::streamoff size = log.tellg();
+    if (size <= 0) return "";
+    std::streamoff from = size > 4096 ? size - 4096 : 0;
+    log.seekg(from);
+    std::string tail(std::istreambuf_iterator<char>(log), {});
+    while (!tail.empty() && (tail.back() == '\n' || tail.back() == '\r'))
+        tail.pop_back();
+    size_t newline = tail.rfind('\n');
+    return newline == std::string::npos ? tail : tail.substr(newline + 1);
+}
+
+// A restart is a new process for the player: what the last run kept only in
+// memory is gone, and only the files carry it over.
+void forgetProgressInMemory() {
+    settings = Settings();
+    statistics = Statistics();
+    stageSet = StageSet();
+    unlockData = UnlockData();
+    playMode = PlayMode();
+    playRecord = PlayRecord();
+}
+
+struct Totals {
+    int sessions = 0;
+    int filesChecked = 0;
+    int64_t livesLost = 0;
+    int64_t demosSaved = 0;
+    int64_t playSeconds = 0;
+};
+
+void playSession(Totals& totals) {
+    ++run.session;
+    forgetProgressInMemory();
+    run.sessionStarting = true;
+    StartUpOptions startOptions;
+    startOptions.headless = true;
+    if (!startUp(startOptions)) fail("start-up failed");
+    Statistics before = statistics;
+    mainMenuLoop();
+    totals.livesLost += statistics.livesLost - before.livesLost;
+    totals.demosSaved += statistics.demosSaved - before.demosSaved;
+    totals.playSeconds += (statistics.gameMinutes - before.gameMinutes) * 60 +
+                          statistics.gameSeconds - before.gameSeconds;
+    shutDown();
+    alarm(0);
+    run.keys->releaseAll();
+    ++totals.sessions;
+    if (lastLogLine() != "--- Done cleaing up ---")
+        fail("the log does not end with the last line of shut-down but with \"" + lastLogLine() +
+             "\"");
+    int checked = 0;
+    std::string wrong = checkWrittenFiles(checked);
+    if (!wrong.empty()) fail(wrong);
+    totals.filesChecked += checked;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: tumblo-tool monkey --seed S --minutes M [--watchdog SECONDS] "
+                         "[--rss-every MINUTES] [--keep]\n");
+    return 2;
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    bool seedGiven = false;
+    for (int i = 0; i < argc; ++i) {
+        std::string word = argv[i];
+        bool hasValue = i + 1 < argc;
+        char* end = nullptr;
+        if (word == "--seed" && hasValue) {
+            o.seed = std::strtoull(argv[++i], &end, 10);
+            seedGiven = true;
+        } else if (word == "--minutes" && hasValue) {
+            o.minutes = std::strtod(argv[++i], &end);
+            if (!(o.minutes > 0)) return false;
+        } else if (word == "--watchdog" && hasValue) {
+            o.watchdogSeconds = (int)std::strtol(argv[++i], &end, 10);
+            if (o.watchdogSeconds < 0) return false;
+        } else if (word == "--rss-every" && hasValue) {
+            o.rssEveryMinutes = std::strtod(argv[++i], &end);
+            if (!(o.rssEveryMinutes > 0)) return false;
+        } else if (word == "--keep") {
+            o.keepTree = true;
+            continue;
+        } else {
+            return false;
+        }
+        if (!end || *end) return false;
+    }
+    return seedGiven && o.minutes > 0;
+}
+
+int monkey(int argc, char** argv) {
+    if (!parse(argc, argv, run.options)) return usage();
+    ScratchTree tree;
+    std::string error;
+    if (!tree.copyFrom(std::filesystem::current_path().string(), error)) {
+        std::fprintf(stderr, "tumblo-tool monkey: %s\n", error.c_str());
+        return 1;
+    }
+    if (run.options.keepTree) tree.keep();
+    run.treePath = tree.path();
+    std::filesystem::current_path(tree.path());
+    installCrashHandlers();
+
+    MonkeyKeys keys(run.options.seed);
+    run.keys = &keys;
+    run.limit = (int64_t)(run.options.minutes * unitsPerMinute);
+    // The game's messages wait for a press on screen, as for a player.
+    messagesToStderr = false;
+    setFrameHook(onFrame);
+    setTickHook([] { run.gameTicked = true; });
+    auto started = std::chrono::steady_clock::now();
+
+    Totals totals;
+    while (run.quitAt < 0) {
+        clearQuitRequest();
+        playSession(totals);
+    }
+    setFrameHook(nullptr);
+    setTickHook(nullptr);
+
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("monkey: seed %llu: %.1f simulated minutes in %.1f s (%.1f simulated minutes per "
+                "second), %lld frames, %d sessions, %d written files checked, %lld lives lost, "
+                "%lld demos saved, %lld s of play\n",
+                (unsigned long long)run.options.seed, minutesOf(run.now), seconds,
+                minutesOf(run.now) / (seconds > 0 ? seconds : 1), (long long)run.frames,
+                totals.sessions, totals.filesChecked, (long long)totals.livesLost,
+                (long long)totals.demosSaved, (long long)totals.playSeconds);
+    // The tree is removed by the scratch copy's destructor; the tool's own
+    // folder is where the shell started.
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    if (run.options.keepTree) std::printf("tree kept in %s\n", tree.path().c_str());
+    return 0;
+}
+} // namespace
+
+REGISTER_COMMAND("monkey",
+                 "monkey --seed S --minutes M [--watchdog SECONDS] [--rss-every MINUTES] [--keep]",
+                 monkey);
