@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test sanitize contact-sheet screens bench clean
+.PHONY: all build deps run test sanitize soak contact-sheet screens bench clean
 
 all: build
 
@@ -40,6 +40,13 @@ sanitize: deps
 	$(MAKE) $(SANITIZE_BUILD)/CMakeCache.txt
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(SANITIZE_ENV) tests/sanitize/run.sh $(SANITIZE_BUILD)
+
+# `make soak` (not part of `make test`, it takes a good while): valgrind's
+# memcheck over the solution demos and half an hour of the monkey, then the
+# monkey's resident memory over a long run, which must stay flat.
+soak: deps
+	$(MAKE) build
+	tests/soak/run.sh $(BUILD)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet

@@ -10,6 +10,7 @@
 
 #include "game/play_records.h"
 #include "main/game_main.h"
+#include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/headless.h"
@@ -48,6 +49,7 @@ struct Options {
     double minutes = 0;
     int watchdogSeconds = 120;
     double rssEveryMinutes = 0;
+    int failingDisk = 0; // one file step in this many fails; 0 none
     bool keepTree = false;
 };
 
@@ -67,6 +69,7 @@ struct Run {
     bool keysSincePicture = false;
     int64_t frames = 0;
     int64_t nextRss = 0;
+    int64_t failedSteps = 0;
     int16_t sound[2 * 2940 * 64];
 } run;
 
@@ -239,6 +242,11 @@ void onFrame() {
         run.quitAt = run.now;
     }
 
+    if (run.options.failingDisk > 0 && failedFileStep() != FileStep::None) {
+        ++run.failedSteps;
+        failFileStep(run.keys->between(1, 2 * run.options.failingDisk - 1));
+    }
+
     int ticks = ticksForThisFrame();
     int rate = gameTimerRate() > 0 ? gameTimerRate() : 60;
     // The mixer plays what the screens started, as the device would pull it.
@@ -315,7 +323,7 @@ void playSession(Totals& totals) {
 
 int usage() {
     std::fprintf(stderr, "usage: tumblo-tool monkey --seed S --minutes M [--watchdog SECONDS] "
-                         "[--rss-every MINUTES] [--keep]\n");
+                         "[--rss-every MINUTES] [--failing-disk N] [--keep]\n");
     return 2;
 }
 
@@ -337,6 +345,9 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (word == "--rss-every" && hasValue) {
             o.rssEveryMinutes = std::strtod(argv[++i], &end);
             if (!(o.rssEveryMinutes > 0)) return false;
+        } else if (word == "--failing-disk" && hasValue) {
+            o.failingDisk = (int)std::strtol(argv[++i], &end, 10);
+            if (o.failingDisk < 1) return false;
         } else if (word == "--keep") {
             o.keepTree = true;
             continue;
@@ -368,6 +379,7 @@ int monkey(int argc, char** argv) {
     messagesToStderr = false;
     setFrameHook(onFrame);
     setTickHook([] { run.gameTicked = true; });
+    if (run.options.failingDisk > 0) failFileStep(keys.between(1, 2 * run.options.failingDisk - 1));
     auto started = std::chrono::steady_clock::now();
 
     Totals totals;
@@ -382,11 +394,12 @@ int monkey(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("monkey: seed %llu: %.1f simulated minutes in %.1f s (%.1f simulated minutes per "
                 "second), %lld frames, %d sessions, %d written files checked, %lld lives lost, "
-                "%lld demos saved, %lld s of play\n",
+                "%lld demos saved, %lld s of play, %lld save steps failed\n",
                 (unsigned long long)run.options.seed, minutesOf(run.now), seconds,
                 minutesOf(run.now) / (seconds > 0 ? seconds : 1), (long long)run.frames,
                 totals.sessions, totals.filesChecked, (long long)totals.livesLost,
-                (long long)totals.demosSaved, (long long)totals.playSeconds);
+                (long long)totals.demosSaved, (long long)totals.playSeconds,
+                (long long)run.failedSteps);
     // The tree is removed by the scratch copy's destructor; the tool's own
     // folder is where the shell started.
     std::filesystem::current_path(std::filesystem::temp_directory_path());
@@ -396,5 +409,6 @@ int monkey(int argc, char** argv) {
 } // namespace
 
 REGISTER_COMMAND("monkey",
-                 "monkey --seed S --minutes M [--watchdog SECONDS] [--rss-every MINUTES] [--keep]",
+                 "monkey --seed S --minutes M [--watchdog SECONDS] [--rss-every MINUTES] "
+                 "[--failing-disk N] [--keep]",
                  monkey);
