@@ -4,10 +4,13 @@
 // stays the same for ten simulated minutes while keys are pressed, an unclean
 // shut-down, or a written file that no longer loads.
 #include "tool/command.h"
+#include "tool/game_tree.h"
+#include "tool/monkey_guide.h"
 #include "tool/monkey_keys.h"
 #include "tool/scratch_tree.h"
 #include "tool/written_files.h"
 
+#include "game/demo_format.h"
 #include "game/play_records.h"
 #include "main/game_main.h"
 #include "platform/atomic_file.h"
@@ -50,6 +53,8 @@ struct Options {
     int watchdogSeconds = 120;
     double rssEveryMinutes = 0;
     int failingDisk = 0; // one file step in this many fails; 0 none
+    int guidedPercent = 35;
+    std::string solutions;
     bool keepTree = false;
 };
 
@@ -57,6 +62,9 @@ struct Options {
 struct Run {
     Options options;
     MonkeyKeys* keys = nullptr;
+    MonkeyGuide guide;
+    // A stage attempt played as the solution demo of its map plays it.
+    bool guided = false;
     std::string treePath;
     int64_t limit = 0; // simulated units
     int64_t now = 0;
@@ -70,6 +78,8 @@ struct Run {
     int64_t frames = 0;
     int64_t nextRss = 0;
     int64_t failedSteps = 0;
+    int32_t clearsSeen = 0;
+    int64_t stageClears = 0;
     int16_t sound[2 * 2940 * 64];
 } run;
 
@@ -219,6 +229,30 @@ void watchPicture(bool keysChanged) {
              monkeyScreenName(screenInFront()));
 }
 
+// After every logic step of the game loop. A stage attempt starts when the demo
+// tick index goes back to 0 (a stage start, a restart after a death); whether
+// the attempt is guided is drawn then. A guided attempt steers each next tick
+// as its map's solution does; its first tick has gone by with the monkey's own
+// keys, which the solutions bear.
+void onTick() {
+    run.gameTicked = true;
+    // Counted from the run's own count, which starts again with each run.
+    if (clearsThisRun < run.clearsSeen) run.clearsSeen = 0;
+    run.stageClears += clearsThisRun - run.clearsSeen;
+    run.clearsSeen = clearsThisRun;
+
+    if (demoTickIndex == 0) {
+        bool was = run.guided;
+        run.guided =
+            run.guide.knows(currentMapFile) && run.keys->between(0, 99) < run.options.guidedPercent;
+        if (run.guided && !was) run.keys->releaseAll();
+    }
+    if (!run.guided) return;
+    uint8_t way = run.guide.steering(currentMapFile, demoTickIndex + 1);
+    key[KEY_LEFT] = way == steerLeft;
+    key[KEY_RIGHT] = way == steerRight;
+}
+
 void onFrame() {
     ++run.frames;
     if (run.options.watchdogSeconds > 0) alarm((unsigned)run.options.watchdogSeconds);
@@ -229,7 +263,9 @@ void onFrame() {
         std::srand((unsigned)run.keys->random()());
     }
     MonkeyScreen screen = screenInFront();
-    bool keysChanged = run.keys->step(screen);
+    // A guided attempt ends with the game loop's run (its clear, its end).
+    if (screen != MonkeyScreen::Play && screen != MonkeyScreen::Recording) run.guided = false;
+    bool keysChanged = run.guided || run.keys->step(screen);
     run.gameTicked = false;
     watchPicture(keysChanged);
 
@@ -293,6 +329,7 @@ struct Totals {
     int64_t livesLost = 0;
     int64_t demosSaved = 0;
     int64_t playSeconds = 0;
+    int64_t gamesCleared = 0;
 };
 
 void playSession(Totals& totals) {
@@ -305,6 +342,7 @@ void playSession(Totals& totals) {
     Statistics before = statistics;
     mainMenuLoop();
     totals.livesLost += statistics.livesLost - before.livesLost;
+    totals.gamesCleared += statistics.gamesCleared - before.gamesCleared;
     totals.demosSaved += statistics.demosSaved - before.demosSaved;
     totals.playSeconds += (statistics.gameMinutes - before.gameMinutes) * 60 +
                           statistics.gameSeconds - before.gameSeconds;
@@ -323,7 +361,8 @@ void playSession(Totals& totals) {
 
 int usage() {
     std::fprintf(stderr, "usage: tumblo-tool monkey --seed S --minutes M [--watchdog SECONDS] "
-                         "[--rss-every MINUTES] [--failing-disk N] [--keep]\n");
+                         "[--rss-every MINUTES] [--failing-disk N] [--guided PERCENT] "
+                         "[--solutions DIR] [--keep]\n");
     return 2;
 }
 
@@ -345,6 +384,12 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (word == "--rss-every" && hasValue) {
             o.rssEveryMinutes = std::strtod(argv[++i], &end);
             if (!(o.rssEveryMinutes > 0)) return false;
+        } else if (word == "--guided" && hasValue) {
+            o.guidedPercent = (int)std::strtol(argv[++i], &end, 10);
+            if (o.guidedPercent < 0 || o.guidedPercent > 100) return false;
+        } else if (word == "--solutions" && hasValue) {
+            o.solutions = commandLineFile(argv[++i]);
+            end = argv[i] + std::strlen(argv[i]);
         } else if (word == "--failing-disk" && hasValue) {
             o.failingDisk = (int)std::strtol(argv[++i], &end, 10);
             if (o.failingDisk < 1) return false;
@@ -361,6 +406,8 @@ bool parse(int argc, char** argv, Options& o) {
 
 int monkey(int argc, char** argv) {
     if (!parse(argc, argv, run.options)) return usage();
+    if (run.options.solutions.empty()) run.options.solutions = solutionsFolder();
+    int guides = run.guide.load(run.options.solutions);
     ScratchTree tree;
     std::string error;
     if (!tree.copyFrom(std::filesystem::current_path().string(), error)) {
@@ -378,7 +425,7 @@ int monkey(int argc, char** argv) {
     // The game's messages wait for a press on screen, as for a player.
     messagesToStderr = false;
     setFrameHook(onFrame);
-    setTickHook([] { run.gameTicked = true; });
+    setTickHook(onTick);
     if (run.options.failingDisk > 0) failFileStep(keys.between(1, 2 * run.options.failingDisk - 1));
     auto started = std::chrono::steady_clock::now();
 
@@ -394,12 +441,14 @@ int monkey(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("monkey: seed %llu: %.1f simulated minutes in %.1f s (%.1f simulated minutes per "
                 "second), %lld frames, %d sessions, %d written files checked, %lld lives lost, "
-                "%lld demos saved, %lld s of play, %lld save steps failed\n",
+                "%lld demos saved, %lld s of play, %lld stages cleared, %lld games cleared, "
+                "%lld save steps failed; %d solution demos to guide it\n",
                 (unsigned long long)run.options.seed, minutesOf(run.now), seconds,
                 minutesOf(run.now) / (seconds > 0 ? seconds : 1), (long long)run.frames,
                 totals.sessions, totals.filesChecked, (long long)totals.livesLost,
                 (long long)totals.demosSaved, (long long)totals.playSeconds,
-                (long long)run.failedSteps);
+                (long long)run.stageClears, (long long)totals.gamesCleared,
+                (long long)run.failedSteps, guides);
     // The tree is removed by the scratch copy's destructor; the tool's own
     // folder is where the shell started.
     std::filesystem::current_path(std::filesystem::temp_directory_path());
@@ -410,5 +459,5 @@ int monkey(int argc, char** argv) {
 
 REGISTER_COMMAND("monkey",
                  "monkey --seed S --minutes M [--watchdog SECONDS] [--rss-every MINUTES] "
-                 "[--failing-disk N] [--keep]",
+                 "[--failing-disk N] [--guided PERCENT] [--solutions DIR] [--keep]",
                  monkey);

@@ -40,15 +40,16 @@ MonkeyKeys::Habits MonkeyKeys::habitsFor(MonkeyScreen screen) {
         break;
     case MonkeyScreen::Play:
     case MonkeyScreen::Recording:
-        // F2 starts a recording in training; while one runs it starts it over,
-        // so it comes seldom then, or no recording would reach its end.
+        // ESC ends a training run at once, and F2 starts a recording over: both
+        // come seldom, or no run would last to its clear, its time-out or a
+        // game over.
         h.pressChance = 0.15;
         h.presses = {
-            {{KEY_LEFT}, 100, 5, 120}, {{KEY_RIGHT}, 100, 5, 120},
-            {{KEY_ENTER}, 20, 2, 90},  {{KEY_UP}, 16, 5, 60},
-            {{KEY_DOWN}, 16, 5, 60},   {{KEY_SPACE}, 8, 1, 6},
-            {{KEY_F1}, 8, 1, 10},      {{KEY_F2}, screen == MonkeyScreen::Play ? 12 : 1, 1, 10},
-            {{KEY_ESC}, 4, 1, 6}};
+            {{KEY_LEFT}, 200, 5, 120}, {{KEY_RIGHT}, 200, 5, 120},
+            {{KEY_ENTER}, 40, 2, 90},  {{KEY_UP}, 32, 5, 60},
+            {{KEY_DOWN}, 32, 5, 60},   {{KEY_SPACE}, 16, 1, 6},
+            {{KEY_F1}, 16, 1, 10},     {{KEY_F2}, screen == MonkeyScreen::Play ? 24 : 1, 1, 10},
+            {{KEY_ESC}, 1, 1, 6}};
         break;
     case MonkeyScreen::Playback:
         h.pressChance = 0.05;
@@ -68,7 +69,7 @@ MonkeyKeys::Habits MonkeyKeys::habitsFor(MonkeyScreen screen) {
         h.presses.push_back({{KEY_ESC}, 1, 1, 6});
         break;
     }
-    int stray = screen == MonkeyScreen::Play || screen == MonkeyScreen::Recording ? 4 : 1;
+    int stray = screen == MonkeyScreen::Play || screen == MonkeyScreen::Recording ? 8 : 1;
     for (int k : strayKeys)
         h.presses.push_back({{k}, stray, 1, 20});
     for (const Press& p : h.presses)
