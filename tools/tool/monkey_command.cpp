@@ -17,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/headless.h"
+#include "platform/log.h"
 #include "platform/quit_request.h"
 #include "platform/sound.h"
 #include "platform/sound_mixer.h"
@@ -336,6 +337,8 @@ void playSession(Totals& totals) {
     ++run.session;
     forgetProgressInMemory();
     run.sessionStarting = true;
+    // Start-up may hang before its first frame.
+    if (run.options.watchdogSeconds > 0) alarm((unsigned)run.options.watchdogSeconds);
     StartUpOptions startOptions;
     startOptions.headless = true;
     if (!startUp(startOptions)) fail("start-up failed");
@@ -416,6 +419,7 @@ int monkey(int argc, char** argv) {
     }
     if (run.options.keepTree) tree.keep();
     run.treePath = tree.path();
+    std::filesystem::path given = std::filesystem::current_path();
     std::filesystem::current_path(tree.path());
     installCrashHandlers();
 
@@ -449,9 +453,10 @@ int monkey(int argc, char** argv) {
                 (long long)totals.demosSaved, (long long)totals.playSeconds,
                 (long long)run.stageClears, (long long)totals.gamesCleared,
                 (long long)run.failedSteps, guides);
-    // The tree is removed by the scratch copy's destructor; the tool's own
-    // folder is where the shell started.
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    // The game has shut down; what the tool does after it must not write into
+    // the given tree's log. The copy goes with its destructor.
+    gameLog.setEnabled(false);
+    std::filesystem::current_path(given);
     if (run.options.keepTree) std::printf("tree kept in %s\n", tree.path().c_str());
     return 0;
 }
