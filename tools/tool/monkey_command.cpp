@@ -5,6 +5,7 @@
 // shut-down, or a written file that no longer loads.
 #include "tool/command.h"
 #include "tool/game_tree.h"
+#include "tool/monkey_failure.h"
 #include "tool/monkey_guide.h"
 #include "tool/monkey_keys.h"
 #include "tool/scratch_tree.h"
@@ -29,7 +30,6 @@
 
 #include <allegro.h>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,84 +84,15 @@ struct Run {
     int16_t sound[2 * 2940 * 64];
 } run;
 
-// The failure line, built in advance for the signal handlers, which may not
-// format or allocate.
-char crashLine[512];
-volatile sig_atomic_t crashMinute = 0;
-
-void appendNumber(char* out, size_t capacity, long value) {
-    char digits[24];
-    int n = 0;
-    bool negative = value < 0;
-    unsigned long v = negative ? -(unsigned long)value : (unsigned long)value;
-    do {
-        digits[n++] = (char)('0' + v % 10);
-        v /= 10;
-    } while (v);
-    size_t at = std::strlen(out);
-    if (negative && at + 1 < capacity) out[at++] = '-';
-    while (n && at + 1 < capacity)
-        out[at++] = digits[--n];
-    out[at] = '\0';
-}
-
-void writeStderr(const char* text) {
-    size_t left = std::strlen(text);
-    while (left) {
-        ssize_t done = ::write(2, text, left);
-        if (done <= 0) return;
-        text += done;
-        left -= (size_t)done;
-    }
-}
-
-void onCrash(int signal) {
-    char line[600] = "tumblo-tool monkey: crashed (signal ";
-    appendNumber(line, sizeof line, signal);
-    std::strncat(line, ") at simulated minute ", sizeof line - std::strlen(line) - 1);
-    appendNumber(line, sizeof line, crashMinute);
-    std::strncat(line, crashLine, sizeof line - std::strlen(line) - 1);
-    writeStderr(line);
-    // Handled once: raising again ends the process as the signal would.
-    std::raise(signal);
-}
-
-void onHang(int) {
-    char line[600] = "tumblo-tool monkey: hung: no frame presented for ";
-    appendNumber(line, sizeof line, run.options.watchdogSeconds);
-    std::strncat(line, " seconds of real time, at simulated minute ",
-                 sizeof line - std::strlen(line) - 1);
-    appendNumber(line, sizeof line, crashMinute);
-    std::strncat(line, crashLine, sizeof line - std::strlen(line) - 1);
-    writeStderr(line);
-    _exit(1);
-}
-
-void installCrashHandlers() {
-    std::snprintf(crashLine, sizeof crashLine, " (seed %llu; tree kept in %s)\n",
-                  (unsigned long long)run.options.seed, run.treePath.c_str());
-    for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
-        struct sigaction action {};
-        action.sa_handler = onCrash;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
-        sigaction(number, &action, nullptr);
-    }
-    std::signal(SIGALRM, onHang);
-}
-
 double minutesOf(int64_t units) {
     return (double)units / (double)unitsPerMinute;
 }
 
 [[noreturn]] void fail(const std::string& reason) {
-    std::fprintf(stderr,
-                 "tumblo-tool monkey: %s (seed %llu, session %d, simulated minute %.1f; "
-                 "tree kept in %s)\n",
-                 reason.c_str(), (unsigned long long)run.options.seed, run.session,
-                 minutesOf(run.now), run.treePath.c_str());
-    std::fflush(stderr);
-    std::_Exit(1);
+    char where[100];
+    std::snprintf(where, sizeof where, "session %d, simulated minute %.1f", run.session,
+                  minutesOf(run.now));
+    monkeyFailed(reason, where);
 }
 
 // A hash of the frame as every screen drew it into the back buffer (the page
@@ -256,7 +187,7 @@ void onTick() {
 
 void onFrame() {
     ++run.frames;
-    if (run.options.watchdogSeconds > 0) alarm((unsigned)run.options.watchdogSeconds);
+    armWatchdog();
     if (run.sessionStarting) {
         // The game seeds its particles from the clock; from the seed instead, so
         // that a seed plays the same run again.
@@ -290,7 +221,7 @@ void onFrame() {
     if (soundAvailable) soundMixer.render(run.sound, ticks * (soundRate / rate));
     gameTicks += ticks;
     run.now += ticks * (unitsPerSecond / rate);
-    crashMinute = (sig_atomic_t)(run.now / unitsPerMinute);
+    noteSimulatedMinute(run.now / unitsPerMinute);
 
     if (run.options.rssEveryMinutes > 0 && run.now >= run.nextRss) {
         std::printf("rss at simulated minute %.1f: %ld kB\n", minutesOf(run.now),
@@ -338,7 +269,7 @@ void playSession(Totals& totals) {
     forgetProgressInMemory();
     run.sessionStarting = true;
     // Start-up may hang before its first frame.
-    if (run.options.watchdogSeconds > 0) alarm((unsigned)run.options.watchdogSeconds);
+    armWatchdog();
     StartUpOptions startOptions;
     startOptions.headless = true;
     if (!startUp(startOptions)) fail("start-up failed");
@@ -350,7 +281,7 @@ void playSession(Totals& totals) {
     totals.playSeconds += (statistics.gameMinutes - before.gameMinutes) * 60 +
                           statistics.gameSeconds - before.gameSeconds;
     shutDown();
-    alarm(0);
+    disarmWatchdog();
     run.keys->releaseAll();
     ++totals.sessions;
     if (lastLogLine() != "--- Done cleaing up ---")
@@ -421,7 +352,7 @@ int monkey(int argc, char** argv) {
     run.treePath = tree.path();
     std::filesystem::path given = std::filesystem::current_path();
     std::filesystem::current_path(tree.path());
-    installCrashHandlers();
+    watchForCrashes(run.options.seed, run.treePath, run.options.watchdogSeconds);
 
     MonkeyKeys keys(run.options.seed);
     run.keys = &keys;
