@@ -19,6 +19,7 @@
 #include "platform/display.h"
 #include "platform/headless.h"
 #include "platform/log.h"
+#include "platform/paths.h"
 #include "platform/quit_request.h"
 #include "platform/sound.h"
 #include "platform/sound_mixer.h"
@@ -342,6 +343,13 @@ int monkey(int argc, char** argv) {
     if (!parse(argc, argv, run.options)) return usage();
     if (run.options.solutions.empty()) run.options.solutions = solutionsFolder();
     int guides = run.guide.load(run.options.solutions);
+    // The copy is of the working folder: it must be a game's data tree, not
+    // whatever folder the shell stood in.
+    if (!std::filesystem::is_directory(resolvePath("DATA"))) {
+        std::fprintf(stderr, "tumblo-tool monkey: no game data tree here (DATA/ is missing); "
+                             "give it with --game-dir\n");
+        return 2;
+    }
     ScratchTree tree;
     std::string error;
     if (!tree.copyFrom(std::filesystem::current_path().string(), error)) {
