@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test sanitize fuzz contact-sheet screens bench install deb clean
+.PHONY: all build deps run test sanitize fuzz soak contact-sheet screens bench install deb clean
 PREFIX ?= /usr/local
 
 all: build
@@ -60,6 +60,13 @@ fuzz: deps
 	$(MAKE) $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) --target fuzz-targets -j $(JOBS)
 	tests/fuzz/run.sh $(FUZZ_BUILD) $(BUILD)/game $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# `make soak` (not part of `make test`, it takes a good while): valgrind's
+# memcheck over the solution demos and half an hour of the monkey, then the
+# monkey's resident memory over a long run, which must stay flat.
+soak: deps
+	$(MAKE) build
+	tests/soak/run.sh $(BUILD)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet

@@ -6,8 +6,15 @@
 // "Exit" and takes the system down again; returns the process's exit status.
 int runGame(int argc, char** argv);
 
+// How the system comes up. Headless (tools): the library without a window and
+// the sound mixed into memory, where the caller renders it; the steps and their
+// log are the same.
+struct StartUpOptions {
+    bool headless = false;
+};
+
 // The steps around the main menu loop, in their fixed, logged order.
-bool startUp(const FileRoots& roots);
+bool startUp(const FileRoots& roots, const StartUpOptions& options = {});
 void mainMenuLoop();
 void shutDown();
 

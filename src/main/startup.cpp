@@ -51,7 +51,7 @@ void loadFont() {
 }
 } // namespace
 
-bool startUp(const FileRoots& roots) {
+bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     writeBanner();
     // Where the player's files go: beside the data in a build tree, in the
     // home folder when installed.
@@ -61,7 +61,9 @@ bool startUp(const FileRoots& roots) {
     screenHeight = 240;
     gameLog.write("Using 320x240 PAGEFLIP rendering");
     gameLog.write("Using 16 bit colormode");
-    if (!initGraphics(screenWidth, screenHeight, true)) {
+    bool started =
+        options.headless ? initHeadlessGraphics() : initGraphics(screenWidth, screenHeight, true);
+    if (!started) {
         gameLog.write("Unable to initialize Allegro");
         reportDisplayFailure("tumblo");
         allegro_message("Unable to initialize Allegro!");
@@ -82,7 +84,12 @@ bool startUp(const FileRoots& roots) {
     set_close_button_callback(nullptr); // the window cannot be closed, only exited
 
     gameLog.write("Starting fMod");
-    soundAvailable = startSound();
+    if (options.headless) {
+        startSoundInMemory();
+        soundAvailable = true;
+    } else {
+        soundAvailable = startSound();
+    }
     if (!soundAvailable) gameLog.write("Unable to initialize FMOD");
     // After the libraries, which install handlers of their own (the display
     // library's ends the program at once).

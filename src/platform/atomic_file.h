@@ -27,3 +27,12 @@ private:
     std::string finalPath;
     bool writeFailed = false;
 };
+
+// A failing disk, for tests and the monkey: the steps of every save are counted
+// from this call on (opening the temporary file, each write, the flush and sync,
+// the rename into place), and step `n` (from 1) fails as a full or broken disk
+// would, once; 0 fails nothing.
+enum class FileStep { None, Open, Write, Sync, Rename };
+void failFileStep(int n);
+// The kind of the step that was made to fail since the last failFileStep, or None.
+FileStep failedFileStep();

@@ -4,6 +4,7 @@
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "text/data_file.h"
+#include "text/message_screen.h"
 #include "text/text_utils.h"
 
 #include <vector>
@@ -20,17 +21,27 @@ bool recordSetCleared(int cupsThisGame) {
     return earned;
 }
 
+namespace {
+bool reportCopyFailure() {
+    gameLog.write("Unable to copy the extra stages");
+    showMessage("Error", "Unable to copy the extra stages");
+    return false;
+}
+} // namespace
+
 bool copyExtraStages() {
     DataReader in;
     long size = in.open("data\\tumblodata.dat") ? in.size() : -1;
     std::vector<char> bytes(size > 0 ? (size_t)size : 0);
-    if (size < 0 || !in.readBytes(bytes.data(), bytes.size())) {
-        gameLog.write("Unable to copy the extra stages");
-        return false;
-    }
+    if (size < 0 || !in.readBytes(bytes.data(), bytes.size())) return reportCopyFailure();
     DataWriter out;
     if (out.open("data\\extra.stg") && out.writeBytes(bytes.data(), bytes.size()) && out.commit())
         return true;
-    gameLog.write("Unable to copy the extra stages");
-    return false;
+    return reportCopyFailure();
+}
+
+void restoreExtraStages() {
+    if (statistics.extraStagesUnlocked != 1) return;
+    DataReader copy;
+    if (!copy.open("data\\extra.stg")) copyExtraStages();
 }

@@ -14,5 +14,11 @@ bool extraStagesEarned(int cupsThisGame);
 bool recordSetCleared(int cupsThisGame);
 
 // Copies "data\tumblodata.dat" to "data\extra.stg" byte for byte. Without a
-// readable source nothing is written and an existing copy stays as it is.
+// readable source, or when the copy cannot be written, the log and a message
+// say so and an existing copy stays as it is.
 bool copyExtraStages();
+
+// Makes the copy again when the extra stages were earned but it is missing (its
+// save failed, say), so that the set the player was promised is there; called
+// before the stage sets are listed.
+void restoreExtraStages();

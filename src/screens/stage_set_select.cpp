@@ -5,6 +5,7 @@
 #include "platform/input.h"
 #include "platform/log.h"
 #include "platform/sound.h"
+#include "progress/extra_stages.h"
 #include "progress/stage_set.h"
 #include "screens/menu_look.h"
 #include "text/file_finder.h"
@@ -56,6 +57,7 @@ void stageSetSelectScreen() {
     gameLog.write("--- Select StageSet ---");
     gameLog.indentMore();
     BITMAP* background = loadDimmedBackground("BITMAP\\BG\\BG03.BMP");
+    restoreExtraStages();
     list.rowHeight = 12;
     int n = buildStageSetList(list);
     drawBackdrop(background);

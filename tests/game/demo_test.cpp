@@ -3,6 +3,7 @@
 #include "game/headless_playback.h"
 #include "game/stage_fixture.h"
 
+#include "support/failing_disk.h"
 #include "text/data_file.h"
 
 #include <filesystem>
@@ -152,6 +153,34 @@ TEST_F(Demos, ADemoThatCannotBeWrittenShowsTheMessageAndLeavesNothingBehind) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error!: Couldn't open A\n");
     EXPECT_EQ(statistics.demosSaved, 0);
     EXPECT_TRUE(std::filesystem::is_regular_file("DEMOS"));
+}
+
+TEST_F(Demos, ADemoOnAFailingDiskKeepsTheOldFileSaysSoAndIsNotCounted) {
+    start(corridor(), true, DemoMode::Recording);
+    writeFileBytes("DEMOS/AB.TDM", {1, 2, 3, 4});
+    std::string messages;
+    std::vector<FileStep> failed = failEachStepOf(
+        [&] {
+            int frame = 0;
+            setFrameHook(typing({KEY_A, KEY_B, KEY_ENTER}, frame));
+            testing::internal::CaptureStderr();
+            saveDemoDialog(1);
+            messages = testing::internal::GetCapturedStderr();
+        },
+        [&](FileStep step) {
+            EXPECT_EQ(messages, "Error!: Couldn't open AB\n") << step;
+            EXPECT_EQ(readFileBytes("DEMOS/AB.TDM"), (std::vector<uint8_t>{1, 2, 3, 4})) << step;
+            EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
+            EXPECT_EQ(statistics.demosSaved, 0) << step;
+        });
+    ASSERT_GE(failed.size(), 4u);
+    EXPECT_EQ(failed.front(), FileStep::Open);
+    EXPECT_EQ(failed[1], FileStep::Write);
+    EXPECT_EQ(std::vector<FileStep>(failed.end() - 2, failed.end()),
+              (std::vector<FileStep>{FileStep::Sync, FileStep::Rename}));
+    EXPECT_EQ(messages, "");
+    EXPECT_EQ(statistics.demosSaved, 1);
+    EXPECT_EQ(readDemo("DEMOS\\AB.TDM").header.died, 1);
 }
 
 TEST_F(Demos, PlaybackTakesWhatTheFileHoldsAndSteersOnlyByOneAndTwo) {

@@ -34,7 +34,9 @@ TEST_F(ExtraStagesTest, EarnedOnlyByTheFirstClearOfTheDefaultSetWithEveryCup) {
 
 TEST_F(ExtraStagesTest, CopiesTheExtraSetBesideTheOthersOnlyFromItsSource) {
     writeFileBytes("DATA/extra.stg", {1, 2, 3});
-    EXPECT_FALSE(copyExtraStages()); // no source: the old copy stays
+    // No source: the old copy stays.
+    EXPECT_EQ(messagesOf([] { EXPECT_FALSE(copyExtraStages()); }),
+              "Error: Unable to copy the extra stages\n");
     EXPECT_EQ(readFileBytes("DATA/extra.stg"), (std::vector<uint8_t>{1, 2, 3}));
 
     std::vector<uint8_t> extra = stageSetBytes("Extra", {{"Bonus", {"X1.MAP"}}});

@@ -1,0 +1,136 @@
+// Saves on a failing disk: each step of each save (open, every write, the sync,
+// the rename) fails in turn. The previous file stays whole, nothing half-written
+// is left about, the game says so as each file's rules say, and the next save
+// on a working disk goes through.
+#include "progress_fixture.h"
+
+#include "progress/extra_stages.h"
+#include "support/failing_disk.h"
+
+#include <cstdio>
+
+namespace {
+// What one save did: its result, its messages and the log it wrote.
+struct SaveOutcome {
+    bool saved = false;
+    std::string messages;
+    std::string log;
+};
+
+template <typename Save> SaveOutcome attempt(Save save) {
+    std::remove("tumblo.log");
+    SaveOutcome outcome;
+    outcome.messages = messagesOf([&] { outcome.saved = save(); });
+    outcome.log = readFileText("tumblo.log");
+    return outcome;
+}
+} // namespace
+
+using FailingSaves = ProgressTest;
+
+TEST_F(FailingSaves, SettingsKeepTheOldFileAndOnlyTheLogTellsOfTheFailure) {
+    writeFileBytes("SETTINGS.DAT", ints({0, 0, 1, 1, 0, 0}));
+    const std::vector<uint8_t> previous = readFileBytes("SETTINGS.DAT");
+    settings = Settings(); // 1 1 0 0 1 1
+    SaveOutcome last;
+    std::vector<FileStep> failed =
+        failEachStepOf([&] { last = attempt(saveSettings); },
+                       [&](FileStep step) {
+                           EXPECT_FALSE(last.saved) << step;
+                           EXPECT_EQ(readFileBytes("SETTINGS.DAT"), previous) << step;
+                           EXPECT_EQ(last.log, "Saving SETTINGS.DAT\nError saving SETTINGS.DAT!\n")
+                               << step;
+                           EXPECT_EQ(last.messages, "") << step;
+                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
+                       });
+    EXPECT_EQ(failed, saveSteps(6));
+    EXPECT_TRUE(last.saved);
+    EXPECT_EQ(readFileBytes("SETTINGS.DAT"), ints({1, 1, 0, 0, 1, 1}));
+}
+
+TEST_F(FailingSaves, StatisticsKeepTheOldFileWithoutAWord) {
+    writeFileBytes("stats.dat", ints({7, 1, 2, 3, 4, 5, 1, 1, 0, 0}));
+    const std::vector<uint8_t> previous = readFileBytes("stats.dat");
+    statistics.gamesStarted = 8;
+    SaveOutcome last;
+    std::vector<FileStep> failed =
+        failEachStepOf([&] { last = attempt(saveStatistics); },
+                       [&](FileStep step) {
+                           EXPECT_FALSE(last.saved) << step;
+                           EXPECT_EQ(readFileBytes("stats.dat"), previous) << step;
+                           EXPECT_EQ(last.log + last.messages, "") << step;
+                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
+                       });
+    EXPECT_EQ(failed, saveSteps(10));
+    EXPECT_EQ(readFileBytes("stats.dat"), ints({8, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(FailingSaves, UnlockDataKeepsTheOldFileSaysSoAndPlayGoesOnWithTheNewFlags) {
+    ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
+    // Stage 0 cleared before; the file that says so stays until a save works.
+    ASSERT_EQ(recordStageClear(0, false, false), -1);
+    const std::vector<uint8_t> previous = readFileBytes("DATA/UNLOCK/SMALL.STG");
+    SaveOutcome last;
+    int opened = -2;
+    std::vector<FileStep> failed = failEachStepOf(
+        [&] {
+            unlockData.groupUnlocked[1] = 0;
+            last = attempt([&] {
+                opened = recordStageClear(1, true, false);
+                return true;
+            });
+        },
+        [&](FileStep step) {
+            EXPECT_EQ(readFileBytes("DATA/UNLOCK/SMALL.STG"), previous) << step;
+            EXPECT_EQ(last.log, "Unable to save UNLOCK DATA\n") << step;
+            EXPECT_EQ(last.messages, "Error: Unable to save UNLOCK DATA\n") << step;
+            EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
+            // The clear counts in this run all the same.
+            EXPECT_EQ(opened, 1) << step;
+            EXPECT_EQ(unlockData.stageUnlocked[2], 1) << step;
+            EXPECT_EQ(unlockData.clearedWithCup[1], 1) << step;
+        });
+    EXPECT_EQ(failed, saveSteps(4 * 3 + 3));
+    EXPECT_EQ(last.messages, "");
+    DataReader in("DATA\\UNLOCK\\SMALL.STG");
+    UnlockData saved;
+    ASSERT_TRUE(readUnlockData(in, 4, 3, saved));
+    EXPECT_EQ(saved.stageUnlocked[2], 1);
+    EXPECT_EQ(saved.groupUnlocked[1], 1);
+}
+
+TEST_F(FailingSaves, TheExtraSetKeepsAnOldCopySaysSoAndIsCopiedAgainWhenTheSetsAreListed) {
+    std::vector<uint8_t> extra = stageSetBytes("Extra", {{"Bonus", {"X1.MAP", "X2.MAP"}}});
+    writeFileBytes("DATA/tumblodata.dat", extra);
+    writeFileBytes("DATA/extra.stg", stageSetBytes("Old extra", {{"Bonus", {"X1.MAP"}}}));
+    const std::vector<uint8_t> previous = readFileBytes("DATA/extra.stg");
+    SaveOutcome last;
+    std::vector<FileStep> failed =
+        failEachStepOf([&] { last = attempt(copyExtraStages); },
+                       [&](FileStep step) {
+                           EXPECT_FALSE(last.saved) << step;
+                           EXPECT_EQ(readFileBytes("DATA/extra.stg"), previous) << step;
+                           EXPECT_EQ(last.log, "Unable to copy the extra stages\n") << step;
+                           EXPECT_EQ(last.messages, "Error: Unable to copy the extra stages\n")
+                               << step;
+                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
+                       });
+    EXPECT_EQ(failed, saveSteps(1));
+    EXPECT_EQ(readFileBytes("DATA/extra.stg"), extra);
+
+    // Earned, but the copy failed on a first-time clear: the stage-set list
+    // makes it when it finds it missing, and leaves a copy that is there alone.
+    std::filesystem::remove("DATA/extra.stg");
+    restoreExtraStages();
+    EXPECT_FALSE(fileExists("DATA/extra.stg")); // not earned
+    statistics.extraStagesUnlocked = 1;
+    failFileStep(1);
+    EXPECT_EQ(messagesOf(restoreExtraStages), "Error: Unable to copy the extra stages\n");
+    failFileStep(0);
+    EXPECT_FALSE(fileExists("DATA/extra.stg"));
+    EXPECT_EQ(messagesOf(restoreExtraStages), "");
+    EXPECT_EQ(readFileBytes("DATA/extra.stg"), extra);
+    writeFileBytes("DATA/extra.stg", {1, 2, 3});
+    restoreExtraStages();
+    EXPECT_EQ(readFileBytes("DATA/extra.stg"), (std::vector<uint8_t>{1, 2, 3}));
+}
