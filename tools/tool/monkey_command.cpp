@@ -67,6 +67,10 @@ struct Run {
     MonkeyGuide guide;
     // A stage attempt played as the solution demo of its map plays it.
     bool guided = false;
+    // The clears of the run when the guided attempt began (-1: not guided).
+    int32_t clearsWhenGuided = -1;
+    int32_t guideLag = 0;
+    int64_t lastTickFrame = 0;
     std::string treePath;
     int64_t limit = 0; // simulated units
     int64_t now = 0;
@@ -163,10 +167,14 @@ void watchPicture(bool keysChanged) {
 }
 
 // After every logic step of the game loop. A stage attempt starts when the demo
-// tick index goes back to 0 (a stage start, a restart after a death); whether
-// the attempt is guided is drawn then. A guided attempt steers each next tick
-// as its map's solution does; its first tick has gone by with the monkey's own
-// keys, which the solutions bear.
+// tick index goes back to 0; whether the attempt is guided is drawn then. A
+// guided attempt steers its ticks as its map's solution does, counted from the
+// attempt's first tick. A run's first stage has had that tick already, with the
+// monkey's own keys (which the solutions bear); a stage started within a tick
+// (the next one after a clear, a restart after a death) has not, and its first
+// tick counts as 1, so its steering is read one index back. The two tell apart
+// by the stage's second count, which only the tick that ran on the stage has
+// moved.
 void onTick() {
     run.gameTicked = true;
     // Counted from the run's own count, which starts again with each run.
@@ -174,14 +182,21 @@ void onTick() {
     run.stageClears += clearsThisRun - run.clearsSeen;
     run.clearsSeen = clearsThisRun;
 
+    run.lastTickFrame = run.frames;
     if (demoTickIndex == 0) {
         bool was = run.guided;
-        run.guided =
-            run.guide.knows(currentMapFile) && run.keys->between(0, 99) < run.options.guidedPercent;
+        // A guided attempt clears its stage. Going on guided through most of
+        // the next ones lets a run reach the end of a long set (the outro, the
+        // game's clear); drawn afresh each stage, it never would.
+        bool goesOn = run.clearsWhenGuided >= 0 && clearsThisRun == run.clearsWhenGuided + 1;
+        int percent = goesOn ? 95 : run.options.guidedPercent;
+        run.guided = run.guide.knows(currentMapFile) && run.keys->between(0, 99) < percent;
+        run.clearsWhenGuided = run.guided ? clearsThisRun : -1;
+        run.guideLag = playRecord.secondTicks == 0 ? 1 : 0;
         if (run.guided && !was) run.keys->releaseAll();
     }
     if (!run.guided) return;
-    uint8_t way = run.guide.steering(currentMapFile, demoTickIndex + 1);
+    uint8_t way = run.guide.steering(currentMapFile, demoTickIndex + 1 - run.guideLag);
     key[KEY_LEFT] = way == steerLeft;
     key[KEY_RIGHT] = way == steerRight;
 }
@@ -196,8 +211,10 @@ void onFrame() {
         std::srand((unsigned)run.keys->random()());
     }
     MonkeyScreen screen = screenInFront();
-    // A guided attempt ends with the game loop's run (its clear, its end).
-    if (screen != MonkeyScreen::Play && screen != MonkeyScreen::Recording) run.guided = false;
+    // A guided attempt ends with the game loop's run (its clear, its end); a
+    // frame or a few without a tick (a fade, a slow frame) are still the run.
+    bool inRun = screen == MonkeyScreen::Play || screen == MonkeyScreen::Recording;
+    if (!inRun && run.frames - run.lastTickFrame > 30) run.guided = false;
     bool keysChanged = run.guided || run.keys->step(screen);
     run.gameTicked = false;
     watchPicture(keysChanged);
