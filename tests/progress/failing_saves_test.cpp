@@ -28,41 +28,47 @@ template <typename Save> SaveOutcome attempt(Save save) {
 
 using FailingSaves = ProgressTest;
 
-TEST_F(FailingSaves, SettingsKeepTheOldFileAndOnlyTheLogTellsOfTheFailure) {
-    writeFileBytes("SETTINGS.DAT", ints({0, 0, 1, 1, 0, 0}));
-    const std::vector<uint8_t> previous = readFileBytes("SETTINGS.DAT");
-    settings = Settings(); // 1 1 0 0 1 1
-    SaveOutcome last;
-    std::vector<FileStep> failed =
-        failEachStepOf([&] { last = attempt(saveSettings); },
-                       [&](FileStep step) {
-                           EXPECT_FALSE(last.saved) << step;
-                           EXPECT_EQ(readFileBytes("SETTINGS.DAT"), previous) << step;
-                           EXPECT_EQ(last.log, "Saving SETTINGS.DAT\nError saving SETTINGS.DAT!\n")
-                               << step;
-                           EXPECT_EQ(last.messages, "") << step;
-                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
-                       });
-    EXPECT_EQ(failed, saveSteps(6));
-    EXPECT_TRUE(last.saved);
-    EXPECT_EQ(readFileBytes("SETTINGS.DAT"), ints({1, 1, 0, 0, 1, 1}));
-}
-
-TEST_F(FailingSaves, StatisticsKeepTheOldFileWithoutAWord) {
-    writeFileBytes("stats.dat", ints({7, 1, 2, 3, 4, 5, 1, 1, 0, 0}));
-    const std::vector<uint8_t> previous = readFileBytes("stats.dat");
+// Settings and statistics keep the old file; only a failed settings save is
+// logged, and neither says a word on screen. The extra set keeps an old copy
+// and says so.
+TEST_F(FailingSaves, EachFileKeepsItsOldCopyAndSaysWhatItsRulesSay) {
+    const std::vector<uint8_t> extra = stageSetBytes("Extra", {{"Bonus", {"X1.MAP", "X2.MAP"}}});
+    writeFileBytes("DATA/tumblodata.dat", extra);
+    struct Case {
+        const char* file;
+        std::vector<uint8_t> previous;
+        bool (*save)();
+        const char* log;
+        const char* messages;
+        int writes;
+        std::vector<uint8_t> saved;
+    } cases[] = {
+        {"SETTINGS.DAT", ints({0, 0, 1, 1, 0, 0}), saveSettings,
+         "Saving SETTINGS.DAT\nError saving SETTINGS.DAT!\n", "", 6, ints({1, 1, 0, 0, 1, 1})},
+        {"stats.dat", ints({7, 1, 2, 3, 4, 5, 1, 1, 0, 0}), saveStatistics, "", "", 10,
+         ints({8, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+        {"DATA/extra.stg", stageSetBytes("Old extra", {{"Bonus", {"X1.MAP"}}}), copyExtraStages,
+         "Unable to copy the extra stages\n", "Error: Unable to copy the extra stages\n", 1, extra},
+    };
     statistics.gamesStarted = 8;
-    SaveOutcome last;
-    std::vector<FileStep> failed =
-        failEachStepOf([&] { last = attempt(saveStatistics); },
-                       [&](FileStep step) {
-                           EXPECT_FALSE(last.saved) << step;
-                           EXPECT_EQ(readFileBytes("stats.dat"), previous) << step;
-                           EXPECT_EQ(last.log + last.messages, "") << step;
-                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
-                       });
-    EXPECT_EQ(failed, saveSteps(10));
-    EXPECT_EQ(readFileBytes("stats.dat"), ints({8, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        writeFileBytes(c.file, c.previous);
+        SaveOutcome last;
+        std::vector<FileStep> failed =
+            failEachStepOf([&] { last = attempt(c.save); },
+                           [&](FileStep step) {
+                               EXPECT_FALSE(last.saved) << step;
+                               EXPECT_EQ(readFileBytes(c.file), c.previous) << step;
+                               EXPECT_EQ(last.log, c.log) << step;
+                               EXPECT_EQ(last.messages, c.messages) << step;
+                               EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{})
+                                   << step;
+                           });
+        EXPECT_EQ(failed, saveSteps(c.writes));
+        EXPECT_TRUE(last.saved);
+        EXPECT_EQ(readFileBytes(c.file), c.saved);
+    }
 }
 
 TEST_F(FailingSaves, UnlockDataKeepsTheOldFileSaysSoAndPlayGoesOnWithTheNewFlags) {
@@ -99,28 +105,11 @@ TEST_F(FailingSaves, UnlockDataKeepsTheOldFileSaysSoAndPlayGoesOnWithTheNewFlags
     EXPECT_EQ(saved.groupUnlocked[1], 1);
 }
 
-TEST_F(FailingSaves, TheExtraSetKeepsAnOldCopySaysSoAndIsCopiedAgainWhenTheSetsAreListed) {
+TEST_F(FailingSaves, AnExtraSetWhoseCopyFailedIsCopiedAgainWhenTheSetsAreListed) {
     std::vector<uint8_t> extra = stageSetBytes("Extra", {{"Bonus", {"X1.MAP", "X2.MAP"}}});
     writeFileBytes("DATA/tumblodata.dat", extra);
-    writeFileBytes("DATA/extra.stg", stageSetBytes("Old extra", {{"Bonus", {"X1.MAP"}}}));
-    const std::vector<uint8_t> previous = readFileBytes("DATA/extra.stg");
-    SaveOutcome last;
-    std::vector<FileStep> failed =
-        failEachStepOf([&] { last = attempt(copyExtraStages); },
-                       [&](FileStep step) {
-                           EXPECT_FALSE(last.saved) << step;
-                           EXPECT_EQ(readFileBytes("DATA/extra.stg"), previous) << step;
-                           EXPECT_EQ(last.log, "Unable to copy the extra stages\n") << step;
-                           EXPECT_EQ(last.messages, "Error: Unable to copy the extra stages\n")
-                               << step;
-                           EXPECT_EQ(leftOverTemporaryFiles(), std::vector<std::string>{}) << step;
-                       });
-    EXPECT_EQ(failed, saveSteps(1));
-    EXPECT_EQ(readFileBytes("DATA/extra.stg"), extra);
-
     // Earned, but the copy failed on a first-time clear: the stage-set list
     // makes it when it finds it missing, and leaves a copy that is there alone.
-    std::filesystem::remove("DATA/extra.stg");
     restoreExtraStages();
     EXPECT_FALSE(fileExists("DATA/extra.stg")); // not earned
     statistics.extraStagesUnlocked = 1;

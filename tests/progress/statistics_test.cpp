@@ -1,7 +1,6 @@
 #include "progress_fixture.h"
 
 #include <cstring>
-#include <filesystem>
 
 using StatisticsTest = ProgressTest;
 
@@ -53,18 +52,4 @@ TEST_F(StatisticsTest, CountersStopAtTheCapExceptClears) {
     statistics.gameMinutes = statisticsCap;
     statistics.countPlaySecond();
     EXPECT_EQ(statistics.gameSeconds, 1);
-}
-
-TEST(SharePercent, TruncatesAndIsZeroForAnEmptySum) {
-    const int32_t deaths[3] = {2, 1, 0}, none[3] = {0, 0, 0};
-    EXPECT_EQ(sharePercent(deaths, 3, deaths[0]), 66);
-    EXPECT_EQ(sharePercent(deaths, 3, deaths[1]), 33);
-    EXPECT_EQ(sharePercent(deaths, 3, deaths[2]), 0);
-    EXPECT_EQ(sharePercent(none, 3, 0), 0);
-}
-
-TEST_F(StatisticsTest, AFailedSaveIsSilent) {
-    std::filesystem::create_directory("stats.dat"); // cannot be replaced by a file
-    EXPECT_EQ(messagesOf([] { EXPECT_FALSE(saveStatistics()); }), "");
-    EXPECT_FALSE(fileExists("tumblo.log"));
 }
