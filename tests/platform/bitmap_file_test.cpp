@@ -108,9 +108,7 @@ TEST(BitmapFile, NewerVariantsLoadWithTransparentPixelsAsTheMask) {
         EXPECT_EQ(getpixel(loaded.bitmap, 3, 0), maskColour16);
     }
     // What a painting program writes for a picture with transparency.
-    f.bits = 32;
-    f.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    f.pixels = packRows(32, {{0xFF102030, 0x00102030, 0x01FFFFFF, 0x00000000}});
+    f = v5File({{0xFF102030, 0x00102030, 0x01FFFFFF, 0x00000000}});
     {
         Loaded loaded(f.bytes());
         ASSERT_NE(loaded.bitmap, nullptr);
@@ -152,14 +150,7 @@ TEST(BitmapFile, RefusedFilesGiveNoBitmap) {
 TEST(BitmapFile, LoadsByGamePathAndTheToolShowsTheFormat) {
     ensureHeadless();
     TempGameDir dir;
-    BmpFile v5;
-    v5.headerSize = 124;
-    v5.bits = 32;
-    v5.compression = bmpBitfields;
-    v5.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    v5.width = 2;
-    v5.height = 2;
-    v5.pixels = packRows(32, {{0xFF0000FF, 0}, {0, 0}});
+    BmpFile v5 = v5File({{0xFF0000FF, 0}, {0, 0}});
     writeFileBytes("BITMAP/GENERAL/GIMP.BMP", v5.bytes());
     std::vector<uint8_t> cut = v5.bytes();
     cut.resize(cut.size() - 4);

@@ -215,31 +215,25 @@ TEST(BmpDecode, RefusesWhatIsNotAPictureWeRead) {
     std::vector<uint8_t> magic = bytes;
     magic[0] = 'P';
     EXPECT_FALSE(decode(magic, p));
-    BmpFile f = good;
-    f.headerSize = 64; // the OS/2 2.x header
-    EXPECT_TRUE(refused(f));
-    f = good, f.width = 0;
-    EXPECT_TRUE(refused(f));
-    f = good, f.width = -3;
-    EXPECT_TRUE(refused(f));
-    f = good, f.height = 0;
-    EXPECT_TRUE(refused(f));
-    f = good, f.height = INT32_MIN;
-    EXPECT_TRUE(refused(f));
-    f = good, f.width = maxBmpSide + 1;
-    EXPECT_TRUE(refused(f));
-    f = good, f.width = 8192, f.height = 8192; // each side fits, not the whole
-    EXPECT_TRUE(refused(f));
-    f = good, f.bits = 2;
-    EXPECT_TRUE(refused(f));
-    f = good, f.compression = 4; // JPEG
-    EXPECT_TRUE(refused(f));
-    f = good, f.compression = bmpRle4; // RLE4 needs 4 bits per pixel
-    EXPECT_TRUE(refused(f));
-    f = good, f.compression = bmpRle8, f.height = -2; // compressed rows go bottom-up
-    EXPECT_TRUE(refused(f));
-    f = good, f.compression = bmpBitfields; // masks need 16 or 32 bits
-    EXPECT_TRUE(refused(f));
+    const std::pair<const char*, void (*)(BmpFile&)> changes[] = {
+        {"the OS/2 2.x header", [](BmpFile& f) { f.headerSize = 64; }},
+        {"no width", [](BmpFile& f) { f.width = 0; }},
+        {"negative width", [](BmpFile& f) { f.width = -3; }},
+        {"no height", [](BmpFile& f) { f.height = 0; }},
+        {"the least height", [](BmpFile& f) { f.height = INT32_MIN; }},
+        {"too wide", [](BmpFile& f) { f.width = maxBmpSide + 1; }},
+        {"each side fits, not the whole", [](BmpFile& f) { f.width = f.height = 8192; }},
+        {"2 bits", [](BmpFile& f) { f.bits = 2; }},
+        {"JPEG", [](BmpFile& f) { f.compression = 4; }},
+        {"RLE4 at 8 bits", [](BmpFile& f) { f.compression = bmpRle4; }},
+        {"top-down RLE", [](BmpFile& f) { f.compression = bmpRle8, f.height = -2; }},
+        {"masks at 8 bits", [](BmpFile& f) { f.compression = bmpBitfields; }},
+    };
+    for (const auto& [why, change] : changes) {
+        BmpFile f = good;
+        change(f);
+        EXPECT_TRUE(refused(f)) << why;
+    }
 
     // The pixels' offset past the file, or into its headers.
     std::vector<uint8_t> offset = bytes;
@@ -249,7 +243,7 @@ TEST(BmpDecode, RefusesWhatIsNotAPictureWeRead) {
     EXPECT_FALSE(decode(offset, p));
 
     // Run-length data that stops before its last row, or inside a delta or literal.
-    f = good;
+    BmpFile f = good;
     f.compression = bmpRle8;
     for (std::vector<uint8_t> stream : std::vector<std::vector<uint8_t>>{
              {3, 1, 0, 0}, {3, 1, 0, 0, 0, 2, 1}, {0, 4, 1, 2, 3}, {3}, {}}) {
@@ -261,14 +255,7 @@ TEST(BmpDecode, RefusesWhatIsNotAPictureWeRead) {
 TEST(BmpDecode, CutFilesAreRefusedWithoutAReadPastTheirEnd) {
     std::vector<BmpFile> files = {palettePicture(1, false), palettePicture(4, true),
                                   palettePicture(8, false)};
-    BmpFile f;
-    f.headerSize = 124;
-    f.bits = 32;
-    f.compression = bmpBitfields;
-    f.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    f.width = 3;
-    f.height = 2;
-    f.pixels = packRows(32, {{1, 2, 3}, {4, 5, 6}});
+    BmpFile f = v5File({{1, 2, 3}, {4, 5, 6}});
     files.push_back(f);
     f.headerSize = 40;
     f.bits = 16;
@@ -297,14 +284,7 @@ TEST(BmpDecode, DamagedFilesNeverReadPastTheirEnd) {
     BmpFile rle = palettePicture(8, false);
     rle.compression = bmpRle8;
     rle.pixels = {2, 1, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 1, 4, 0, 1};
-    BmpFile v5;
-    v5.headerSize = 124;
-    v5.bits = 32;
-    v5.compression = bmpBitfields;
-    v5.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    v5.width = 2;
-    v5.height = 2;
-    v5.pixels = packRows(32, {{1, 2}, {3, 4}});
+    BmpFile v5 = v5File({{1, 2}, {3, 4}});
     std::mt19937 random(7);
     int decoded = 0;
     for (const BmpFile& file : {rle, v5, palettePicture(4, false)}) {
@@ -328,14 +308,7 @@ TEST(BmpDecode, DescribesHowAFileIsStored) {
     std::vector<uint8_t> bytes = palettePicture(4, true).bytes();
     ASSERT_TRUE(readBmpHeader(bytes.data(), bytes.size(), h));
     EXPECT_EQ(describeBmp(h), "4-bit palette of 16 colours, 40-byte header, top-down");
-    BmpFile f;
-    f.headerSize = 124;
-    f.bits = 32;
-    f.compression = bmpBitfields;
-    f.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    f.width = f.height = 1;
-    f.pixels = packRows(32, {{0}});
-    bytes = f.bytes();
+    bytes = v5File({{0}}).bytes();
     ASSERT_TRUE(readBmpHeader(bytes.data(), bytes.size(), h));
     EXPECT_EQ(describeBmp(h), "32-bit bitfields, 124-byte header, bottom-up");
 }

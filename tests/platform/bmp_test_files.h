@@ -91,6 +91,20 @@ inline std::vector<uint8_t> packRows(int bits, const std::vector<std::vector<uin
     return out;
 }
 
+// The default of a painting program: a 124-byte header and bit masks with alpha,
+// 32 bits a pixel; `rows` of 0xAARRGGBB as stored, bottom row first.
+inline BmpFile v5File(const std::vector<std::vector<uint32_t>>& rows) {
+    BmpFile f;
+    f.headerSize = 124;
+    f.bits = 32;
+    f.compression = bmpBitfields;
+    f.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    f.width = (int32_t)rows[0].size();
+    f.height = (int32_t)rows.size();
+    f.pixels = packRows(32, rows);
+    return f;
+}
+
 // A copy of some bytes that ends exactly at an unreadable page, so that any read
 // past the end faults at once, in any build.
 class GuardedBytes {
