@@ -16,6 +16,16 @@ make_game_copy() {
     echo "$work/game"
 }
 
+# Works in a fresh copy of the built game folder, $game, removed on exit.
+enter_game_copy() {
+    game=$(make_game_copy "$1")
+    cd "$game" || fail "no game copy"
+    trap 'rm -rf "$(dirname "$game")"' EXIT
+}
+
+# A file of 32-bit integers (settings, statistics, unlock data) as one line.
+ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+
 # Inside an X session: waits for the game's window and gives it the focus.
 focus_game_window() {
     local w=""
@@ -143,16 +153,25 @@ choose_exit() {
     press_key Return
 }
 
-# Starts the game, waits, chooses "Exit" on the title menu and waits for the
-# game to end; the exit status lands in the file "result" ("exit N"). Call
-# inside with_x.
-run_game_and_exit() {
-    local wait_seconds=$1
-    ./tumblo & local pid=$!
-    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; return 1; }
+# Inside with_x: starts the game ($pid) and waits until its title menu reads
+# the keys; $window is its window.
+start_game() {
+    ./tumblo & pid=$!
+    window=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
     wait_until_ready
-    sleep "$wait_seconds"
+}
+
+# Chooses "Exit" on the title menu and waits for the game to end; its exit
+# status lands in the file "result" ("exit N").
+exit_game() {
     choose_exit
     wait $pid
     echo "exit $?" > result
+}
+
+# Starts the game, waits `$1` seconds on the title menu and leaves by "Exit".
+run_game_and_exit() {
+    start_game
+    sleep "$1"
+    exit_game
 }

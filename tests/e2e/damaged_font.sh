@@ -4,8 +4,7 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
+enter_game_copy "$GAME_DIR"
 head -c 30 DATA/FONT.FNT > DATA/FONT.tmp && mv DATA/FONT.tmp DATA/FONT.FNT
 rm BITMAP/GENERAL/FONT.BMP
 
@@ -16,9 +15,7 @@ with_x 1280x1024 '
     import -window "$w" message.png
     press_key Return   # dismisses the message
     wait_until_ready
-    choose_exit
-    wait $pid
-    echo "exit $?" > result
+    exit_game
 '
 grep -qx "exit 0" result || fail "the game did not exit cleanly: $(cat result 2>/dev/null)"
 grep -q "^ Unable to load FONT.BMP$" tumblo.log || fail "missing sheet not logged"
@@ -29,5 +26,4 @@ case "$colour" in
     *"0,0,128"* | *"0,0,132"*) ;;
     *) fail "no message screen (corner colour $colour)" ;;
 esac
-rm -rf "$(dirname "$game")"
 echo "damaged_font: ok"

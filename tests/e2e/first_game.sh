@@ -8,17 +8,13 @@ set -u
 GAME_DIR=$1
 tool=$(realpath "$2")/tumblo-tool
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 
 # A sound device that is always there, so that the log does not depend on the
 # machine's.
 export SDL_AUDIODRIVER=dummy
 with_x 1280x1024 '
-    ./tumblo & pid=$!
-    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; exit 1; }
-    wait_until_ready
+    start_game
     press_key Return # "Play"
     sleep 0.3
     press_key Return # "New Game": the fade, then the help
@@ -35,9 +31,7 @@ with_x 1280x1024 '
     tap_key Down
     press_key Return # "Yeah!"
     sleep 1.5
-    choose_exit
-    wait $pid
-    echo "exit $?" > result
+    exit_game
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
 
@@ -91,7 +85,6 @@ background=$(map_text "DATA/$first" 4)
 } > expected.log
 diff expected.log tumblo.log || fail "the log differs from the run's (expected.log, then tumblo.log)"
 
-ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 # Sound, music, window, no frame counter, the help seen, the ball animated.
 [ "$(ints SETTINGS.DAT)" = "1 1 0 0 0 1" ] || fail "SETTINGS.DAT holds $(ints SETTINGS.DAT)"
 # One start, nothing cleared or lost, a few seconds of play.

@@ -4,9 +4,7 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 
 # A server started with -displayfd picks a number below 59536, so none is here.
 DISPLAY=:59999 timeout 30 ./tumblo > out 2> err

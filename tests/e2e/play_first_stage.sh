@@ -8,9 +8,7 @@ set -u
 GAME_DIR=$1
 tool=$(realpath "$2")/tumblo-tool
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 
 stages=$("$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p')
 first=$(sed -n 1p <<< "$stages")
@@ -22,9 +20,7 @@ printf '\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0' > SETTINGS.DAT
 export SDL_AUDIODRIVER=dummy
 export SECOND_STAGE="Loading Map: $second"
 with_x 1280x1024 '
-    ./tumblo & pid=$!
-    focus_game_window > /dev/null || { kill $pid; echo "no window" > result; exit 1; }
-    wait_until_ready
+    start_game
     press_key Return # "Play"
     sleep 0.3
     press_key Return # "New Game"
@@ -42,14 +38,11 @@ with_x 1280x1024 '
     tap_key Down
     press_key Return # "Yeah!"
     sleep 1.5
-    choose_exit
-    wait $pid
-    echo "exit $?" > result
+    exit_game
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
 grep -qxF "Loading Map: $first" tumblo.log || fail "the first stage was not loaded"
 grep -qxF "Loading Map: $second" tumblo.log || fail "the first stage was not cleared: $(tail -n 5 tumblo.log)"
-ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 # Per stage: unlocked, cleared with the cup, with all the gold.
 unlock=$(ints DATA/UNLOCK/DEFAULT.STG)
 [ "$(cut -d' ' -f1,4 <<< "$unlock")" = "1 1" ] || fail "the second stage was not opened: $unlock"

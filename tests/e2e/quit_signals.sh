@@ -5,9 +5,7 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 
 for signal in TERM INT HUP; do
     rm -f tumblo.log SETTINGS.DAT stats.dat result
@@ -23,7 +21,7 @@ for signal in TERM INT HUP; do
     grep -qx "exit 0" result || fail "SIG$signal: the game did not exit with status 0: $(cat result 2>/dev/null)"
     [ "$(stat -c %s SETTINGS.DAT 2>/dev/null)" = 24 ] || fail "SIG$signal: SETTINGS.DAT was not saved"
     [ "$(stat -c %s stats.dat 2>/dev/null)" = 40 ] || fail "SIG$signal: stats.dat was not saved"
-    started=$(od -An -t d4 -N4 stats.dat | tr -d ' ')
+    started=$(ints stats.dat | cut -d' ' -f1)
     [ "$started" = 1 ] || fail "SIG$signal: stats.dat counts $started starts instead of 1"
     grep -qx "Stopping gameTimer" tumblo.log || fail "SIG$signal: the shut-down did not run"
     [ "$(tail -n 1 tumblo.log)" = "--- Done cleaing up ---" ] ||

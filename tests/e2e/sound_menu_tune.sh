@@ -5,9 +5,7 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 tune=$(find . -ipath './music/wander.it' | head -n 1)
 [ -n "$tune" ] || fail "the menu tune MUSIC/wander.it is missing from $GAME_DIR"
 

@@ -4,9 +4,7 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
-trap 'rm -rf "$(dirname "$game")"' EXIT
+enter_game_copy "$GAME_DIR"
 
 export SDL_AUDIODRIVER=no-such-driver
 with_x 1280x1024 'run_game_and_exit 2'

@@ -4,17 +4,12 @@
 set -u
 GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
+enter_game_copy "$GAME_DIR"
 
 with_x 1920x1080 '
-    ./tumblo & pid=$!
-    w=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
-    wait_until_ready
-    xdotool getwindowgeometry "$w" | grep Geometry > geometry
-    choose_exit
-    wait $pid
-    echo "exit $?" > result
+    start_game
+    xdotool getwindowgeometry "$window" | grep Geometry > geometry
+    exit_game
 '
 cat result 2>/dev/null
 grep -qx "exit 0" result || fail "the game did not exit with status 0"
@@ -37,7 +32,6 @@ with_x 1920x1080 'run_game_and_exit 0'
 [ "$(grep -c '^TUMBLO is starting up$' "$log")" = 2 ] || fail "second run did not append"
 
 # Two runs leave the default switches and count two starts.
-ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 [ "$(ints SETTINGS.DAT)" = "1 1 0 0 1 1" ] || fail "SETTINGS.DAT holds $(ints SETTINGS.DAT)"
 [ "$(ints stats.dat)" = "2 0 0 0 0 0 0 0 0 0" ] || fail "stats.dat holds $(ints stats.dat)"
 
@@ -47,5 +41,4 @@ with_x 1920x1080 'run_game_and_exit 0'
 grep -qx "exit 0" result || fail "a damaged SETTINGS.DAT stopped the game"
 [ "$(stat -c %s SETTINGS.DAT)" = 24 ] || fail "SETTINGS.DAT was not written whole"
 [ "$(ints stats.dat | cut -d' ' -f1)" = 3 ] || fail "the third start was not counted"
-rm -rf "$(dirname "$game")"
 echo "startup_shutdown: ok"

@@ -9,8 +9,7 @@ SOURCE_DIR=$3
 source "$(dirname "$0")/common.bash"
 source "$SOURCE_DIR/scripts/data-tree.bash"
 tool="$TOOLS_DIR/tumblo-tool"
-game=$(make_game_copy "$GAME_DIR")
-cd "$game" || fail "no game copy"
+enter_game_copy "$GAME_DIR"
 write_player_files
 
 info() { timeout 20 "$tool" info "$@" > /dev/null 2>info.err; }
@@ -54,5 +53,4 @@ dd if=/dev/urandom of=DATA/NOISE.MAP bs=1 seek=60 count=$((size - 60)) conv=notr
 info --kind map DATA/NOISE.MAP
 [ $? -le 2 ] || fail "a damaged map crashed or hung the tool"
 refused DATA/NONE.MAP map
-rm -rf "$(dirname "$game")"
 echo "tool_info_tree: ok"
