@@ -5,15 +5,10 @@
 namespace {
 // 30 cells wide, the floor in row 11; the ball starts above it.
 StageText flat(const std::string& floor = floorRow(30)) {
-    StageText s;
-    for (int r = 0; r < 11; ++r)
-        s.rows.push_back(emptyRow(30));
-    s.rows.push_back(floor);
-    s.startX = 32;
-    s.startY = 160;
+    StageText s = flooredStage(30, 12, 2);
+    s.rows.back() = floor;
     return s;
 }
-
 } // namespace
 
 class BallPhysics : public StageTest {

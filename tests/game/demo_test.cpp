@@ -9,15 +9,10 @@
 #include <filesystem>
 
 namespace {
-StageText corridor() {
-    StageText s;
-    for (int r = 0; r < 14; ++r)
-        s.rows.push_back(emptyRow(20));
-    s.rows.push_back(floorRow(20));
-    s.rows[13][9] = 'G';
+// A corridor with a cup on the way to the goal.
+StageText cupCorridor() {
+    StageText s = corridor(9);
     s.rows[14][5] = 'c';
-    s.startX = 16;
-    s.startY = 13 * 16;
     return s;
 }
 
@@ -53,7 +48,7 @@ PlaybackResult replay(const char* path, int rate) {
 using Demos = StageTest;
 
 TEST_F(Demos, ARecordedRunIsSavedUnderItsTypedNameAndReplaysToTheSameEndAtEverySpeed) {
-    start(corridor(), true, DemoMode::Recording);
+    start(cupCorridor(), true, DemoMode::Recording);
     // Right to the goal, over the cup; then the name "AB_1" and ENTER.
     int frame = 0;
     bool cleared = false;
@@ -102,7 +97,7 @@ TEST_F(Demos, ARecordedRunIsSavedUnderItsTypedNameAndReplaysToTheSameEndAtEveryS
 }
 
 TEST_F(Demos, TheNameEntryTypesLettersDigitsAndSpacesAndCancelsWithEscape) {
-    start(corridor(), true, DemoMode::Recording);
+    start(cupCorridor(), true, DemoMode::Recording);
     struct Case {
         std::vector<int> keys;
         const char* file; // null: nothing written
@@ -144,7 +139,7 @@ TEST_F(Demos, TheNameEntryTypesLettersDigitsAndSpacesAndCancelsWithEscape) {
 }
 
 TEST_F(Demos, ADemoThatCannotBeWrittenShowsTheMessageAndLeavesNothingBehind) {
-    start(corridor(), true, DemoMode::Recording);
+    start(cupCorridor(), true, DemoMode::Recording);
     writeFileBytes("DEMOS", {}); // a file where the folder should be
     int frame = 0;
     setFrameHook(typing({KEY_A, KEY_ENTER}, frame));
@@ -156,7 +151,7 @@ TEST_F(Demos, ADemoThatCannotBeWrittenShowsTheMessageAndLeavesNothingBehind) {
 }
 
 TEST_F(Demos, ADemoOnAFailingDiskKeepsTheOldFileSaysSoAndIsNotCounted) {
-    start(corridor(), true, DemoMode::Recording);
+    start(cupCorridor(), true, DemoMode::Recording);
     writeFileBytes("DEMOS/AB.TDM", {1, 2, 3, 4});
     std::string messages;
     std::vector<FileStep> failed = failEachStepOf(
@@ -184,7 +179,7 @@ TEST_F(Demos, ADemoOnAFailingDiskKeepsTheOldFileSaysSoAndIsNotCounted) {
 }
 
 TEST_F(Demos, PlaybackTakesWhatTheFileHoldsAndSteersOnlyByOneAndTwo) {
-    writeFileBytes("DATA/T.MAP", corridor().spec().bytes().data());
+    writeFileBytes("DATA/T.MAP", cupCorridor().spec().bytes().data());
     auto write = [](const char* path, DemoHeader header, std::vector<uint8_t> steering,
                     size_t cutTo = 0) {
         DataWriter out;

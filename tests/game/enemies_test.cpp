@@ -6,13 +6,7 @@
 namespace {
 // 30 by 15 cells, floor in row 14; the ball starts in cell (2, 13).
 StageText arena() {
-    StageText s;
-    for (int r = 0; r < 14; ++r)
-        s.rows.push_back(emptyRow(30));
-    s.rows.push_back(floorRow(30));
-    s.startX = 32;
-    s.startY = 13 * 16;
-    return s;
+    return flooredStage(30, 15, 2);
 }
 
 // Puts the ball with its top-left at (x, y), standing still.

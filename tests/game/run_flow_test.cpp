@@ -5,21 +5,7 @@
 
 #include "platform/log.h"
 
-#include <sstream>
-
 namespace {
-// 20 by 15 cells with a floor; the goal stands `goalColumn` cells in.
-StageText corridor(int goalColumn = 8) {
-    StageText s;
-    for (int r = 0; r < 14; ++r)
-        s.rows.push_back(emptyRow(20));
-    s.rows.push_back(floorRow(20));
-    s.rows[13][(size_t)goalColumn] = 'G';
-    s.startX = 16;
-    s.startY = 13 * 16;
-    return s;
-}
-
 // Keys held for a number of frames of whatever screen runs, then released.
 struct KeyScript {
     struct Press {
@@ -37,13 +23,6 @@ struct KeyScript {
     }
 };
 
-std::vector<std::string> logLines() {
-    std::istringstream in(readFileText("tumblo.log"));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 } // namespace
 
 class RunFlow : public StageTest {
@@ -161,7 +140,7 @@ TEST_F(RunFlow, ANormalGameClearsItsStagesInOrderAndBooksThem) {
     EXPECT_TRUE(fileExists("DATA/UNLOCK/TEST.STG"));
     // Each map is loaded once, the second from within the run.
     std::vector<std::string> loads;
-    for (const std::string& line : logLines())
+    for (const std::string& line : fileLines("tumblo.log"))
         if (line.rfind("Loading Map: ", 0) == 0 || line == " Map Loaded Successfully!")
             loads.push_back(line);
     EXPECT_EQ(loads,

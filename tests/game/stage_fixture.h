@@ -98,11 +98,10 @@ inline MapEnemyRecord enemyAt(int x, int y, int kind, int direction = 0, int spe
     return {x, y + 2, accel, jump, 0, 0, jump > 0 ? 1 : 0, kind, speed, direction, 800};
 }
 
-class StageTest : public ::testing::Test {
+class StageTest : public LevelTest {
 protected:
     void SetUp() override {
-        ensureHeadless();
-        resetLevelState();
+        LevelTest::SetUp();
         writeStageResources();
         statistics = Statistics();
         settings = Settings();
@@ -116,7 +115,7 @@ protected:
         stopGameTimer();
         releaseAllKeys();
         clearQuitRequest();
-        resetLevelState();
+        LevelTest::TearDown();
     }
 
     // Loads the stage and starts a run of the given kind, ready to tick.
@@ -160,7 +159,6 @@ protected:
             tick();
     }
 
-    TempGameDir dir;
     PlayRun run;
     int ticks = 0;
 };
@@ -171,4 +169,20 @@ inline std::string floorRow(int width, char c = '#') {
 }
 inline std::string emptyRow(int width) {
     return std::string((size_t)width, '.');
+}
+// `width` by `height` cells, a floor in the last row and the ball standing on
+// it in column `startColumn`.
+inline StageText flooredStage(int width, int height, int startColumn) {
+    StageText s;
+    s.rows.assign((size_t)height - 1, emptyRow(width));
+    s.rows.push_back(floorRow(width));
+    s.startX = 16 * startColumn;
+    s.startY = 16 * (height - 2);
+    return s;
+}
+// 20 by 15 cells, the ball at the left and the goal `goalColumn` cells in.
+inline StageText corridor(int goalColumn = 8) {
+    StageText s = flooredStage(20, 15, 1);
+    s.rows[13][(size_t)goalColumn] = 'G';
+    return s;
 }

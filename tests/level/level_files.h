@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <allegro.h>
-#include <filesystem>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,16 +71,6 @@ private:
     }
 };
 
-// Writes a ".BMP" of the given size, filled with one colour.
-inline void writeSolidBitmap(const std::string& path, int width, int height, int colour) {
-    BITMAP* b = create_bitmap(width, height);
-    clear_to_color(b, colour);
-    std::filesystem::path p(path);
-    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
-    save_bitmap(path.c_str(), b, nullptr);
-    destroy_bitmap(b);
-}
-
 // Frees whatever the level globals hold, so each test starts as a fresh run.
 inline void resetLevelState() {
     gameLog.setEnabled(false);
@@ -88,3 +78,14 @@ inline void resetLevelState() {
     currentMap.music.playing = false;
     currentMap.cameraX = currentMap.cameraY = 0;
 }
+
+// A fresh game folder and fresh level globals for every test.
+class LevelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureHeadless();
+        resetLevelState();
+    }
+    void TearDown() override { resetLevelState(); }
+    TempGameDir dir;
+};

@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MapTest : public ::testing::Test {
+class MapTest : public LevelTest {
 protected:
     void SetUp() override {
-        ensureHeadless();
-        resetLevelState();
+        LevelTest::SetUp();
         for (const char* name : {"DEFANM", "CUP", "ENEMY01", "ENEMY02"})
             writeFileBytes(std::string("DATA/") + name + ".ANM",
                            animationFile({{{0}, {0}, 0, 0}}).data());
@@ -27,14 +26,10 @@ protected:
                                     {"BITMAP\\TILES\\a.bmp", "DATA\\WAVE.ANM", 32, 8}})
                            .data());
     }
-    void TearDown() override { resetLevelState(); }
-
     bool load(const MapSpec& map, const char* name = "T.MAP") {
         writeFileBytes(std::string("DATA/") + name, map.bytes().data());
         return loadMap(name);
     }
-
-    TempGameDir dir;
 };
 
 std::vector<int> ints(std::initializer_list<int> values) {
@@ -156,8 +151,7 @@ TEST_F(MapTest, TilesTheBackgroundIntoAStripAsWideAsTheMap) {
     BITMAP* picture = create_bitmap(320, 240);
     clear_to_color(picture, blue);
     rectfill(picture, 0, 0, 15, 239, red);
-    std::filesystem::create_directories("BITMAP/BG");
-    save_bitmap("BITMAP/BG/bg.bmp", picture, nullptr);
+    savePicture("BITMAP/BG/bg.bmp", picture);
     destroy_bitmap(picture);
 
     MapSpec m;

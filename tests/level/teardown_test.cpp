@@ -2,19 +2,17 @@
 #include "level_files.h"
 #include "platform/display.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
-class TeardownTest : public ::testing::Test {
+class TeardownTest : public LevelTest {
 protected:
     void SetUp() override {
-        ensureHeadless();
-        resetLevelState();
+        LevelTest::SetUp();
         writeFileBytes("DATA/DEFANM.ANM", animationFile({{{0}, {0}, 0, 0}}).data());
         loadGraphics();
     }
-    void TearDown() override { resetLevelState(); }
-
     std::string teardownLog() {
         std::filesystem::remove("tumblo.log");
         gameLog.setFile("tumblo.log");
@@ -23,8 +21,6 @@ protected:
         gameLog.setEnabled(false);
         return readFileText("tumblo.log");
     }
-
-    TempGameDir dir;
 };
 } // namespace
 

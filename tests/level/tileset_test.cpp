@@ -3,18 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-class TilesetTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ensureHeadless();
-        resetLevelState();
-    }
-    void TearDown() override { resetLevelState(); }
-
-    TempGameDir dir;
-};
-} // namespace
+using TilesetTest = LevelTest;
 
 TEST_F(TilesetTest, DamagedFilesAreRefusedAndTheTilesInPlayStay) {
     writeFileBytes("DATA/ANIM.ANM", animationFile({{{0, 1}, {3, 3}, 0, 0}}).data());

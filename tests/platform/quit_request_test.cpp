@@ -22,10 +22,7 @@ protected:
         ensureHeadless();
         messagesToStderr = false;
         clearQuitRequest();
-        if (!darkOverlay) {
-            darkOverlay = create_bitmap(320, 240);
-            clear_to_color(darkOverlay, makecol(0, 0, 0));
-        }
+        ensureDarkOverlay();
     }
     void TearDown() override {
         clearQuitRequest();

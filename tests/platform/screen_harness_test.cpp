@@ -17,10 +17,7 @@ protected:
     void SetUp() override {
         ensureHeadless();
         messagesToStderr = false;
-        if (!darkOverlay) {
-            darkOverlay = create_bitmap(320, 240);
-            clear_to_color(darkOverlay, makecol(0, 0, 0));
-        }
+        ensureDarkOverlay();
     }
 };
 } // namespace

@@ -6,9 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* const effectFiles[] = {"GOLD",    "CUP",    "DIE",  "START", "TELEPORT",
-                                   "VANTRIX", "CURSOR", "LIFE", "JUMP"};
-
 int peakAfter(int frames) {
     std::vector<int16_t> out((size_t)frames * 2);
     soundMixer.render(out.data(), frames);
@@ -20,8 +17,7 @@ int peakAfter(int frames) {
 struct GameSound : ::testing::Test {
     TempGameDir dir;
     void SetUp() override {
-        for (const char* name : effectFiles)
-            writeFileBytes(std::string("SOUND/") + name + ".WAV", makeToneWav(22050, 2205));
+        writeEffectFiles(2205);
         writeFileBytes("MUSIC/wander.it", makeModule());
         startSoundInMemory();
         soundAvailable = true;

@@ -2,6 +2,7 @@
 
 // Tiny sound files built in memory for the sound tests and benchmarks.
 #include "platform/wav_file.h"
+#include "support/test_env.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,6 +31,13 @@ inline std::vector<uint8_t> makeToneWav(int rate, int frames) {
     for (int i = 0; i < frames; ++i)
         samples[(size_t)i] = (i / 20) % 2 ? 12000 : -12000;
     return makeWav(rate, 1, 16, samples);
+}
+
+// The game's nine effects, each a tone of `frames` frames at 22050 Hz.
+inline void writeEffectFiles(int frames) {
+    for (const char* name :
+         {"GOLD", "CUP", "DIE", "START", "TELEPORT", "VANTRIX", "CURSOR", "LIFE", "JUMP"})
+        writeFileBytes(std::string("SOUND/") + name + ".WAV", makeToneWav(22050, frames));
 }
 
 // A four-channel ProTracker module: one looped square-wave instrument, speed 2

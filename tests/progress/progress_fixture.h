@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,13 +28,7 @@ protected:
     }
     void TearDown() override { gameLog.setEnabled(false); }
 
-    std::vector<std::string> logLines() const {
-        std::istringstream in(readFileText("tumblo.log"));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> logLines() const { return fileLines("tumblo.log"); }
 
     TempGameDir dir;
 };

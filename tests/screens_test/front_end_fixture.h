@@ -21,7 +21,6 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,16 +63,17 @@ protected:
     }
     int voices() { return soundMixer.activeVoices(); }
 
-    // A font whose every character and icon is a white box 6 wide and 8 high,
-    // so that a test can see where texts were drawn.
+    // A font whose every character and icon is a white box, so that a test can
+    // see where texts were drawn; a space is a gap.
+    static constexpr int boxWidth = 6, boxHeight = 8, boxSpace = 3;
     static void useBoxFont() {
         gameFont = Font();
-        gameFont.glyphHeight = 8;
+        gameFont.glyphHeight = boxHeight;
         gameFont.lineHeight = 12;
-        gameFont.spaceWidth = 3;
+        gameFont.spaceWidth = boxSpace;
         for (int c = 33; c < Font::tableSize; ++c)
-            gameFont.glyphs[c] = gameFont.icons[c] = {0, 0, 6};
-        gameFont.sheet = create_bitmap(6, 8);
+            gameFont.glyphs[c] = gameFont.icons[c] = {0, 0, boxWidth};
+        gameFont.sheet = create_bitmap(boxWidth, boxHeight);
         clear_to_color(gameFont.sheet, makecol(255, 255, 255));
     }
     // A text drawn with the box font starts at (x, y): its first box is there
@@ -86,13 +86,7 @@ protected:
     // Where a centred text of the box font starts.
     static int centredX(const char* text) { return (320 - gameFont.textWidth(text)) / 2; }
 
-    std::vector<std::string> logLines() const {
-        std::istringstream in(readFileText("tumblo.log"));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> logLines() const { return fileLines("tumblo.log"); }
 
     TempGameDir dir;
 };

@@ -77,10 +77,10 @@ class OutroScreenTest : public ExtrasTest {
 protected:
     void SetUp() override {
         ExtrasTest::SetUp();
-        picture("BITMAP/GENERAL/SKY.BMP", 320, 176, sky);
-        picture("BITMAP/GENERAL/WATER.BMP", 320, 64, water);
-        picture("BITMAP/GENERAL/SUN.BMP", 98, 64, sun);
-        picture("BITMAP/GENERAL/CLIFF.BMP", 100, 150, cliff);
+        writeSolidBitmap("BITMAP/GENERAL/SKY.BMP", 320, 176, sky);
+        writeSolidBitmap("BITMAP/GENERAL/WATER.BMP", 320, 64, water);
+        writeSolidBitmap("BITMAP/GENERAL/SUN.BMP", 98, 64, sun);
+        writeSolidBitmap("BITMAP/GENERAL/CLIFF.BMP", 100, 150, cliff);
         // Two frames of reflection, 30 ticks each.
         BITMAP* waves = create_bitmap(196, 65);
         rectfill(waves, 0, 0, 97, 64, waveA);
@@ -89,12 +89,6 @@ protected:
         destroy_bitmap(waves);
         writeFileBytes("DATA/SUNSET.ANM",
                        Bytes().i32(1).i32(2).i32(0).i32(1).i32(30).i32(30).i32(0).i32(0).data());
-    }
-    static void picture(const char* file, int w, int h, int colour) {
-        BITMAP* b = create_bitmap(w, h);
-        clear_to_color(b, colour);
-        savePicture(file, b);
-        destroy_bitmap(b);
     }
     // The first column of row y in the given colour, -1 when none.
     static int firstColumn(int y, int colour) {

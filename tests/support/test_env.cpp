@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +24,12 @@ void ensureHeadless() {
     // Loaders' messages must not wait for a press in tests that do not drive
     // frames; the screen tests switch this off while they drive the message.
     messagesToStderr = true;
+}
+
+void ensureDarkOverlay() {
+    if (darkOverlay) return;
+    darkOverlay = create_bitmap(320, 240);
+    clear_to_color(darkOverlay, makecol(0, 0, 0));
 }
 
 TempGameDir::TempGameDir() {
@@ -60,6 +67,26 @@ std::string readFileText(const std::string& path) {
 
 bool fileExists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+std::vector<std::string> fileLines(const std::string& path) {
+    std::istringstream in(readFileText(path));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+void savePicture(const std::string& path, BITMAP* picture) {
+    writeFileBytes(path, {});
+    save_bitmap(path.c_str(), picture, nullptr);
+}
+
+void writeSolidBitmap(const std::string& path, int width, int height, int colour) {
+    BITMAP* b = create_bitmap(width, height);
+    clear_to_color(b, colour);
+    savePicture(path, b);
+    destroy_bitmap(b);
 }
 
 int runCommand(const std::string& command, std::string& output) {

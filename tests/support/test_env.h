@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
+struct BITMAP;
+
 // Starts the game library headless once per test process (no window, no timer).
 void ensureHeadless();
+// The black picture that fades draw with, made if no test has loaded one.
+void ensureDarkOverlay();
 
 // A fresh temporary game folder that is the working directory while it lives.
 class TempGameDir {
@@ -26,6 +30,11 @@ void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> readFileBytes(const std::string& path);
 std::string readFileText(const std::string& path);
 bool fileExists(const std::string& path);
+// The lines of a text file, such as the game's log.
+std::vector<std::string> fileLines(const std::string& path);
+// Saves a picture as a ".BMP" (folders created); and one of a single colour.
+void savePicture(const std::string& path, BITMAP* picture);
+void writeSolidBitmap(const std::string& path, int width, int height, int colour);
 
 // Runs a shell command; its exit status (-1 if it did not exit), with everything
 // it printed on either stream kept in `output`.
