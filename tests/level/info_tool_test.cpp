@@ -10,8 +10,7 @@
 namespace {
 // Runs the tool in the working directory; its output goes to out.txt, err.txt.
 int runTool(const std::string& arguments) {
-    const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-    std::string command = std::string(tools) + "/tumblo-tool " + arguments + " > '" +
+    std::string command = toolsDir() + "/tumblo-tool " + arguments + " > '" +
                           std::filesystem::absolute("out.txt").string() + "' 2> '" +
                           std::filesystem::absolute("err.txt").string() + "'";
     int status = std::system(command.c_str());
@@ -24,7 +23,6 @@ bool printed(const std::string& file, const std::string& text) {
 } // namespace
 
 TEST(InfoTool, ReadsFilesWhereTheShellPointsAndWhatTheyNameFromTheGame) {
-    if (!std::getenv("TUMBLO_TOOLS_DIR")) GTEST_SKIP() << "TUMBLO_TOOLS_DIR is not set";
     TempGameDir dir;
     std::string game = std::filesystem::current_path().string();
     writeFileBytes("DATA/T.TLS", tilesetFile({{"a.bmp", "", 16, 16}}).data());

@@ -9,6 +9,7 @@
 #include "text/list_menu.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 std::vector<std::string> entryTexts(const ListMenu& list) {
@@ -23,6 +24,17 @@ void writeDemo(const std::string& name, const std::string& title, const std::str
     DataWriter out;
     writeDemoFile(out, {demoFormatMark, "S0", died, title, clearTime, cups}, nullptr, 0);
     writeFileBytes("DEMOS/" + name, out.bytes());
+}
+
+// Each entry's description: as given by name, or for `broken` the one of the
+// entry before it (`previous` when it comes first).
+void expectDescriptions(const ListMenu& list, std::string previous, const std::string& broken,
+                        const std::map<std::string, std::string>& expected) {
+    for (int i = 0; i < list.count; ++i) {
+        const MenuEntry& e = list.entry(i);
+        EXPECT_EQ(e.description, e.text == broken ? previous : expected.at(e.text)) << e.text;
+        previous = e.description;
+    }
 }
 
 std::vector<std::string> listedDemos() {
@@ -91,20 +103,10 @@ TEST_F(FrontEndTest, StageSetListDescribesEveryFileAndABrokenOneByThePreviousHea
     std::vector<std::string> names = entryTexts(list);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"A.STG", "BROKEN.STG", "extra.stg"}));
-    std::string previous = "\nAuthor: \n0 levels"; // an empty record before the first
-    for (int i = 0; i < n; ++i) {
-        const MenuEntry& e = list.entry(i);
-        if (e.text == "A.STG") {
-            EXPECT_EQ(e.description, "Alpha\nAuthor: Ann\n3 levels");
-        }
-        if (e.text == "extra.stg") {
-            EXPECT_EQ(e.description, "Bonus\nAuthor: Ann\n1 levels");
-        }
-        if (e.text == "BROKEN.STG") {
-            EXPECT_EQ(e.description, previous);
-        }
-        previous = e.description;
-    }
+    // A broken file is described by the entry before it (an empty record first).
+    expectDescriptions(
+        list, "\nAuthor: \n0 levels", "BROKEN.STG",
+        {{"A.STG", "Alpha\nAuthor: Ann\n3 levels"}, {"extra.stg", "Bonus\nAuthor: Ann\n1 levels"}});
     EXPECT_EQ(list.visibleRows, 3);
     EXPECT_EQ(list.descriptionPos.x, 16);
     EXPECT_EQ(list.descriptionPos.y, 208);
@@ -160,24 +162,11 @@ TEST_F(FrontEndTest, DemoListDescribesTimeDeathCupAndADamagedFileByThePreviousOn
     DemoInfo info;
     buildDemoList(list, info);
     ASSERT_EQ(list.count, 4);
-    std::string previous = "Map: \nClear time: ";
-    for (int i = 0; i < list.count; ++i) {
-        const MenuEntry& e = list.entry(i);
-        if (e.text == "CLEAN.TDM") {
-            EXPECT_EQ(e.description, "Map: Sunny\nClear time: 00:42:37 (100%)\n$A");
-        }
-        if (e.text == "DEAD.TDM") {
-            EXPECT_EQ(e.description, "Map: Rocky\nClear time: -\n$A");
-        }
-        // The cup mark means exactly one cup.
-        if (e.text == "TWOCUPS.TDM") {
-            EXPECT_EQ(e.description, "Map: Cliff\nClear time: 01:02:03");
-        }
-        if (e.text == "BAD.TDM") {
-            EXPECT_EQ(e.description, previous);
-        }
-        previous = e.description;
-    }
+    // The cup mark means exactly one cup.
+    expectDescriptions(list, "Map: \nClear time: ", "BAD.TDM",
+                       {{"CLEAN.TDM", "Map: Sunny\nClear time: 00:42:37 (100%)\n$A"},
+                        {"DEAD.TDM", "Map: Rocky\nClear time: -\n$A"},
+                        {"TWOCUPS.TDM", "Map: Cliff\nClear time: 01:02:03"}});
 }
 
 TEST_F(FrontEndTest, DeletingADemoHighlightsTheOneThatTookItsPlaceAndHoldingDeletesOne) {

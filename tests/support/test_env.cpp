@@ -100,6 +100,15 @@ int runCommand(const std::string& command, std::string& output) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string toolsDir() {
+    const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
+    return tools ? tools : "build/tools";
+}
+
+int runGameTool(const std::string& arguments, std::string& output) {
+    return runCommand(toolsDir() + "/tumblo-tool " + arguments, output);
+}
+
 InDir::InDir(const std::string& dir) {
     char buffer[4096];
     previous = getcwd(buffer, sizeof buffer) ? buffer : ".";

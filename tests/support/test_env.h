@@ -39,6 +39,10 @@ void writeSolidBitmap(const std::string& path, int width, int height, int colour
 // Runs a shell command; its exit status (-1 if it did not exit), with everything
 // it printed on either stream kept in `output`.
 int runCommand(const std::string& command, std::string& output);
+// The folder of the built programs: $TUMBLO_TOOLS_DIR, else build/tools.
+std::string toolsDir();
+// Runs tumblo-tool with `arguments` as runCommand does.
+int runGameTool(const std::string& arguments, std::string& output);
 
 // Works in `dir` for as long as it lives; `ok` says whether it got there.
 class InDir {

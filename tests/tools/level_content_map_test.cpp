@@ -1,6 +1,7 @@
 #include "tools/level_content_run.h"
 
 #include "level/map_format.h"
+#include "text/data_file.h"
 
 #include <cstdio>
 
@@ -42,6 +43,13 @@ protected:
     int compileMap(const std::string& source) {
         content.write("maps/stage.txt", source);
         return content.compile("maps");
+    }
+    // The compiler refuses `source`, names `message` and writes no map.
+    void refused(const std::string& source, const char* message) {
+        std::remove("DATA/STAGE.MAP");
+        EXPECT_EQ(compileMap(source), 1) << message;
+        EXPECT_TRUE(content.said(message)) << content.output;
+        EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
     }
     TempGameDir game;
     ContentRun content;
@@ -129,12 +137,8 @@ TEST_F(MapSourceTest, CompilerAndGameAgreeOnTheLimits) {
         {top + full + std::string(maxMapCells, '=') + "\n", "a map holds at most 32768"},
         {top + enemies + "enemy 3 3 bouncer still\n" + grid(), "a map holds at most 1024"},
     };
-    for (const auto& [source, message] : beyond) {
-        std::remove("DATA/STAGE.MAP");
-        EXPECT_EQ(compileMap(source), 1) << message;
-        EXPECT_TRUE(content.said(message)) << content.output;
-        EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
-    }
+    for (const auto& [source, message] : beyond)
+        refused(source, message);
     // The game refuses the same maps written by the format's own writer.
     MapFile wide;
     wide.width = maxMapCells + 1;
@@ -176,9 +180,6 @@ TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {
         {std::string(header) + "start 20 3\n" + keys + grid(),
          "stage.txt:6: the start lies outside the map"},
     };
-    for (const auto& [source, message] : cases) {
-        EXPECT_EQ(compileMap(source), 1) << message;
-        EXPECT_TRUE(content.said(message)) << content.output;
-        EXPECT_FALSE(fileExists("DATA/STAGE.MAP"));
-    }
+    for (const auto& [source, message] : cases)
+        refused(source, message);
 }

@@ -3,7 +3,6 @@
 // Runs the asset compiler on a small content folder written by a test, into the
 // test's temporary game folder (the working directory).
 #include "support/test_env.h"
-#include "text/data_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,10 +30,8 @@ public:
     // Compiles the given kinds into the working directory; the exit status, with
     // everything printed kept in `output`.
     int compile(const std::string& kinds) {
-        const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-        return runCommand(std::string(tools ? tools : "build/tools") + "/tumblo-assets " +
-                              contentDir + " " + std::filesystem::current_path().string() + " " +
-                              kinds,
+        return runCommand(toolsDir() + "/tumblo-assets " + contentDir + " " +
+                              std::filesystem::current_path().string() + " " + kinds,
                           output);
     }
     bool said(const std::string& message) const {
@@ -43,9 +40,3 @@ public:
     std::string contentDir;
     std::string output;
 };
-
-inline std::string readText(DataReader& in) {
-    char text[80];
-    readString(text, in);
-    return text;
-}

@@ -6,6 +6,7 @@
 #include "level/animation_format.h"
 #include "level/tileset_format.h"
 #include "progress/stage_set_format.h"
+#include "text/data_file.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,18 @@ protected:
         for (const char* name : {"one", "two", "three"})
             content.write(std::string("maps/") + name + ".txt", "");
     }
+    // Compiling `text` as `source` fails, names `message` and writes no `output`.
+    void refused(const char* kind, const char* source, const std::string& text,
+                 const std::string& message, const char* output) {
+        SCOPED_TRACE(text);
+        content.write(source, text);
+        EXPECT_EQ(content.compile(kind), 1);
+        EXPECT_TRUE(content.said(message)) << content.output;
+        EXPECT_FALSE(fileExists(output));
+    }
     TempGameDir game;
     ContentRun content;
 };
-
-std::string runInfo(const std::string& path, int& status) {
-    const char* tools = std::getenv("TUMBLO_TOOLS_DIR");
-    std::string output;
-    status = runCommand(std::string(tools ? tools : "build/tools") + "/tumblo-tool info " + path,
-                        output);
-    return output;
-}
 
 Bytes demo(const std::vector<uint8_t>& steering) {
     DataWriter out;
@@ -61,10 +63,7 @@ TEST_F(LevelContentTest, AnimationSequencesComeOutInFileOrder) {
 }
 
 TEST_F(LevelContentTest, AnimationRefusesSequencesAPlayerCouldNotRunSafely) {
-    struct Case {
-        const char* source;
-        const char* message;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"sequence 0 0:5 1:5 loop 2\n", "ball.txt:1: loop frame 2 is past the last frame"},
         {"sequence 0 0:5 next 0\n", "ball.txt:1: a sequence cannot go on with itself"},
         {"sequence 0 0:5 loop 0\nsequence 1 1:5 next 4\n",
@@ -73,12 +72,8 @@ TEST_F(LevelContentTest, AnimationRefusesSequencesAPlayerCouldNotRunSafely) {
         {"sequence 0 0:-1 loop 0\n", "ball.txt:1: '0:-1' is not a frame"},
         {"sequence 0 loop 0\n", "ball.txt:1: a sequence needs frames"},
     };
-    for (const Case& c : cases) {
-        content.write("animations/ball.txt", c.source);
-        EXPECT_EQ(content.compile("animations"), 1) << c.source;
-        EXPECT_NE(content.output.find(c.message), std::string::npos) << content.output;
-        EXPECT_FALSE(fileExists("DATA/BALL.ANM")) << c.source;
-    }
+    for (const auto& [source, message] : cases)
+        refused("animations", "animations/ball.txt", source, message, "DATA/BALL.ANM");
 }
 
 TEST_F(LevelContentTest, TilesetTilesComeOutInIndexOrder) {
@@ -102,12 +97,8 @@ TEST_F(LevelContentTest, TilesetRefusesWhatTheTilesetFileCannotHold) {
         {"top A.BMP - 16 16\ntop B.BMP - 16 16\n", "beach.txt:2: tile 'top' is already tile 0"},
         {"top A.BMP - 0 16\n", "beach.txt:1:"},
     };
-    for (const auto& [source, message] : cases) {
-        content.write("tilesets/beach.txt", source);
-        EXPECT_EQ(content.compile("tilesets"), 1) << source;
-        EXPECT_TRUE(content.said(message)) << content.output;
-        EXPECT_FALSE(fileExists("DATA/BEACH.TLS"));
-    }
+    for (const auto& [source, message] : cases)
+        refused("tilesets", "tilesets/beach.txt", source, message, "DATA/BEACH.TLS");
 }
 
 TEST_F(LevelContentTest, StageSetGroupsAndStagesComeOutInPlayOrder) {
@@ -152,12 +143,8 @@ TEST_F(LevelContentTest, StageSetRefusesSetsBeyondTheGamesCapacity) {
         {"title T\ngroup G\nstage FOUR.MAP\n",
          "main.txt:3: no map source under content/maps builds FOUR.MAP"},
     };
-    for (const auto& [source, message] : cases) {
-        content.write("stagesets/main.txt", source);
-        EXPECT_EQ(content.compile("stagesets"), 1) << message;
-        EXPECT_TRUE(content.said(message)) << content.output;
-        EXPECT_FALSE(fileExists("DATA/MAIN.STG"));
-    }
+    for (const auto& [source, message] : cases)
+        refused("stagesets", "stagesets/main.txt", source, message, "DATA/MAIN.STG");
 }
 
 TEST_F(LevelContentTest, DemoInfoPrintsTheSourceThatCompilesBackToTheSameFile) {
@@ -167,20 +154,19 @@ TEST_F(LevelContentTest, DemoInfoPrintsTheSourceThatCompilesBackToTheSameFile) {
     steering.push_back(7);
     Bytes file = demo(steering);
     writeFileBytes("DEMOS/RUN.TDM", file.data());
-    int status = 0;
-    std::string out = runInfo(game.path() + "/DEMOS/RUN.TDM", status);
-    ASSERT_EQ(status, 0) << out;
+    std::string out;
+    ASSERT_EQ(runGameTool("info " + game.path() + "/DEMOS/RUN.TDM", out), 0) << out;
     // Runs of steering up to the last tick that steers; nothing after.
     EXPECT_EQ(out.substr(out.find('\n') + 1), "map      TROP01.MAP\n"
-                                               "died     0\n"
-                                               "title    Sunny Start\n"
-                                               "clear    00:07:20 (100%)\n"
-                                               "cups     1\n"
-                                               "steering\n"
-                                               "right 120\n"
-                                               "none 30\n"
-                                               "left 10\n"
-                                               "raw 7 1\n");
+                                              "died     0\n"
+                                              "title    Sunny Start\n"
+                                              "clear    00:07:20 (100%)\n"
+                                              "cups     1\n"
+                                              "steering\n"
+                                              "right 120\n"
+                                              "none 30\n"
+                                              "left 10\n"
+                                              "raw 7 1\n");
     content.write("demos/run.txt", out);
     ASSERT_EQ(content.compile("demos"), 0) << content.output;
     EXPECT_EQ(readFileBytes("RUN.TDM"), file.data());
@@ -193,14 +179,12 @@ TEST_F(LevelContentTest, DemoInfoPrintsTheSourceThatCompilesBackToTheSameFile) {
 TEST_F(LevelContentTest, DemoInfoRefusesAShortOrDamagedDemo) {
     Bytes whole = demo({2, 2, 1});
     writeFileBytes("DEMOS/SHORT.TDM", whole.truncated(whole.data().size() - 1));
-    int status = 0;
-    std::string out = runInfo(game.path() + "/DEMOS/SHORT.TDM", status);
-    EXPECT_EQ(status, 2) << out;
+    std::string out;
+    EXPECT_EQ(runGameTool("info " + game.path() + "/DEMOS/SHORT.TDM", out), 2) << out;
     EXPECT_NE(out.find("not a valid demo file"), std::string::npos) << out;
 
     Bytes longTitle;
     longTitle.i32(1).str("TROP01.MAP").i32(0).str(std::string(80, 't'));
     writeFileBytes("DEMOS/BAD.TDM", longTitle.data());
-    runInfo(game.path() + "/DEMOS/BAD.TDM", status);
-    EXPECT_EQ(status, 2);
+    EXPECT_EQ(runGameTool("info " + game.path() + "/DEMOS/BAD.TDM", out), 2);
 }

@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Runs the asset compiler's sound kind on `sources` (name -> text) in a fresh
-// content folder, into the working directory.
-int compileSounds(ContentRun& content,
-                  const std::vector<std::pair<std::string, std::string>>& sources) {
-    for (const auto& [name, text] : sources)
-        content.write("sounds/" + name, text);
-    return content.compile("sounds");
-}
+class SoundCompiler : public ::testing::Test {
+protected:
+    // Runs the asset compiler's sound kind on `sources` (name -> text).
+    int compileSounds(const std::vector<std::pair<std::string, std::string>>& sources) {
+        for (const auto& [name, text] : sources)
+            content.write("sounds/" + name, text);
+        return content.compile("sounds");
+    }
+    TempGameDir dir;
+    ContentRun content;
+};
 
 bool decodesAt(const std::string& path, size_t& frames) {
     std::vector<uint8_t> bytes = readFileBytes(path);
@@ -22,11 +25,8 @@ bool decodesAt(const std::string& path, size_t& frames) {
 }
 } // namespace
 
-TEST(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
-    TempGameDir dir;
-    ContentRun content;
-    ASSERT_EQ(compileSounds(content,
-                            {{"ding.txt", "output SOUND\\DING.WAV\n"
+TEST_F(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
+    ASSERT_EQ(compileSounds({{"ding.txt", "output SOUND\\DING.WAV\n"
                                           "rate 22050\n"
                                           "tone 0 100 square E6 duty=25\n"
                                           "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}}),
@@ -37,20 +37,16 @@ TEST(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
     EXPECT_EQ(frames, 6615u); // 300 ms at 22050 Hz
 }
 
-TEST(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
-    TempGameDir dir;
-    ContentRun content;
-    EXPECT_NE(compileSounds(
-                  content,
-                  {
-                      {"a.txt", "output SOUND\\A.WAV\ntone 0 100 square E6\ntone 0 100 buzz E6\n"},
-                      {"b.txt", "output SOUND\\B.WAV\n\ntone 0 100 square H2\n"},
-                      {"c.txt", "output SOUND\\C.WAV\ntone 0 100 sine 440 duty=120\n"},
-                      {"d.txt", "output SOUND\\D.WAV\ntone 0 20000 sine 440\n"},
-                      {"e.txt", "output MUSIC\\E.IT\n"},
-                      {"f.txt", "output SOUND\\F.WAV\nrate 96000\n"},
-                      {"h.txt", "# no output\ntone 0 10 sine 440\n"},
-                  }),
+TEST_F(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
+    EXPECT_NE(compileSounds({
+                  {"a.txt", "output SOUND\\A.WAV\ntone 0 100 square E6\ntone 0 100 buzz E6\n"},
+                  {"b.txt", "output SOUND\\B.WAV\n\ntone 0 100 square H2\n"},
+                  {"c.txt", "output SOUND\\C.WAV\ntone 0 100 sine 440 duty=120\n"},
+                  {"d.txt", "output SOUND\\D.WAV\ntone 0 20000 sine 440\n"},
+                  {"e.txt", "output MUSIC\\E.IT\n"},
+                  {"f.txt", "output SOUND\\F.WAV\nrate 96000\n"},
+                  {"h.txt", "# no output\ntone 0 10 sine 440\n"},
+              }),
               0);
     for (const char* expected :
          {"a.txt:3: unknown wave 'buzz'", "b.txt:3: 'H2' is not a pitch", "c.txt:2: 'duty=120'",
@@ -62,11 +58,9 @@ TEST(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
     EXPECT_FALSE(fileExists("SOUND/B.WAV"));
 }
 
-TEST(SoundCompiler, RefusesTwoSourcesForOneFile) {
-    TempGameDir dir;
-    ContentRun content;
-    EXPECT_NE(compileSounds(content, {{"a.txt", "output SOUND\\X.WAV\ntone 0 10 sine 440\n"},
-                                      {"b.txt", "output sound\\x.wav\ntone 0 10 sine 880\n"}}),
+TEST_F(SoundCompiler, RefusesTwoSourcesForOneFile) {
+    EXPECT_NE(compileSounds({{"a.txt", "output SOUND\\X.WAV\ntone 0 10 sine 440\n"},
+                             {"b.txt", "output sound\\x.wav\ntone 0 10 sine 880\n"}}),
               0);
     EXPECT_TRUE(content.said("b.txt:0: sound\\x.wav is already made")) << content.output;
 }
