@@ -55,36 +55,25 @@ struct StageText {
                 MapBlockRecord b;
                 b.cellX = x;
                 b.cellY = y;
-                switch (rows[y][(size_t)x]) {
-                case '#':
-                    break;
-                case '-':
+                char c = rows[y][(size_t)x];
+                if (c == '-')
                     b.solid = 0;
-                    break;
-                case '^':
+                else if (c == '^')
                     b.type = blockBounce, b.param1 = rise;
-                    break;
-                case 'X':
+                else if (c == 'X')
                     b.type = blockHurt;
-                    break;
-                case 'G':
+                else if (c == 'G')
                     b.type = blockGoal;
-                    break;
-                case 'T':
+                else if (c == 'T')
                     b.type = blockTeleport, b.param1 = teleportX, b.param2 = teleportY;
-                    break;
-                case 'm':
+                else if (c == 'm')
                     b.type = blockTurnMarker;
-                    break;
-                case 'g':
+                else if (c == 'g')
                     b.bonusCode = 1;
-                    break;
-                case 'c':
+                else if (c == 'c')
                     b.bonusCode = 2;
-                    break;
-                default:
+                else if (c != '#')
                     continue;
-                }
                 m.blocks.push_back(b);
             }
         m.enemies = enemies;

@@ -8,16 +8,12 @@
 #include "progress/progress_fixture.h"
 #include "screens/demo_browser.h"
 #include "screens/stage_select.h"
+#include "support/stage_files.h"
 #include "text/list_menu.h"
 
 namespace {
 void writeRunwayStage() {
-    for (const char* name : {"DEFANM", "CUP", "GOLD", "ENEMY01", "ENEMY02", "TUMBLO"})
-        writeFileBytes(std::string("DATA/") + name + ".ANM",
-                       animationFile({{{0}, {0}, 0, 0}}).data());
-    writeSolidBitmap("BITMAP/TILES/a.bmp", 16, 16, makecol(0, 255, 0));
-    writeSolidBitmap("BITMAP/GENERAL/tumblo.bmp", 16, 16, makecol(0, 0, 255));
-    writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\a.bmp", "", 16, 16}}).data());
+    writeStageResources();
     MapSpec map;
     map.name = "Runway";
     map.startX = 32;
@@ -33,7 +29,6 @@ void writeRunwayStage() {
 
 TEST_F(FrontEndTest, ADemoRecordedInTrainingIsListedAndPlaysBackToTheSameEnd) {
     writeRunwayStage();
-    loadGraphics();
     ASSERT_TRUE(loadStageSet("DEFAULT.STG"));
     recordStats = true;
     {
