@@ -27,8 +27,9 @@ void BoxIndex::clear() {
     *this = BoxIndex();
 }
 
-// Each box is filed under the bucket of its top-left corner only; a query looks
-// as far up and to the left as the largest filed box reaches.
+// Each box is filed under every bucket it covers, so a query only looks at the
+// buckets its probe covers; a probe beyond the grid looks at its edge buckets,
+// where the boxes that reach out of the grid are filed.
 void BoxIndex::build(const std::vector<IndexBox>& boxes, const std::vector<bool>& present,
                      int32_t mapWidth, int32_t mapHeight) {
     clear();
@@ -39,50 +40,63 @@ void BoxIndex::build(const std::vector<IndexBox>& boxes, const std::vector<bool>
     rows = std::max(0, mapHeight) / bucketSize + 1 + 2 * marginBuckets;
     bucketStart.assign((size_t)columns * rows + 1, 0);
 
-    auto bucketOf = [&](const IndexBox& b) -> int64_t {
-        int32_t cx = bucketX(b.x0), cy = bucketY(b.y0);
+    // The buckets a box is filed under, or false when it is kept aside.
+    auto bucketsOf = [&](const IndexBox& b, int32_t& cx0, int32_t& cy0, int32_t& cx1,
+                         int32_t& cy1) {
         bool small = b.x1 - b.x0 <= maxIndexedExtent && b.y1 - b.y0 <= maxIndexedExtent &&
                      b.x1 >= b.x0 && b.y1 >= b.y0;
-        if (!small || cx < 0 || cy < 0 || cx >= columns || cy >= rows) return -1;
-        return (int64_t)cy * columns + cx;
+        cx0 = bucketX(b.x0), cy0 = bucketY(b.y0);
+        if (!small || cx0 < 0 || cy0 < 0 || cx0 >= columns || cy0 >= rows) return false;
+        cx1 = std::min(bucketX(b.x1), columns - 1);
+        cy1 = std::min(bucketY(b.y1), rows - 1);
+        return true;
     };
+    int32_t cx0, cy0, cx1, cy1;
     for (size_t i = 0; i < boxes.size(); ++i) {
         if (!present[i]) continue;
-        int64_t bucket = bucketOf(boxes[i]);
-        if (bucket < 0) {
+        if (!bucketsOf(boxes[i], cx0, cy0, cx1, cy1)) {
             everywhere.push_back((int32_t)i);
             continue;
         }
-        bucketStart[(size_t)bucket + 1] += 1;
-        reachX = std::max(reachX, boxes[i].x1 - boxes[i].x0);
-        reachY = std::max(reachY, boxes[i].y1 - boxes[i].y0);
+        for (int32_t cy = cy0; cy <= cy1; ++cy)
+            for (int32_t cx = cx0; cx <= cx1; ++cx)
+                bucketStart[(size_t)cy * columns + cx + 1] += 1;
     }
     for (size_t b = 1; b < bucketStart.size(); ++b)
         bucketStart[b] += bucketStart[b - 1];
     bucketItems.resize((size_t)bucketStart.back());
     std::vector<int32_t> fill(bucketStart.begin(), bucketStart.end() - 1);
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (!present[i]) continue;
-        int64_t bucket = bucketOf(boxes[i]);
-        if (bucket >= 0) bucketItems[(size_t)fill[(size_t)bucket]++] = (int32_t)i;
+        if (!present[i] || !bucketsOf(boxes[i], cx0, cy0, cx1, cy1)) continue;
+        for (int32_t cy = cy0; cy <= cy1; ++cy)
+            for (int32_t cx = cx0; cx <= cx1; ++cx)
+                bucketItems[(size_t)fill[(size_t)cy * columns + cx]++] = (int32_t)i;
     }
 }
 
 void BoxIndex::query(const IndexBox& probe, std::vector<int32_t>& out) const {
     out.clear();
     if (boxCount == 0) return;
-    // A box meets the probe only if its corner lies within the probe grown up
-    // and left by the largest box.
-    int32_t cx0 = std::max(bucketX(probe.x0 - reachX), 0);
-    int32_t cx1 = std::min(bucketX(probe.x1), columns - 1);
-    int32_t cy0 = std::max(bucketY(probe.y0 - reachY), 0);
-    int32_t cy1 = std::min(bucketY(probe.y1), rows - 1);
+    auto clampTo = [](int32_t v, int32_t last) { return std::min(std::max(v, 0), last); };
+    int32_t cx0 = clampTo(bucketX(probe.x0), columns - 1);
+    int32_t cx1 = clampTo(bucketX(probe.x1), columns - 1);
+    int32_t cy0 = clampTo(bucketY(probe.y0), rows - 1);
+    int32_t cy1 = clampTo(bucketY(probe.y1), rows - 1);
     for (int32_t cy = cy0; cy <= cy1; ++cy) {
-        size_t row = (size_t)cy * columns;
-        for (int32_t k = bucketStart[row + cx0]; k < bucketStart[row + cx1 + 1]; ++k)
+        const int32_t* starts = &bucketStart[(size_t)cy * columns];
+        for (int32_t k = starts[cx0]; k < starts[cx1 + 1]; ++k)
             out.push_back(bucketItems[(size_t)k]);
     }
     out.insert(out.end(), everywhere.begin(), everywhere.end());
-    // Every box is filed once, so the candidates only need their order.
-    if (out.size() > 1) std::sort(out.begin(), out.end());
+    // A box that covers several of the buckets comes once from each: in index
+    // order, once. The lists are a handful long, so insertion sort it is.
+    if (out.size() < 2) return;
+    for (size_t i = 1; i < out.size(); ++i) {
+        int32_t v = out[i];
+        size_t j = i;
+        for (; j > 0 && out[j - 1] > v; --j)
+            out[j] = out[j - 1];
+        out[j] = v;
+    }
+    out.erase(std::unique(out.begin(), out.end()), out.end());
 }

@@ -11,10 +11,11 @@ struct IndexBox {
 
 // Finds which of a fixed list of boxes may meet a probe without looking at every
 // one: a grid of 16-pixel buckets over the map, built once when a stage loads,
-// each box filed under the bucket of its top-left corner. Boxes far outside the
-// map or larger than a few buckets are kept aside and offered to every query. A query gives a
-// superset, in ascending index order; the caller still tests each box exactly, so the outcome is
-// the same as testing all of them in order.
+// each box filed under every bucket it covers (a tile on the grid covers one).
+// Boxes far outside the map or larger than a few buckets are kept aside and
+// offered to every query. A query gives a superset, in ascending index order;
+// the caller still tests each box exactly, so the outcome is the same as
+// testing all of them in order.
 class BoxIndex {
 public:
     // `present[i]` false leaves box i out for good. The grid covers the map of
@@ -36,5 +37,4 @@ private:
     std::vector<int32_t> bucketStart; // columns * rows + 1 offsets into bucketItems
     std::vector<int32_t> bucketItems;
     std::vector<int32_t> everywhere; // boxes offered to every query
-    int32_t reachX = 0, reachY = 0;  // the largest filed box's extent
 };
