@@ -1,6 +1,7 @@
 #include "platform/bitmap_file.h"
 
 #include "platform/bmp_decode.h"
+#include "platform/file_bytes.h"
 #include "platform/paths.h"
 
 #include <allegro.h>
@@ -104,19 +105,6 @@ BITMAP* convert(const BmpPicture& picture) {
     return out;
 }
 
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return false;
-    bool ok = std::fseek(in, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(in) : -1;
-    ok = size > 0 && size <= maxBitmapFileBytes && std::fseek(in, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize((size_t)size);
-        ok = std::fread(bytes.data(), 1, bytes.size(), in) == bytes.size();
-    }
-    std::fclose(in);
-    return ok;
-}
 } // namespace
 
 BITMAP* bitmapFromBmp(const uint8_t* data, size_t size) {
@@ -130,7 +118,7 @@ BITMAP* bitmapFromBmp(const uint8_t* data, size_t size) {
 
 BITMAP* loadBitmapFile(const std::string& path) {
     std::vector<uint8_t> bytes;
-    if (!readFile(path, bytes)) return nullptr;
+    if (!readFileBytes(path, maxBitmapFileBytes, bytes)) return nullptr;
     return bitmapFromBmp(bytes.data(), bytes.size());
 }
 

@@ -34,12 +34,20 @@ bool sameIgnoringCase(const std::string& a, const char* b) {
     return true;
 }
 
+std::string joinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    return dir == "/" ? "/" + name : dir + "/" + name;
+}
+
+bool exists(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
 // The entry of folder `dir` that is `name`: the exact name if it exists, else the
 // first entry equal to it without regard to case, else empty.
 std::string findEntry(const std::string& dir, const std::string& name) {
-    std::string exact = dir.empty() ? name : dir + "/" + name;
-    struct stat st;
-    if (stat(exact.c_str(), &st) == 0) return name;
+    if (exists(joinPath(dir, name))) return name;
     DIR* d = opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return {};
     std::string found;
@@ -53,17 +61,10 @@ std::string findEntry(const std::string& dir, const std::string& name) {
     return found;
 }
 
-std::string joinPath(const std::string& dir, const std::string& name) {
-    return dir.empty() ? name : dir + "/" + name;
-}
-
 bool isAbsolute(const char* gamePath) {
     return gamePath[0] == '/';
 }
 
-} // namespace
-
-namespace {
 // Where the game reads its data and where it writes; both empty (the working
 // folder) until start-up says otherwise.
 std::string dataRootFolder;
@@ -84,15 +85,11 @@ std::string resolveUnder(const std::string& base, const char* gamePath) {
             else
                 name = found;
         }
-        path = (path == "/") ? "/" + name : joinPath(path, name);
+        path = joinPath(path, name);
     }
     return path;
 }
 
-bool exists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 } // namespace
 
 void setFileRoots(const std::string& dataRoot, const std::string& userRoot) {
@@ -123,15 +120,15 @@ std::string resolveWritePath(const char* gamePath) {
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         std::string found = findEntry(path, parts[i]);
         std::string name = found.empty() ? parts[i] : found;
-        path = (path == "/") ? "/" + name : joinPath(path, name);
+        path = joinPath(path, name);
         if (found.empty()) mkdir(path.c_str(), 0777); // a missing folder is made, not an error
     }
     std::string found = findEntry(path, parts.back());
     struct stat st;
-    std::string candidate = joinPath(path == "/" ? "" : path, found);
+    std::string candidate = joinPath(path, found);
     if (!found.empty() && stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return path == "/" ? "/" + found : candidate;
-    return path == "/" ? "/" + parts.back() : joinPath(path, parts.back());
+        return candidate;
+    return joinPath(path, parts.back());
 }
 
 bool wildcardMatch(const char* pattern, const char* name) {

@@ -1,5 +1,6 @@
 #include "platform/sound_mixer.h"
 
+#include "platform/file_bytes.h"
 #include "platform/paths.h"
 #include "platform/wav_file.h"
 
@@ -34,19 +35,7 @@ template <typename T> int addEntry(std::vector<std::unique_ptr<T>>& table, std::
 } // namespace
 
 bool readSoundFile(const char* gamePath, std::vector<uint8_t>& bytes) {
-    bytes.clear();
-    std::FILE* file = std::fopen(resolvePath(gamePath).c_str(), "rb");
-    if (!file) return false;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(file) : -1;
-    ok = ok && size > 0 && size <= maxSoundFileBytes && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize((size_t)size);
-        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    }
-    std::fclose(file);
-    if (!ok) bytes.clear();
-    return ok;
+    return readFileBytes(resolvePath(gamePath), maxSoundFileBytes, bytes);
 }
 
 SoundMixer::SoundMixer() = default;

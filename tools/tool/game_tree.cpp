@@ -1,7 +1,11 @@
 #include "tool/game_tree.h"
 
+#include "level/map.h"
+#include "level/map_format.h"
 #include "platform/paths.h"
 #include "text/data_file.h"
+#include "text/message_screen.h"
+#include "text/text_pool.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -71,4 +75,18 @@ std::string solutionsFolder() {
 
 bool openCommandLineFile(const char* argument, DataReader& in) {
     return in.openSystemPath(commandLineFile(argument));
+}
+
+bool buildCommandLineMap(const char* argument) {
+    DataReader in;
+    MapFile file;
+    if (!openCommandLineFile(argument, in)) {
+        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", argument));
+        return false;
+    }
+    if (!readMapFile(in, file)) {
+        reportInvalidMap(argument);
+        return false;
+    }
+    return buildMap(file, argument);
 }

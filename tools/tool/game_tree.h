@@ -20,6 +20,9 @@ bool enterGameTree(const char* gameDir, const char* argv0);
 std::string commandLineFile(const char* argument);
 // Opens a file named on the command line.
 bool openCommandLineFile(const char* argument, DataReader& in);
+// Builds the map named on the command line into the current map, with the map
+// loader's messages when it cannot.
+bool buildCommandLineMap(const char* argument);
 // The compiled solution demos: "solutions" beside the game's data tree
 // (build/solutions beside build/game).
 std::string solutionsFolder();

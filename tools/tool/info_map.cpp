@@ -5,10 +5,6 @@
 
 #include "level/graphics.h"
 #include "level/map.h"
-#include "level/map_format.h"
-#include "text/data_file.h"
-#include "text/message_screen.h"
-#include "text/text_pool.h"
 
 #include <allegro.h>
 
@@ -20,17 +16,7 @@ void printRect(std::FILE* out, const char* label, const Rect& r) {
 
 bool printMap(const char* path, std::FILE* out) {
     loadGraphics();
-    DataReader in;
-    MapFile file;
-    if (!openCommandLineFile(path, in)) {
-        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", path));
-        return false;
-    }
-    if (!readMapFile(in, file)) {
-        reportInvalidMap(path);
-        return false;
-    }
-    if (!buildMap(file, path)) return false;
+    if (!buildCommandLineMap(path)) return false;
     const Map& m = currentMap;
     std::fprintf(out, "map %s\nname \"%s\"\nmusic %s\ntileset %s (%d tiles)\n", path, m.name,
                  m.musicFile, m.tilesetFile, m.tileCount);

@@ -4,8 +4,8 @@
 
 #include "platform/bitmap_file.h"
 #include "platform/bmp_decode.h"
+#include "platform/file_bytes.h"
 #include "platform/wav_file.h"
-#include "text/data_file.h"
 
 #include <allegro.h>
 #include <libopenmpt/libopenmpt.h>
@@ -16,12 +16,7 @@ namespace {
 constexpr long maxMediaBytes = 64L << 20;
 
 bool readWholeFile(const char* path, std::vector<uint8_t>& bytes, long maxBytes = maxMediaBytes) {
-    DataReader in;
-    if (!openCommandLineFile(path, in)) return false;
-    long size = in.size();
-    if (size <= 0 || size > maxBytes) return false;
-    bytes.resize((size_t)size);
-    return in.readBytes(bytes.data(), bytes.size());
+    return readFileBytes(commandLineFile(path), maxBytes, bytes);
 }
 
 // Through the game's own picture loader, with how the file is stored.

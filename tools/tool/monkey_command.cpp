@@ -72,6 +72,8 @@ struct Run {
     int32_t guideLag = 0;
     int64_t lastTickFrame = 0;
     std::string treePath;
+    // Both roots are the working copy the monkey plays in.
+    FileRoots roots;
     int64_t limit = 0; // simulated units
     int64_t now = 0;
     int64_t quitAt = -1;
@@ -290,11 +292,7 @@ void playSession(Totals& totals) {
     armWatchdog();
     StartUpOptions startOptions;
     startOptions.headless = true;
-    // Both roots are the working copy the monkey plays in.
-    FileRoots roots;
-    roots.userWritable = true;
-    setFileRoots(roots.data, roots.user);
-    if (!startUp(roots, startOptions)) fail("start-up failed");
+    if (!startUp(run.roots, startOptions)) fail("start-up failed");
     Statistics before = statistics;
     mainMenuLoop();
     totals.livesLost += statistics.livesLost - before.livesLost;
@@ -381,6 +379,8 @@ int monkey(int argc, char** argv) {
     run.treePath = tree.path();
     std::filesystem::path given = std::filesystem::current_path();
     std::filesystem::current_path(tree.path());
+    run.roots.userWritable = true;
+    setFileRoots(run.roots.data, run.roots.user);
     watchForCrashes(run.options.seed, run.treePath, run.options.watchdogSeconds);
 
     MonkeyKeys keys(run.options.seed);

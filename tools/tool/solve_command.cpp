@@ -11,12 +11,9 @@
 #include "game/stage_flow.h"
 #include "level/graphics.h"
 #include "level/map.h"
-#include "level/map_format.h"
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
-#include "text/text_pool.h"
 #include "text/text_utils.h"
 
 #include <cstdio>
@@ -36,21 +33,11 @@ int usage() {
 // The stage is played from the map file named on the command line; what it
 // names (tileset, pictures) comes from the game's data tree.
 bool startFromFile(const char* path) {
-    DataReader in;
-    MapFile map;
-    if (!openCommandLineFile(path, in)) {
-        showMessage("LOAD MAP ERROR", joinText("Unable to load MAP FILE: ", path));
-        return false;
-    }
-    if (!readMapFile(in, map)) {
-        reportInvalidMap(path);
-        return false;
-    }
     // startStage loads `currentMapFile` from "DATA\"; a map elsewhere is built
     // here and started the same way.
     std::string name = std::filesystem::path(path).filename().string();
     copyText(currentMapFile, name.c_str(), mapFileCapacity);
-    if (!buildMap(map, path)) return false;
+    if (!buildCommandLineMap(path)) return false;
     return startLoadedStage();
 }
 } // namespace
