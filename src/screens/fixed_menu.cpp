@@ -4,7 +4,7 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/sound.h"
-#include "text/font.h"
+#include "screens/menu_look.h"
 
 #include <allegro.h>
 
@@ -53,19 +53,9 @@ void FixedMenu::moveCursor() {
     advanceMenuScroll();
 }
 
-void drawTitleLogo() {
-    if (titleLogo)
-        masked_blit(titleLogo, backBuffer, 0, 0, (320 - titleLogo->w) / 2, 40, titleLogo->w,
-                    titleLogo->h);
-}
-
 void FixedMenu::drawFrame(BITMAP* background, const char* const* texts) const {
-    // Without its picture the screen still shows its items on black.
-    if (!background) clear_to_color(backBuffer, makecol(0, 0, 0));
-    drawScrolledBackground(background, menuScroll);
+    drawMenuBackground(background);
     drawTitleLogo();
-    for (int i = 0; i < count; ++i)
-        gameFont.drawText(texts[i], x, y0 + 12 * i, backBuffer);
-    gameFont.drawText(pointerIcon, x - 20, y0 + 12 * cursor, backBuffer);
+    drawMenuItems(texts, count, cursor, x, y0, pointerIcon);
     presentFrame();
 }

@@ -36,6 +36,3 @@ private:
     bool latched = true;
     int countdown = 0;
 };
-
-// The menus' logo centred at y = 40, if it could be loaded.
-void drawTitleLogo();

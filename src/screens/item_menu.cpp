@@ -6,7 +6,6 @@
 #include "platform/input.h"
 #include "platform/quit_request.h"
 #include "platform/sound.h"
-#include "screens/fixed_menu.h"
 #include "screens/menu_look.h"
 
 int ItemMenu::run() {

@@ -8,16 +8,27 @@
 #include <allegro.h>
 
 void drawMenuBackground() {
-    // The picture is drawn masked over what was there; without it the frame
-    // would keep whatever the last screen left.
-    if (!titleBackground) clear_to_color(backBuffer, makecol(0, 0, 0));
-    drawScrolledBackground(titleBackground, menuScroll);
+    drawMenuBackground(titleBackground);
 }
 
-void drawMenuItems(const char* const* items, int count, int cursor, int x, int firstY) {
+void drawMenuBackground(BITMAP* picture) {
+    // The picture is drawn masked over what was there; without it the frame
+    // would keep whatever the last screen left.
+    if (!picture) clear_to_color(backBuffer, makecol(0, 0, 0));
+    drawScrolledBackground(picture, menuScroll);
+}
+
+void drawTitleLogo() {
+    if (titleLogo)
+        masked_blit(titleLogo, backBuffer, 0, 0, (320 - titleLogo->w) / 2, 40, titleLogo->w,
+                    titleLogo->h);
+}
+
+void drawMenuItems(const char* const* items, int count, int cursor, int x, int firstY,
+                   const char* pointer) {
     for (int i = 0; i < count; ++i)
         gameFont.drawText(items[i], x, firstY + menuItemSpacing * i, backBuffer);
-    gameFont.drawText("$r", x - menuPointerGap, firstY + menuItemSpacing * cursor, backBuffer);
+    gameFont.drawText(pointer, x - menuPointerGap, firstY + menuItemSpacing * cursor, backBuffer);
 }
 
 BITMAP* loadDimmedBackground(const char* gamePath) {

@@ -10,13 +10,17 @@ constexpr int menuItemSpacing = 12;
 // The pointer stands this far left of the item texts.
 constexpr int menuPointerGap = 20;
 
-// The background at the shared scroll offset; black where there is no picture.
-void drawMenuBackground();
-// The items one below the other from (x, firstY), and the pointer on `cursor`.
-void drawMenuItems(const char* const* items, int count, int cursor, int x = menuItemX,
-                   int firstY = menuFirstItemY);
-
 struct BITMAP;
+// The title background (or `picture`) at the shared scroll offset; black where
+// there is no picture.
+void drawMenuBackground();
+void drawMenuBackground(BITMAP* picture);
+// The menus' logo centred at y = 40, if it could be loaded.
+void drawTitleLogo();
+// The items one below the other from (x, firstY), and `pointer` on `cursor`.
+void drawMenuItems(const char* const* items, int count, int cursor, int x = menuItemX,
+                   int firstY = menuFirstItemY, const char* pointer = "$r");
+
 // A background picture loaded and darkened once, as the list screens show it;
 // null when it cannot be loaded.
 BITMAP* loadDimmedBackground(const char* gamePath);

@@ -8,7 +8,6 @@
 #include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
-#include "screens/fixed_menu.h"
 #include "screens/menu_look.h"
 #include "screens/stage_set_select.h"
 #include "text/font.h"

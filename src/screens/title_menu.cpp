@@ -7,7 +7,6 @@
 #include "platform/sound.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
-#include "screens/fixed_menu.h"
 #include "screens/item_menu.h"
 #include "screens/menu_look.h"
 #include "text/font.h"
