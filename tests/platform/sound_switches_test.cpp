@@ -66,31 +66,6 @@ TEST_F(GameSound, ABadEffectFileLoadsAsFalseAndPlaysNothing) {
     EXPECT_EQ(peakAfter(1024), 0);
 }
 
-TEST_F(GameSound, MusicPlaysStopsPausesAndResumesThroughItsMarks) {
-    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(peakAfter(1024), 0); // loading does not start the tune
-    menuMusic.play();
-    EXPECT_TRUE(menuMusic.playing);
-    EXPECT_GT(peakAfter(8192), 1000);
-    menuMusic.pause();
-    EXPECT_TRUE(menuMusic.paused);
-    EXPECT_EQ(peakAfter(1024), 0);
-    menuMusic.resume();
-    EXPECT_FALSE(menuMusic.paused);
-    EXPECT_GT(peakAfter(8192), 1000);
-    menuMusic.stop();
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(peakAfter(1024), 0);
-    menuMusic.pause(); // not playing: the mark stays
-    EXPECT_FALSE(menuMusic.paused);
-    menuMusic.play();
-    menuMusic.unload();
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(menuMusic.handle, -1);
-    EXPECT_EQ(peakAfter(1024), 0);
-}
-
 TEST_F(GameSound, SwitchedOffEffectsStillLoadAndTheTuneIsMarkedPlayingWithoutSound) {
     setSoundSwitches(false, false);
     loadSoundEffects();
