@@ -84,20 +84,6 @@ TEST_F(AnimationTest, GoesOnWithTheNextSequenceOrStartsOverAtItself) {
     EXPECT_TRUE(player.playing);
 }
 
-TEST_F(AnimationTest, PlayingTheRunningSequenceKeepsItsPlace) {
-    ASSERT_TRUE(start({{{0, 1}, {3, 3}, 0, 0}}));
-    run(4);
-    player.play(0);
-    EXPECT_EQ(player.frame, 1);
-    EXPECT_EQ(player.ticksLeft, 2);
-    // setup stops the player but keeps its place until the next play.
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    EXPECT_FALSE(player.playing);
-    EXPECT_EQ(player.frame, 1);
-    player.update();
-    EXPECT_EQ(player.ticksLeft, 2);
-}
-
 TEST_F(AnimationTest, UnknownSequencesAndEmptyAnimationsPlayNothing) {
     player.setup(&animation, nullptr, nullptr, 16, 16); // never loaded
     player.play(0);
