@@ -103,36 +103,6 @@ TEST_F(AnimationTest, UnknownSequencesAndEmptyAnimationsPlayNothing) {
     EXPECT_FALSE(player.playing);
 }
 
-TEST_F(AnimationTest, DrawsTheFrameColumnOfTheRowMasked) {
-    ASSERT_TRUE(load({{{3}, {0}, 0, 0}, {{9}, {0}, 0, 0}}));
-    int magenta = makecol(255, 0, 255), red = makecol(255, 0, 0), blue = makecol(0, 0, 255);
-    BITMAP* sheet = create_bitmap(64, 32);
-    clear_to_color(sheet, magenta);
-    rectfill(sheet, 48, 8, 63, 15, red); // column 3, row at y 8
-    putpixel(sheet, 50, 10, magenta);    // a masked pixel inside it
-    BITMAP* target = create_bitmap(40, 40);
-    clear_to_color(target, blue);
-    player.setup(&animation, sheet, target, 16, 8);
-    player.sourceY = 8;
-    player.play(0);
-    player.draw(4, 6);
-    EXPECT_EQ(getpixel(target, 4, 6), red);
-    EXPECT_EQ(getpixel(target, 19, 13), red);
-    EXPECT_EQ(getpixel(target, 6, 8), blue); // the mask colour is left out
-    EXPECT_EQ(getpixel(target, 20, 6), blue);
-    EXPECT_EQ(getpixel(target, 4, 14), blue);
-
-    // A column beyond the sheet and a missing sheet draw nothing.
-    clear_to_color(target, blue);
-    player.play(1);
-    player.draw(4, 6);
-    player.setup(&animation, nullptr, target, 16, 8);
-    player.draw(4, 6);
-    EXPECT_EQ(getpixel(target, 4, 6), blue);
-    destroy_bitmap(sheet);
-    destroy_bitmap(target);
-}
-
 TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {
     ASSERT_TRUE(load({{{0}, {1}, 0, 0}, {{1}, {1}, 0, 0}}));
     const std::vector<std::vector<SequenceSpec>> bad = {

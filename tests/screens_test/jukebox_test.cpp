@@ -99,23 +99,3 @@ TEST_F(JukeboxTest, EachRowPlaysItsTuneOverItsBackgroundAndTheMenuTuneComesBack)
     EXPECT_TRUE(menuMusic.playing);
     EXPECT_FALSE(soundMixer.songPlaying(menuMusic.handle));
 }
-
-TEST_F(JukeboxTest, OnceClearedTheOutroTuneIsListedAndUpFromTheFirstRowReachesReturn) {
-    statistics.gamesCleared = 1;
-    std::vector<Moment> moments;
-    FrameDriver driver([&](int frame) {
-        tapAt(frame, 2, KEY_UP);  // wraps to "Return"
-        tapAt(frame, 12, KEY_UP); // "Sshhh"
-        tapAt(frame, 22, KEY_ENTER);
-        if (frame == 30) moments.push_back(now());
-        tapAt(frame, 32, KEY_ESC);
-        if (frame > 100) requestQuit();
-    });
-    jukebox();
-    EXPECT_EQ(driver.frames(), 33);
-    ASSERT_EQ(moments.size(), 1u);
-    EXPECT_EQ(moments[0].tune, "MUSIC\\S.IT");
-    EXPECT_TRUE(moments[0].sounding);
-    EXPECT_EQ(moments[0].background, backdropColour("BITMAP/BG/BGCRED.BMP"));
-    EXPECT_EQ(jukeboxSong.handle, -1); // backing out unloads it
-}

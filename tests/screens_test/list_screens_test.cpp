@@ -186,24 +186,6 @@ TEST_F(FrontEndTest, DeletingADemoHighlightsTheOneThatTookItsPlaceAndHoldingDele
     EXPECT_EQ(gameLog.indent(), 0);
 }
 
-TEST_F(FrontEndTest, DeletingTheLastDemoMovesToTheFirstAndAnEmptyFolderSaysSo) {
-    writeDemo("A.TDM", "A", "00:01:00", 0, 0);
-    writeDemo("B.TDM", "B", "00:01:00", 0, 0);
-    std::vector<std::string> before = listedDemos();
-    ScreenDriver driver([&](int frame) {
-        tap(KEY_UP, frame, 2, 2); // wraps to the last
-        tap(KEY_DEL, frame, 10, 2);
-        if (frame == 20) {
-            EXPECT_EQ(listedDemos(), std::vector<std::string>{before[0]});
-        }
-        tap(KEY_DEL, frame, 25, 2); // the cursor is back on the first
-        tap(KEY_ENTER, frame, 40);  // dismisses "No demos found!"
-    });
-    demoBrowserScreen();
-    EXPECT_EQ(driver.frames(), 41);
-    EXPECT_TRUE(listedDemos().empty());
-}
-
 TEST_F(FrontEndTest, ADemoThatCannotBePlayedIsLoggedAndTheListComesBack) {
     writeFileBytes("DEMOS/BAD.TDM", {1, 0, 0, 0, 200});
     writeDemo("NOMAP.TDM", "Gone", "00:01:00", 0, 0); // its map "S0" is missing

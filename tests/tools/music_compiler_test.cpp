@@ -155,21 +155,3 @@ TEST_F(MusicCompiler, NotesLastUntilTheNextEventAndOneShotsRingOut) {
     EXPECT_NEAR(peak(all, 4.3, 4.4) / strike, 0.3, 0.05); // its first echo
     EXPECT_LT(peak(all, 5.05, 5.9), 0.001);               // and the echoes end
 }
-
-TEST_F(MusicCompiler, AGroupPlaysAsIfWrittenOutEachTime) {
-    // A bar line inside a group is checked on every pass, a length carries from
-    // one pass into the next, brackets may stand alone or touch a word, and a
-    // group without a count plays once.
-    ASSERT_EQ(buildScore(std::string(header) + "pattern a 32\n"
-                                               "lead: A4/2 . C5/4 A4/2 . C5/4 | A4/4 B4 A4 B4 |\n"
-                                               "order a\n"),
-              0)
-        << content.output;
-    std::vector<uint8_t> plain = readFileBytes("MUSIC/SONG.IT");
-    ASSERT_EQ(buildScore(std::string(header) + "pattern a 32\n"
-                                               "lead: [A4/2 . C5/4]*2 | [ A4 B4 ]*2 [|]\n"
-                                               "order a\n"),
-              0)
-        << content.output;
-    EXPECT_EQ(readFileBytes("MUSIC/SONG.IT"), plain);
-}
