@@ -108,11 +108,7 @@ void BM_Simulation(benchmark::State& state, std::string name) {
 
 void playLargeStage(benchmark::State& state, bool bruteForce, int32_t ticks) {
     TempGameDir dir;
-    writeStageResources();
-    DataWriter out;
-    writeMapFile(out, largeStage());
-    writeFileBytes("DATA/LARGE.MAP", out.bytes());
-    writeRightwardDemo("LARGE.TDM", "LARGE.MAP", 9001);
+    writeLargeStagePlay(9001);
     SteppedStage stage;
     if (!stage.begin("LARGE.TDM", ticks)) {
         state.SkipWithError("the large stage did not start");

@@ -107,14 +107,6 @@ protected:
         }
         return sum / bitmap->h;
     }
-    // True when two frames of a strip are pixel for pixel the same.
-    bool sameFrames(int width, int a, int b) const {
-        for (int y = 0; y < bitmap->h; ++y)
-            for (int x = 0; x < width; ++x)
-                if (getpixel(bitmap, a * width + x, y) != getpixel(bitmap, b * width + x, y))
-                    return false;
-        return true;
-    }
 
     std::unique_ptr<InDir> here;
     BITMAP* bitmap = nullptr;
@@ -167,26 +159,6 @@ TEST_F(ShippedPictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
     }
 }
 
-TEST_F(ShippedPictures, AnimationStripsMove) {
-    // The start-up animation: a still frame 0, then frames that change.
-    if (load(pictures[2])) {
-        EXPECT_FALSE(sameFrames(39, 0, 1));
-        int changes = 0;
-        for (int f = 1; f < 27; ++f)
-            changes += !sameFrames(39, f - 1, f);
-        EXPECT_GE(changes, 15);
-    }
-    // The glitter: every frame differs from the one before, and each has glints
-    // and transparent water.
-    if (load(pictures[7])) {
-        for (int f = 0; f < 4; ++f) {
-            EXPECT_FALSE(sameFrames(98, f, (f + 1) % 4)) << f;
-            int masked = maskCount(f * 98, 0, 98, 65);
-            EXPECT_GT(masked, 98 * 65 / 2) << f;
-            EXPECT_LT(masked, 98 * 65) << f;
-        }
-    }
-}
 // The sprite sheets and tiles: the layout the animations and maps are written
 // against, and no frame of the layout left blank.
 TEST_F(ShippedPictures, SheetsHaveTheirLayoutAndNoBlankFrames) {

@@ -4,7 +4,22 @@
 # Absolute, since the tests change directory before they call with_x.
 E2E_HELPERS=$(realpath "${BASH_SOURCE[0]}")
 
+# Every script is run with the game folder, the tools folder and the source
+# tree; the tool's path is absolute, since the scripts change directory.
+GAME_DIR=${1:-}
+TOOLS_DIR=${2:+$(realpath "$2")}
+SOURCE_DIR=${3:-}
+tool=$TOOLS_DIR/tumblo-tool
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A scratch folder $work named after `$1`, removed on exit; $build is the
+# build tree that holds the game folder.
+make_scratch() {
+    build=$(dirname "$(realpath "$GAME_DIR")")
+    work=$(mktemp -d "/tmp/tumblo-$1-XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+}
 
 # Copies the built game folder so a test never dirties build/game.
 make_game_copy() {
@@ -22,6 +37,9 @@ enter_game_copy() {
     cd "$game" || fail "no game copy"
     trap 'rm -rf "$(dirname "$game")"' EXIT
 }
+
+# The map files of the default stage set, in play order.
+default_stages() { "$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p'; }
 
 # A file of 32-bit integers (settings, statistics, unlock data) as one line.
 ints() { od -An -v -t d4 -w4 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
@@ -173,5 +191,24 @@ exit_game() {
 run_game_and_exit() {
     start_game
     sleep "$1"
+    exit_game
+}
+
+# Inside with_x: starts the game and chooses "Play", then "New Game".
+start_new_game() {
+    start_game
+    press_key Return # "Play"
+    sleep 0.3
+    press_key Return # "New Game"
+    sleep 1
+}
+
+# Inside with_x, in a stage: ESC and "Yeah!" on the exit prompt, then "Exit".
+leave_stage_and_exit() {
+    press_key Escape
+    sleep 0.3
+    tap_key Down
+    press_key Return # "Yeah!"
+    sleep 1.5
     exit_game
 }

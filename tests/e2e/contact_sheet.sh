@@ -2,10 +2,8 @@
 # The contact sheet labels its cards with a font that scripts/install-deps
 # installs, named by file: it must not rely on whatever fonts the machine knows.
 set -u
-SOURCE_DIR=$3
 source "$(dirname "$0")/common.bash"
-work=$(mktemp -d /tmp/tumblo-sheet-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+make_scratch sheet
 mkdir -p "$work/game/BITMAP/GENERAL" "$work/fontcache"
 # Pictures without any white, so that white pixels on the sheet are label text.
 convert -size 16x8 xc:'#ff00ff' "BMP3:$work/game/BITMAP/GENERAL/MASK.BMP"

@@ -2,7 +2,6 @@
 # A damaged font file and a missing glyph sheet: the game shows its own message,
 # goes on after a key press, and still exits cleanly.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 head -c 30 DATA/FONT.FNT > DATA/FONT.tmp && mv DATA/FONT.tmp DATA/FONT.FNT

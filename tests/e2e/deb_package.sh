@@ -3,11 +3,8 @@
 # validates), the icons in every size and the manual pages, and declares the
 # libraries it needs.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-build=$(dirname "$(realpath "$GAME_DIR")")
-work=$(mktemp -d /tmp/tumblo-deb-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+make_scratch deb
 (cd "$build" && cpack -G DEB -B "$work" > "$work/cpack.log" 2>&1) || fail "cpack failed: $(tail -n 3 "$work/cpack.log")"
 deb=$(ls "$work"/tumblo_*.deb 2> /dev/null | head -n 1)
 [ -n "$deb" ] || fail "no package was made"

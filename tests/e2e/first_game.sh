@@ -5,8 +5,6 @@
 # written: the settings with the first-time flag cleared, the statistics with
 # one start and the seconds played.
 set -u
-GAME_DIR=$1
-tool=$(realpath "$2")/tumblo-tool
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 
@@ -14,11 +12,7 @@ enter_game_copy "$GAME_DIR"
 # machine's.
 export SDL_AUDIODRIVER=dummy
 with_x 1280x1024 '
-    start_game
-    press_key Return # "Play"
-    sleep 0.3
-    press_key Return # "New Game": the fade, then the help
-    sleep 1
+    start_new_game # the fade, then the help
     # One more line per press, all eleven well within a second of each other
     # so that the help'"'"'s own clock adds none; the twelfth press ends it.
     for line in 1 2 3 4 5 6 7 8 9 10 11; do press_key Return; sleep 0.15; done
@@ -26,19 +20,14 @@ with_x 1280x1024 '
     press_key Return
     sleep 2.5 # the stage intro
     import -window root stage.png
-    press_key Escape # the exit prompt
-    sleep 0.3
-    tap_key Down
-    press_key Return # "Yeah!"
-    sleep 1.5
-    exit_game
+    leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
 
 # The log as this run must have written it. What depends on the content (the
 # stages of the default set, the first stage's tileset, background and tiles)
 # is read from the data files with the companion tool.
-stages=$("$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p')
+stages=$(default_stages)
 first=$(head -n 1 <<< "$stages")
 [ -n "$first" ] || fail "no stage in DATA/DEFAULT.STG"
 map_info=$("$tool" info "DATA/$first")

@@ -5,11 +5,8 @@
 # folder that cannot be made, the game still starts, says so, and leaves
 # cleanly.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
-build=$(dirname "$(realpath "$GAME_DIR")")
-work=$(mktemp -d /tmp/tumblo-install-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+make_scratch install
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1 ||
     fail "install failed: $(tail -n 3 "$work/install.log")"

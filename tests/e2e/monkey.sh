@@ -4,16 +4,10 @@
 # given stays as it was, the copy is gone afterwards, and a seed plays the same
 # run again.
 set -u
-GAME_DIR=$1
-TOOLS_DIR=$2
-SOURCE_DIR=$3
 source "$(dirname "$0")/common.bash"
 source "$SOURCE_DIR/scripts/data-tree.bash"
-tool="$TOOLS_DIR/tumblo-tool"
-game=$(make_game_copy "$GAME_DIR")
+enter_game_copy "$GAME_DIR"
 work=$(dirname "$game")
-trap 'rm -rf "$work"' EXIT
-cd "$game" || fail "no game copy"
 write_player_files # a player's files, which the monkey must neither use nor touch
 before=$(find . -type f -exec md5sum {} + | LC_ALL=C sort)
 mkdir "$work/tmp"

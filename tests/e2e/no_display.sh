@@ -2,7 +2,6 @@
 # Without a reachable X display the game exits with status 1, logs "Unable to
 # initialize Allegro" and tells the player on stderr which display it tried.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 

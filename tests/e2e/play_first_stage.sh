@@ -5,12 +5,10 @@
 # The log shows both stages loaded, the unlock file opens the second stage for
 # training, and the statistics count the time played and no life lost.
 set -u
-GAME_DIR=$1
-tool=$(realpath "$2")/tumblo-tool
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 
-stages=$("$tool" info DATA/DEFAULT.STG | sed -n 's/^  stage [0-9]* \([^ ]*\) .*/\1/p')
+stages=$(default_stages)
 first=$(sed -n 1p <<< "$stages")
 second=$(sed -n 2p <<< "$stages")
 [ -n "$second" ] || fail "the default set has fewer than two stages"
@@ -20,11 +18,7 @@ printf '\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0' > SETTINGS.DAT
 export SDL_AUDIODRIVER=dummy
 export SECOND_STAGE="Loading Map: $second"
 with_x 1280x1024 '
-    start_game
-    press_key Return # "Play"
-    sleep 0.3
-    press_key Return # "New Game"
-    sleep 1
+    start_new_game
     xdotool keydown Right
     for _ in $(seq 1 300); do
         grep -qxF -- "$SECOND_STAGE" tumblo.log && break
@@ -33,12 +27,7 @@ with_x 1280x1024 '
     xdotool keyup Right
     import -window root cleared.png
     sleep 0.5
-    press_key Escape # the exit prompt
-    sleep 0.3
-    tap_key Down
-    press_key Return # "Yeah!"
-    sleep 1.5
-    exit_game
+    leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
 grep -qxF "Loading Map: $first" tumblo.log || fail "the first stage was not loaded"

@@ -3,7 +3,6 @@
 # game leave as its Exit choice does: status 0, settings and statistics saved,
 # the whole shut-down logged.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 

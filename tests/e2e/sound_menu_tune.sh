@@ -3,7 +3,6 @@
 # reach the audio file while the title screen waits, and the game must exit
 # cleanly on a key press.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 tune=$(find . -ipath './music/wander.it' | head -n 1)

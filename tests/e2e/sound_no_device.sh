@@ -2,7 +2,6 @@
 # Without any audio device the game logs "Unable to initialize FMOD", runs
 # silently and still exits cleanly.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 

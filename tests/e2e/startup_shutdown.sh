@@ -2,7 +2,6 @@
 # The real game in a real X window: it opens scaled, exits on a key press with
 # status 0, and logs start-up and shut-down in their fixed order.
 set -u
-GAME_DIR=$1
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
 

@@ -3,12 +3,8 @@
 # loaders, and refuses truncated or damaged copies with status 2 (never a crash
 # or a hang).
 set -u
-GAME_DIR=$1
-TOOLS_DIR=$2
-SOURCE_DIR=$3
 source "$(dirname "$0")/common.bash"
 source "$SOURCE_DIR/scripts/data-tree.bash"
-tool="$TOOLS_DIR/tumblo-tool"
 enter_game_copy "$GAME_DIR"
 write_player_files
 

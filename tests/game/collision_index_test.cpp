@@ -38,13 +38,9 @@ void expectSameTraces(const std::string& demo, int64_t maxTicks = 10'000'000) {
 
 TEST(CollisionIndex, TheLargeStagePlaysAlikeWithAndWithoutTheIndex) {
     TempGameDir dir;
-    writeStageResources();
-    DataWriter out;
-    writeMapFile(out, largeStage());
-    writeFileBytes("DATA/LARGE.MAP", out.bytes());
     // Testing all 32768 blocks in every probe of 65 bodies is slow: 600 ticks
     // take the ball past gold, cups, bounce blocks, ledges and enemies.
-    writeRightwardDemo("LARGE.TDM", "LARGE.MAP", 600);
+    writeLargeStagePlay(600);
     std::vector<std::string> trace = traceOf("LARGE.TDM", false, 600);
     ASSERT_EQ(trace.size(), 601u);
     EXPECT_NE(trace[599].substr(0, 20), trace[0].substr(0, 20));

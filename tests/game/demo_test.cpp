@@ -138,18 +138,6 @@ TEST_F(Demos, TheNameEntryTypesLettersDigitsAndSpacesAndCancelsWithEscape) {
     EXPECT_EQ(statistics.demosSaved, 2);
 }
 
-TEST_F(Demos, ADemoThatCannotBeWrittenShowsTheMessageAndLeavesNothingBehind) {
-    start(cupCorridor(), true, DemoMode::Recording);
-    writeFileBytes("DEMOS", {}); // a file where the folder should be
-    int frame = 0;
-    setFrameHook(typing({KEY_A, KEY_ENTER}, frame));
-    testing::internal::CaptureStderr();
-    saveDemoDialog(0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error!: Couldn't open A\n");
-    EXPECT_EQ(statistics.demosSaved, 0);
-    EXPECT_TRUE(std::filesystem::is_regular_file("DEMOS"));
-}
-
 TEST_F(Demos, ADemoOnAFailingDiskKeepsTheOldFileSaysSoAndIsNotCounted) {
     start(cupCorridor(), true, DemoMode::Recording);
     writeFileBytes("DEMOS/AB.TDM", {1, 2, 3, 4});

@@ -89,66 +89,6 @@ TEST_F(RunFlow, SpacePausesAtMostOnceASecondAndNotInDemos) {
     EXPECT_EQ(run.loop.pauseCooldown, 0);
 }
 
-TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldown) {
-    start(corridor(12), true);
-    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
-    // As the stage select does it: a recording, 30 ticks before F2 counts again.
-    start(corridor(12), true, DemoMode::Recording);
-    recordCooldown = 30;
-    EXPECT_EQ(ticksOf(30, {KEY_F2}), TickOutcome::Continue);
-    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
-    // Neither in a normal game nor in playback.
-    start(corridor(12), false);
-    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
-    start(corridor(12), true, DemoMode::Playback);
-    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
-}
-
-TEST_F(RunFlow, ANormalGameClearsItsStagesInOrderAndBooksThem) {
-    StageText first = corridor(6), second = corridor(10);
-    second.rows[14][3] = 'g';
-    writeFileBytes("DATA/ONE.MAP", first.spec().bytes().data());
-    writeFileBytes("DATA/TWO.MAP", second.spec().bytes().data());
-    DataWriter setOut;
-    writeStageSetFile(setOut, {"Test", "Us", {{"First", {"ONE.MAP"}}, {"Second", {"TWO.MAP"}}}});
-    writeFileBytes("DATA/TEST.STG", setOut.bytes());
-    ASSERT_TRUE(loadStageSet("TEST.STG"));
-    gameLog.setFile("tumblo.log");
-    gameLog.setEnabled(true);
-    playMode = {false, DemoMode::None, true};
-    playRecord.stageIndex = 0;
-    copyText(currentMapFile, "ONE.MAP", mapFileCapacity);
-    ASSERT_TRUE(startStage());
-    // The whole run through runPlay, the clock fed a tick per frame, right held.
-    int frames = 0;
-    setFrameHook([&]() {
-        setKey(KEY_RIGHT, true);
-        gameTicks += 1;
-        if (++frames > 5000) requestQuit();
-    });
-    startGameTimer(60);
-    EXPECT_EQ(runPlay(), runEnded);
-    gameLog.setEnabled(false);
-    EXPECT_FALSE(quitRequested());
-    EXPECT_EQ(clearsThisRun, 2);
-    EXPECT_EQ(statistics.gamesCleared, 1);
-    EXPECT_EQ(unlockData.stageUnlocked[1], 1);
-    EXPECT_EQ(unlockData.groupUnlocked[1], 1); // the banner's group
-    EXPECT_EQ(unlockData.clearedWithAllGold[0], 1);
-    EXPECT_EQ(unlockData.clearedWithAllGold[1], 1);
-    EXPECT_EQ(unlockData.clearedWithCup[0], 0);
-    EXPECT_TRUE(fileExists("DATA/UNLOCK/TEST.STG"));
-    // Each map is loaded once, the second from within the run.
-    std::vector<std::string> loads;
-    for (const std::string& line : fileLines("tumblo.log"))
-        if (line.rfind("Loading Map: ", 0) == 0 || line == " Map Loaded Successfully!")
-            loads.push_back(line);
-    EXPECT_EQ(loads,
-              (std::vector<std::string>{"Loading Map: ONE.MAP", " Map Loaded Successfully!",
-                                        "Loading Map: TWO.MAP", " Map Loaded Successfully!"}));
-    EXPECT_GT(statistics.gameSeconds, 0);
-}
-
 TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {
     StageText s = corridor();
     s.rows[14][4] = 'X';

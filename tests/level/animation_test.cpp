@@ -84,20 +84,6 @@ TEST_F(AnimationTest, GoesOnWithTheNextSequenceOrStartsOverAtItself) {
     EXPECT_TRUE(player.playing);
 }
 
-TEST_F(AnimationTest, PlayingTheRunningSequenceKeepsItsPlace) {
-    ASSERT_TRUE(start({{{0, 1}, {3, 3}, 0, 0}}));
-    run(4);
-    player.play(0);
-    EXPECT_EQ(player.frame, 1);
-    EXPECT_EQ(player.ticksLeft, 2);
-    // setup stops the player but keeps its place until the next play.
-    player.setup(&animation, nullptr, nullptr, 16, 16);
-    EXPECT_FALSE(player.playing);
-    EXPECT_EQ(player.frame, 1);
-    player.update();
-    EXPECT_EQ(player.ticksLeft, 2);
-}
-
 TEST_F(AnimationTest, UnknownSequencesAndEmptyAnimationsPlayNothing) {
     player.setup(&animation, nullptr, nullptr, 16, 16); // never loaded
     player.play(0);
@@ -115,36 +101,6 @@ TEST_F(AnimationTest, UnknownSequencesAndEmptyAnimationsPlayNothing) {
     player.update();
     player.update();
     EXPECT_FALSE(player.playing);
-}
-
-TEST_F(AnimationTest, DrawsTheFrameColumnOfTheRowMasked) {
-    ASSERT_TRUE(load({{{3}, {0}, 0, 0}, {{9}, {0}, 0, 0}}));
-    int magenta = makecol(255, 0, 255), red = makecol(255, 0, 0), blue = makecol(0, 0, 255);
-    BITMAP* sheet = create_bitmap(64, 32);
-    clear_to_color(sheet, magenta);
-    rectfill(sheet, 48, 8, 63, 15, red); // column 3, row at y 8
-    putpixel(sheet, 50, 10, magenta);    // a masked pixel inside it
-    BITMAP* target = create_bitmap(40, 40);
-    clear_to_color(target, blue);
-    player.setup(&animation, sheet, target, 16, 8);
-    player.sourceY = 8;
-    player.play(0);
-    player.draw(4, 6);
-    EXPECT_EQ(getpixel(target, 4, 6), red);
-    EXPECT_EQ(getpixel(target, 19, 13), red);
-    EXPECT_EQ(getpixel(target, 6, 8), blue); // the mask colour is left out
-    EXPECT_EQ(getpixel(target, 20, 6), blue);
-    EXPECT_EQ(getpixel(target, 4, 14), blue);
-
-    // A column beyond the sheet and a missing sheet draw nothing.
-    clear_to_color(target, blue);
-    player.play(1);
-    player.draw(4, 6);
-    player.setup(&animation, nullptr, target, 16, 8);
-    player.draw(4, 6);
-    EXPECT_EQ(getpixel(target, 4, 6), blue);
-    destroy_bitmap(sheet);
-    destroy_bitmap(target);
 }
 
 TEST_F(AnimationTest, RefusesFilesAPlayerCouldNotFollowAndKeepsWhatItHad) {

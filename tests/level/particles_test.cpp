@@ -59,26 +59,3 @@ TEST_F(ParticlesTest, SpawnsIntoTheFirstFreeSlotAndDropsWhenFull) {
     clearParticles();
     EXPECT_EQ(activeCount(), 0);
 }
-
-TEST_F(ParticlesTest, DrawsTwoByTwoSquaresRelativeToTheCameraUntilLifeRunsOut) {
-    clear_to_color(backBuffer, 0);
-    int white = makecol(255, 255, 255);
-    currentMap.cameraX = 100;
-    currentMap.cameraY = 50;
-    spawnParticle(110, 70, white, 0.5f, 0.25f, 1); // life 1: one update, never drawn after
-    spawnParticle(130, 80, white, 1.0f, 1.0f, 5);
-    drawParticles();
-    EXPECT_EQ(getpixel(backBuffer, 10, 20), white);
-    EXPECT_EQ(getpixel(backBuffer, 11, 21), white);
-    EXPECT_EQ(getpixel(backBuffer, 12, 20), 0);
-    EXPECT_EQ(getpixel(backBuffer, 10, 22), 0);
-
-    updateParticles();
-    EXPECT_FALSE(particles[0].active);
-    EXPECT_FLOAT_EQ(particles[0].x, 110.5f); // its last step still applied
-    clear_to_color(backBuffer, 0);
-    drawParticles();
-    EXPECT_EQ(getpixel(backBuffer, 10, 20), 0);
-    EXPECT_EQ(getpixel(backBuffer, 31, 31), white);
-    currentMap.cameraX = currentMap.cameraY = 0;
-}

@@ -79,30 +79,6 @@ TEST_F(FrameScalerTest, EveryTargetPixelTakesTheColourOfItsPagePixel) {
     destroy_bitmap(page);
 }
 
-// Colours seen on a 24-bit X screen when the window itself was 16-bit.
-TEST_F(FrameScalerTest, ColoursAreThoseTheXDriverShowedForA16BitWindow) {
-    struct Seen {
-        int r5, g6, b5;
-        int r, g, b;
-    };
-    const Seen seen[] = {
-        {3, 5, 6, 24, 20, 49},      {17, 21, 7, 140, 84, 57},   {31, 60, 6, 255, 242, 49},
-        {13, 47, 6, 107, 191, 49},  {19, 57, 10, 156, 230, 82}, {16, 31, 16, 132, 126, 132},
-        {12, 38, 31, 99, 153, 255}, {0, 0, 0, 0, 0, 0},         {31, 63, 31, 255, 255, 255}};
-    FrameScaler scaler;
-    ASSERT_TRUE(scaler.prepare(32));
-    BITMAP* page = create_bitmap_ex(16, 320, 240);
-    BITMAP* target = create_bitmap_ex(32, 960, 720);
-    for (const Seen& s : seen) {
-        putpixel(page, 100, 50, page16(s.r5, s.g6, s.b5));
-        scaler.scale(page, target);
-        EXPECT_EQ(getpixel(target, 301, 152), makecol32(s.r, s.g, s.b))
-            << s.r5 << "," << s.g6 << "," << s.b5;
-    }
-    destroy_bitmap(target);
-    destroy_bitmap(page);
-}
-
 TEST_F(FrameScalerTest, RedrawingOnlyChangedRowsGivesTheSamePictureAsAFreshOne) {
     BITMAP* page = randomPage(11);
     FrameScaler scaler;
@@ -134,31 +110,6 @@ TEST_F(FrameScalerTest, RedrawingOnlyChangedRowsGivesTheSamePictureAsAFreshOne) 
     destroy_bitmap(whole);
     destroy_bitmap(kept);
     destroy_bitmap(page);
-}
-
-TEST_F(FrameScalerTest, LeavesAloneWhatItCannotFill) {
-    FrameScaler scaler;
-    EXPECT_FALSE(scaler.prepare(8));
-    EXPECT_FALSE(scaler.prepare(15));
-    ASSERT_TRUE(scaler.prepare(32));
-    BITMAP* page = randomPage(3);
-    BITMAP* deepPage = create_bitmap_ex(32, 320, 240);
-    BITMAP* wrongDepth = create_bitmap_ex(24, 960, 720);
-    BITMAP* tooShort = create_bitmap_ex(32, 960, 700);
-    BITMAP* tooNarrow = create_bitmap_ex(32, 300, 240);
-    BITMAP* target = create_bitmap_ex(32, 960, 720);
-    for (BITMAP* b : {wrongDepth, tooShort, tooNarrow, target})
-        clear_to_color(b, 0x123456);
-    scaler.scale(page, wrongDepth);
-    scaler.scale(page, tooShort);
-    scaler.scale(page, tooNarrow);
-    scaler.scale(deepPage, target);
-    scaler.scale(nullptr, target);
-    scaler.scale(page, nullptr);
-    for (BITMAP* b : {wrongDepth, tooShort, tooNarrow, target})
-        EXPECT_EQ(getpixel(b, 2, 2), 0x123456);
-    for (BITMAP* b : {page, deepPage, wrongDepth, tooShort, tooNarrow, target})
-        destroy_bitmap(b);
 }
 
 TEST_F(FrameScalerTest, HeadlessFlipsEnlargeTheShownPageUntilTheModeIsSetAgain) {

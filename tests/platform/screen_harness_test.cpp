@@ -106,58 +106,6 @@ TEST_F(ScreenTest, FadeWithManyPendingTicksJumpsAhead) {
     EXPECT_EQ(driver.frames(), 3); // alpha 0, 120, 240, then past 255
 }
 
-TEST_F(ScreenTest, MenuControlsLatchAndRepeat) {
-    setKey(KEY_ENTER, true);
-    MenuControls controls;
-    controls.enter();
-    controls.step();
-    EXPECT_FALSE(controls.confirmPressed()); // still held from the last menu
-    setKey(KEY_ENTER, false);
-    controls.step();
-    setKey(KEY_ENTER, true);
-    controls.step();
-    EXPECT_TRUE(controls.confirmPressed());
-    setKey(KEY_ENTER, false);
-
-    std::vector<int> movedAt;
-    setKey(KEY_DOWN, true);
-    setKey(KEY_UP, true); // down wins
-    for (int tick = 0; tick < 20; ++tick) {
-        controls.step();
-        if (controls.cursorMove() != 0) {
-            EXPECT_EQ(controls.cursorMove(), 1);
-            movedAt.push_back(tick);
-        }
-    }
-    EXPECT_EQ(movedAt, (std::vector<int>{0, 8, 16}));
-    releaseAllKeys();
-    controls.step();
-    setKey(KEY_UP, true);
-    controls.step();
-    EXPECT_EQ(controls.cursorMove(), -1); // a fresh press moves at once
-    releaseAllKeys();
-    EXPECT_EQ(wrapCursor(5, 1, 6), 0);
-    EXPECT_EQ(wrapCursor(0, -1, 6), 5);
-}
-
-TEST_F(ScreenTest, HeldButtonReportsJoystickFirstThenKeys) {
-    EXPECT_EQ(heldButton(), -1);
-    setKey(KEY_ESC, true);
-    EXPECT_EQ(heldButton(), 1);
-    setKey(KEY_ESC, false);
-    setKey(KEY_ENTER, true);
-    EXPECT_EQ(heldButton(), 1);
-    setJoystick(4);
-    setJoystickButton(0, true);
-    EXPECT_EQ(heldButton(), 0);
-    bool a, b, c;
-    readButtons(a, b, c);
-    EXPECT_TRUE(a);
-    EXPECT_FALSE(b);
-    setJoystick(0);
-    releaseAllKeys();
-}
-
 TEST_F(ScreenTest, EveryWaitForThePlayerEndsOnTheFrameAfterTheRequest) {
     {
         FrameDriver driver(quitAtFrame3());
@@ -184,24 +132,6 @@ TEST_F(ScreenTest, EveryWaitForThePlayerEndsOnTheFrameAfterTheRequest) {
     showMessage("Error!", "Unable to load MAP FILE: X.MAP");
     fadeOut();
     EXPECT_EQ(driver.frames(), 0);
-}
-
-TEST_F(ScreenTest, SignalsSetTheFlagInsteadOfEndingTheProcess) {
-    for (int number : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction before {};
-        sigaction(number, nullptr, &before);
-        signal(number, SIG_DFL);
-        clearQuitRequest();
-        installQuitSignals();
-        EXPECT_FALSE(quitRequested());
-        raise(number); // ends the test run if the handler was not installed
-        EXPECT_TRUE(quitRequested()) << "signal " << number;
-        // The next one of its kind ends the process again.
-        struct sigaction after {};
-        sigaction(number, nullptr, &after);
-        EXPECT_EQ(after.sa_handler, SIG_DFL) << "signal " << number;
-        sigaction(number, &before, nullptr);
-    }
 }
 
 TEST_F(ScreenTest, AnIgnoredSignalStaysIgnored) {

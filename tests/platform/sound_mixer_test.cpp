@@ -77,16 +77,6 @@ TEST_F(Mixer, MorePlaysThanVoicesTakeTheOldestVoice) {
     EXPECT_EQ(peakOf(out), 32767); // 32 loud voices clip instead of wrapping round
 }
 
-TEST_F(Mixer, AFreedSampleStopsAndItsIdNamesNothingAfterwards) {
-    int sample = loadTone();
-    mixer.playSample(sample);
-    mixer.freeSample(sample);
-    EXPECT_EQ(mixer.activeVoices(), 0);
-    int next = loadTone();
-    EXPECT_NE(next, sample);
-    EXPECT_EQ(mixer.playSample(sample), -1);
-}
-
 TEST_F(Mixer, ASongPausesAndResumesWhereItWas) {
     int song = loadModule();
     ASSERT_GE(song, 0);

@@ -66,56 +66,6 @@ TEST_F(GameSound, ABadEffectFileLoadsAsFalseAndPlaysNothing) {
     EXPECT_EQ(peakAfter(1024), 0);
 }
 
-TEST_F(GameSound, MusicPlaysStopsPausesAndResumesThroughItsMarks) {
-    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(peakAfter(1024), 0); // loading does not start the tune
-    menuMusic.play();
-    EXPECT_TRUE(menuMusic.playing);
-    EXPECT_GT(peakAfter(8192), 1000);
-    menuMusic.pause();
-    EXPECT_TRUE(menuMusic.paused);
-    EXPECT_EQ(peakAfter(1024), 0);
-    menuMusic.resume();
-    EXPECT_FALSE(menuMusic.paused);
-    EXPECT_GT(peakAfter(8192), 1000);
-    menuMusic.stop();
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(peakAfter(1024), 0);
-    menuMusic.pause(); // not playing: the mark stays
-    EXPECT_FALSE(menuMusic.paused);
-    menuMusic.play();
-    menuMusic.unload();
-    EXPECT_FALSE(menuMusic.playing);
-    EXPECT_EQ(menuMusic.handle, -1);
-    EXPECT_EQ(peakAfter(1024), 0);
-}
-
-TEST_F(GameSound, SwitchedOffEffectsStillLoadAndTheTuneIsMarkedPlayingWithoutSound) {
-    setSoundSwitches(false, false);
-    loadSoundEffects();
-    EXPECT_GE(sfxGold.handle, 0);
-    sfxGold.play();
-    sfxDie.play();
-    EXPECT_EQ(soundMixer.activeVoices(), 0);
-    ASSERT_TRUE(menuMusic.load("MUSIC\\wander.it"));
-    menuMusic.play();
-    EXPECT_TRUE(menuMusic.playing);
-    EXPECT_EQ(peakAfter(4096), 0);
-    menuMusic.pause();
-    EXPECT_TRUE(menuMusic.paused);
-    menuMusic.resume();
-    EXPECT_FALSE(menuMusic.paused);
-    EXPECT_EQ(peakAfter(4096), 0);
-    // Switched back on, the next play sounds; the settings menu plays the tune again.
-    setSoundSwitches(true, false);
-    sfxGold.play();
-    EXPECT_EQ(soundMixer.activeVoices(), 1);
-    setSoundSwitches(true, true);
-    menuMusic.play();
-    EXPECT_GT(peakAfter(8192), 1000);
-}
-
 TEST(SoundWithoutDevice, EveryOperationDoesNothingAndEveryLoadSucceeds) {
     TempGameDir dir;
     closeSound();

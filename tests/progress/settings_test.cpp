@@ -6,18 +6,6 @@
 
 using SettingsTest = ProgressTest;
 
-TEST_F(SettingsTest, WithoutAFileTheDefaultsAreWrittenOnExit) {
-    settings.playSound = settings.playMusic = false; // loading switches both back on
-    loadSettings();
-    Settings defaults;
-    EXPECT_EQ(std::memcmp(&settings, &defaults, sizeof defaults), 0);
-    ASSERT_TRUE(saveSettings());
-    EXPECT_EQ(readFileBytes("SETTINGS.DAT"), ints({1, 1, 0, 0, 1, 1}));
-    EXPECT_EQ(logLines(), (std::vector<std::string>{"Loading SETTINGS.DAT",
-                                                    "Can't find SETTINGS.DAT. Using default!",
-                                                    "Saving SETTINGS.DAT"}));
-}
-
 TEST_F(SettingsTest, ReadsWhatWasSavedAndAppliesTheWindowMode) {
     settings = {false, true, true, true, false, false};
     ASSERT_TRUE(saveSettings());

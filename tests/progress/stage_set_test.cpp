@@ -72,22 +72,3 @@ TEST_F(StageSetTest, RefusesMissingAndMalformedSetsAndKeepsTheSetInUse) {
     EXPECT_FALSE(fileExists("DATA/UNLOCK/LONGFILE.STG"));
     EXPECT_TRUE(fileExists("DATA/UNLOCK/GOOD.STG"));
 }
-
-TEST_F(StageSetTest, InfoReadsOnlyTheHeaderAndLeavesTheSetAlone) {
-    writeFileBytes("DATA/HEAD.STG", Bytes().i32(12).str("Caves").str("Bo").i32(4).data());
-    writeFileBytes("DATA/CUT.STG", Bytes().i32(12).str("Caves").data());
-    StageSetInfo info;
-    ASSERT_TRUE(readStageSetInfo("head.stg", info));
-    EXPECT_EQ(info.levels, 12);
-    EXPECT_STREQ(info.title, "Caves");
-    EXPECT_STREQ(info.author, "Bo");
-    EXPECT_EQ(stageSet.stageCount, 0);
-
-    info.levels = 5;
-    EXPECT_EQ(messagesOf([&] {
-                  EXPECT_FALSE(readStageSetInfo("NONE.STG", info));
-                  EXPECT_FALSE(readStageSetInfo("CUT.STG", info));
-              }),
-              "ERROR: Stage set NONE.STG not found!\nERROR: Stage set CUT.STG not found!\n");
-    EXPECT_EQ(info.levels, 5);
-}

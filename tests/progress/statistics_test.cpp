@@ -4,17 +4,6 @@
 
 using StatisticsTest = ProgressTest;
 
-TEST_F(StatisticsTest, FirstRunsWriteTheirStartsSilently) {
-    for (int run = 1; run <= 2; ++run) {
-        statistics = Statistics();
-        loadStatistics();
-        statistics.countGameStarted();
-        ASSERT_TRUE(saveStatistics());
-        EXPECT_EQ(readFileBytes("stats.dat"), ints({run, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    }
-    EXPECT_FALSE(fileExists("tumblo.log"));
-}
-
 TEST_F(StatisticsTest, ReadsCountersInOrderShortOrDamagedOnesAsZeroOrInRange) {
     std::vector<uint8_t> full = ints({7, 120000, 9, 3, 59, 4, 2, 3, 4, 1});
     writeFileBytes("STATS.DAT", full);

@@ -76,16 +76,6 @@ protected:
         gameFont.sheet = create_bitmap(boxWidth, boxHeight);
         clear_to_color(gameFont.sheet, makecol(255, 255, 255));
     }
-    // A text drawn with the box font starts at (x, y): its first box is there
-    // and nothing white stands just left of it.
-    static bool textStartsAt(int x, int y) {
-        const int white = makecol(255, 255, 255);
-        return getpixel(backBuffer, x, y) == white && getpixel(backBuffer, x + 5, y + 7) == white &&
-               getpixel(backBuffer, x - 1, y) != white && getpixel(backBuffer, x, y - 1) != white;
-    }
-    // Where a centred text of the box font starts.
-    static int centredX(const char* text) { return (320 - gameFont.textWidth(text)) / 2; }
-
     std::vector<std::string> logLines() const { return fileLines("tumblo.log"); }
 
     TempGameDir dir;

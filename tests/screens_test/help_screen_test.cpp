@@ -23,15 +23,9 @@ TEST_F(HelpScreenTest, ALineEverySecondOrAtOnceOnAPressAndAPressAfterTheLastEnds
     setKey(KEY_ENTER, true); // still held from the menu: must not count
     std::vector<int> shown;
     bool flagClearedAtOnce = false;
-    bool secondRowWithLine9 = true;
-    int background = 0;
     FrameDriver driver([&](int frame) {
-        if (frame == 0) {
-            flagClearedAtOnce = !settings.firstTime;
-            background = getpixel(backBuffer, 2, 2);
-        }
+        if (frame == 0) flagClearedAtOnce = !settings.firstTime;
         shown.push_back(linesShown());
-        secondRowWithLine9 = secondRowWithLine9 && textOnRow(196) == textOnRow(helpLineRows[9]);
         if (frame == 3) setKey(KEY_ENTER, false);
         // Presses at 150, then every 10 frames from 220 on.
         for (int at : {150, 220, 230, 240, 250, 260, 270, 300, 320}) {
@@ -41,12 +35,7 @@ TEST_F(HelpScreenTest, ALineEverySecondOrAtOnceOnAPressAndAPressAfterTheLastEnds
         if (frame > 400) requestQuit(); // a help that never ends fails below
     });
     firstTimeHelp();
-
     EXPECT_TRUE(flagClearedAtOnce);
-    EXPECT_TRUE(secondRowWithLine9);
-    // The background is BG01 at half brightness.
-    EXPECT_NEAR(getg(background), 60, 4);
-    EXPECT_NEAR(getb(background), 100, 4);
     ASSERT_EQ(driver.frames(), 322); // ended by the press seen in step 321
     EXPECT_EQ(shown[0], 1);
     EXPECT_EQ(shown[59], 1);
@@ -60,25 +49,4 @@ TEST_F(HelpScreenTest, ALineEverySecondOrAtOnceOnAPressAndAPressAfterTheLastEnds
     EXPECT_EQ(shown[210], 5);
     EXPECT_EQ(shown[271], 11); // six quick presses: every line is on screen
     EXPECT_EQ(shown[321], 11);
-    EXPECT_TRUE(textOnRow(20)); // the heading
-}
-
-TEST_F(HelpScreenTest, AllLinesComeByThemselvesAndWaitForAPress) {
-    std::vector<int> shown;
-    FrameDriver driver([&](int frame) {
-        shown.push_back(linesShown());
-        if (frame == 1000) setKey(KEY_ESC, true); // ESC is not the button that ends it
-        if (frame == 1010) setKey(KEY_ESC, false);
-        if (frame == 1020) setJoystick(2);
-        if (frame == 1020) setJoystickButton(0, true);
-        if (frame > 1100) requestQuit();
-    });
-    firstTimeHelp();
-    EXPECT_FALSE(settings.firstTime);
-    EXPECT_EQ(shown[599], 10);
-    EXPECT_EQ(shown[600], 11);
-    // All eleven lines are up after ten seconds and a second later the count
-    // moves past the last line by itself; then the first press ends the screen
-    // (seen in step 1021), and ESC is no such press.
-    EXPECT_EQ(driver.frames(), 1022);
 }

@@ -69,42 +69,6 @@ TEST_F(FrontEndTest, UnlockCombinationWorksOncePerVisit) {
               ints({1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 1}));
     visit(); // a new visit may unlock again
     EXPECT_EQ(voices(), 2);
-
-    // Two of the keys alone do nothing.
-    listenTo({"TELEPORT"});
-    ScreenDriver driver([](int frame) {
-        tap(unlockCombinationKeys[0], frame, 5);
-        tap(unlockCombinationKeys[2], frame, 5);
-        tap(KEY_ENTER, frame, 20);
-    });
-    titleMenu();
-    EXPECT_EQ(voices(), 0);
-}
-
-TEST_F(FrontEndTest, LogoPulsesOnlyOnceTheExtraStagesWereEarned) {
-    const int red = makecol(255, 0, 0);
-    titleLogo = create_bitmap(40, 20); // freed by the teardown
-    clear_to_color(titleLogo, red);
-    // The plain logo stands at (140, 40); grown by p it starts at (140 - p, 40 - p).
-    auto redAt = [&](int x, int y) { return getpixel(backBuffer, x, y) == red; };
-    std::vector<bool> seen;
-    auto run = [&] {
-        ScreenDriver driver([&](int frame) {
-            if (frame == 0) seen.push_back(redAt(140, 40) && !redAt(139, 40));
-            if (frame == 10) seen.push_back(redAt(130, 30) && !redAt(129, 30));
-            if (frame == 20) seen.push_back(redAt(120, 20) && !redAt(119, 20) && redAt(199, 79));
-            if (frame == 35) seen.push_back(redAt(135, 35) && !redAt(134, 35));
-            if (frame == 40) requestQuit();
-        });
-        EXPECT_EQ(titleMenu(), titleExit); // a quit request leaves by "Exit"
-        clearQuitRequest();
-    };
-    run();
-    EXPECT_EQ(seen, (std::vector<bool>{true, false, false, false}));
-    statistics.extraStagesUnlocked = 1;
-    seen.clear();
-    run();
-    EXPECT_EQ(seen, (std::vector<bool>{true, true, true, true}));
 }
 
 TEST_F(FrontEndTest, PlayMenuBacksOutWithEscSilently) {

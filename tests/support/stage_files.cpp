@@ -80,3 +80,11 @@ void writeRightwardDemo(const std::string& path, const std::string& map, int tic
     writeDemoFile(out, header, steering.data(), steering.size());
     writeFileBytes(path, out.bytes());
 }
+
+void writeLargeStagePlay(int ticks) {
+    writeStageResources();
+    DataWriter out;
+    writeMapFile(out, largeStage());
+    writeFileBytes("DATA/LARGE.MAP", out.bytes());
+    writeRightwardDemo("LARGE.TDM", "LARGE.MAP", ticks);
+}

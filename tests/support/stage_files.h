@@ -17,3 +17,7 @@ MapFile largeStage();
 // Writes a demo of `map` (relative to DATA\) that steers right for `ticks`
 // ticks to `path`.
 void writeRightwardDemo(const std::string& path, const std::string& map, int ticks);
+
+// The stage resources, the large stage as DATA\LARGE.MAP and LARGE.TDM steering
+// right across it for `ticks` ticks.
+void writeLargeStagePlay(int ticks);

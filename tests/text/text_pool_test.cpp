@@ -28,34 +28,3 @@ TEST(TextPool, LongResultsAreCutAt99Characters) {
     const char* result = joinText(longText.c_str(), "tail");
     EXPECT_EQ(std::string(result), std::string(99, 'z'));
 }
-
-TEST(TextUtils, ComparesIgnoringCaseOnly) {
-    EXPECT_TRUE(equalsIgnoreCase("default.stg", "DEFAULT.STG"));
-    EXPECT_TRUE(equalsIgnoreCase("", ""));
-    EXPECT_FALSE(equalsIgnoreCase("DEFAULT.STG", "DEFAULT.ST"));
-    char text[] = "tum1-Ok\xe9";
-    toUpperInPlace(text);
-    EXPECT_STREQ(text, "TUM1-OK\xe9");
-}
-
-TEST(TextUtils, BoxesOverlapIncludingTouchingEdges) {
-    EXPECT_TRUE(boxesOverlap(0, 0, 10, 10, 10, 0, 10, 10));
-    EXPECT_FALSE(boxesOverlap(0, 0, 10, 10, 11, 0, 10, 10));
-    EXPECT_TRUE(boxesOverlap(0, 0, 10, 10, 2, 2, 3, 3)); // inside
-    EXPECT_TRUE(boxesOverlap(2, 2, 3, 3, 0, 0, 10, 10)); // around
-    EXPECT_FALSE(boxesOverlap(0, 0, 10, 10, 0, 11, 10, 10));
-    EXPECT_TRUE(boxesOverlap(5, 5, 4, 4, 0, 0, 5, 5)); // corner touch
-}
-
-TEST(TextUtils, RandomBetweenStaysWithinBothEnds) {
-    bool sawLow = false, sawHigh = false;
-    for (int i = 0; i < 2000; ++i) {
-        int v = randomBetween(-5, 5);
-        ASSERT_GE(v, -5);
-        ASSERT_LE(v, 5);
-        sawLow |= v == -5;
-        sawHigh |= v == 5;
-    }
-    EXPECT_TRUE(sawLow && sawHigh);
-    EXPECT_EQ(randomBetween(3, 3), 3);
-}

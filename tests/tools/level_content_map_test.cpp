@@ -103,15 +103,6 @@ TEST_F(MapSourceTest, HeaderBlocksAndEnemiesComeOutAsTheGameReadsThem) {
     EXPECT_EQ(map.enemies, std::vector<MapEnemyRecord>{hurter});
 }
 
-TEST_F(MapSourceTest, StartInPixelsIsTakenAsGivenAndTrailingBlankLinesAreNoRows) {
-    ASSERT_EQ(compileMap(std::string(header) + "start 40 150 px\n" + keys + grid() + "\n\n"), 0)
-        << content.output;
-    MapFile map = compiledMap();
-    EXPECT_EQ(map.startX, 40);
-    EXPECT_EQ(map.startY, 150);
-    EXPECT_EQ(map.height, 15);
-}
-
 // What the compiler accepts, the game reads; one past a limit, both refuse.
 TEST_F(MapSourceTest, CompilerAndGameAgreeOnTheLimits) {
     std::string top = std::string(header) + "start 0 0\n" + keys;

@@ -101,31 +101,6 @@ TEST_F(LevelContentTest, TilesetRefusesWhatTheTilesetFileCannotHold) {
         refused("tilesets", "tilesets/beach.txt", source, message, "DATA/BEACH.TLS");
 }
 
-TEST_F(LevelContentTest, StageSetGroupsAndStagesComeOutInPlayOrder) {
-    writeMapSources();
-    content.write("stagesets/main.txt", "title  My Set\n"
-                                        "author Someone Else\n"
-                                        "group  First Group\n"
-                                        "stage  ONE.MAP\n"
-                                        "stage  two.map\n"
-                                        "group  Second\n"
-                                        "stage  THREE.MAP\n");
-    content.write("stagesets/bonus.txt", "file more.dat\ntitle More\ngroup G\nstage ONE.MAP\n");
-    ASSERT_EQ(content.compile("stagesets"), 0) << content.output;
-    auto main = readBack<StageSetFile>("DATA\\MAIN.STG", readStageSetFile);
-    EXPECT_EQ(main.title, "My Set");
-    EXPECT_EQ(main.author, "Someone Else");
-    EXPECT_EQ(main.groups, (std::vector<StageSetFileGroup>{
-                               {"First Group", {"ONE.MAP", "two.map"}},
-                               {"Second", {"THREE.MAP"}},
-                           }));
-    // Named by its "file" line; no author.
-    auto more = readBack<StageSetFile>("DATA\\more.dat", readStageSetFile);
-    EXPECT_EQ(more.title, "More");
-    EXPECT_EQ(more.author, "");
-    EXPECT_EQ(more.groups, (std::vector<StageSetFileGroup>{{"G", {"ONE.MAP"}}}));
-}
-
 TEST_F(LevelContentTest, StageSetRefusesSetsBeyondTheGamesCapacity) {
     writeMapSources();
     std::string many = "title Big\ngroup G\n", wide = "title Wide\n";
@@ -174,17 +149,4 @@ TEST_F(LevelContentTest, DemoInfoPrintsTheSourceThatCompilesBackToTheSameFile) {
     content.write("demos/run.txt", "map A.MAP\nsteering\nright 9000\nleft 2\n");
     EXPECT_EQ(content.compile("demos"), 1);
     EXPECT_TRUE(content.said("run.txt:4: the steering runs past the 9001 ticks")) << content.output;
-}
-
-TEST_F(LevelContentTest, DemoInfoRefusesAShortOrDamagedDemo) {
-    Bytes whole = demo({2, 2, 1});
-    writeFileBytes("DEMOS/SHORT.TDM", whole.truncated(whole.data().size() - 1));
-    std::string out;
-    EXPECT_EQ(runGameTool("info " + game.path() + "/DEMOS/SHORT.TDM", out), 2) << out;
-    EXPECT_NE(out.find("not a valid demo file"), std::string::npos) << out;
-
-    Bytes longTitle;
-    longTitle.i32(1).str("TROP01.MAP").i32(0).str(std::string(80, 't'));
-    writeFileBytes("DEMOS/BAD.TDM", longTitle.data());
-    EXPECT_EQ(runGameTool("info " + game.path() + "/DEMOS/BAD.TDM", out), 2);
 }

@@ -25,20 +25,6 @@ protected:
     ContentRun content;
 };
 
-TEST_F(SceneCompiler, WritesAGoodSceneAtItsSize) {
-    ASSERT_EQ(compile("size 64 32\nframes 2\ngradient colours=a,g\n"
-                      "hills colours=g base=20 wave=4,2,0.5 wave=2,3,0,peak\n"),
-              0)
-        << content.output;
-    std::vector<uint8_t> bmp = readFileBytes("BITMAP/BG/T.BMP");
-    ASSERT_GE(bmp.size(), 26u);
-    auto i32 = [&](size_t at) {
-        return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24;
-    };
-    EXPECT_EQ(i32(18), 128); // two frames side by side
-    EXPECT_EQ(i32(22), 32);
-}
-
 TEST_F(SceneCompiler, ReportsTheLineOfABadLayer) {
     expectError("fill colour=a\nclouds colour=a\n", "2: clouds: needs colours=");
     expectError("\n\nsparkles colour=a\n", "3: unknown layer 'sparkles'");

@@ -1,4 +1,3 @@
-#include "platform/wav_file.h"
 #include "tools/level_content_run.h"
 
 #include <gtest/gtest.h>
@@ -15,27 +14,7 @@ protected:
     TempGameDir dir;
     ContentRun content;
 };
-
-bool decodesAt(const std::string& path, size_t& frames) {
-    std::vector<uint8_t> bytes = readFileBytes(path);
-    std::vector<int16_t> out;
-    bool ok = decodeWav(bytes.data(), bytes.size(), 22050, out);
-    frames = out.size() / 2;
-    return ok;
-}
 } // namespace
-
-TEST_F(SoundCompiler, RendersTonesIntoAWavOfTheirLength) {
-    ASSERT_EQ(compileSounds({{"ding.txt", "output SOUND\\DING.WAV\n"
-                                          "rate 22050\n"
-                                          "tone 0 100 square E6 duty=25\n"
-                                          "tone 50 250 noise 3000 to=200 decay=40  # crunch\n"}}),
-              0)
-        << content.output;
-    size_t frames = 0;
-    ASSERT_TRUE(decodesAt("SOUND/DING.WAV", frames));
-    EXPECT_EQ(frames, 6615u); // 300 ms at 22050 Hz
-}
 
 TEST_F(SoundCompiler, ReportsTheFileAndLineOfEachMistake) {
     EXPECT_NE(compileSounds({
