@@ -103,3 +103,18 @@ TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {
     EXPECT_EQ(ticksOf(199), TickOutcome::Continue);
     EXPECT_EQ(tick(), TickOutcome::EndRun);
 }
+
+TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldown) {
+    start(corridor(12), true);
+    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    // As the stage select does it: a recording, 30 ticks before F2 counts again.
+    start(corridor(12), true, DemoMode::Recording);
+    recordCooldown = 30;
+    EXPECT_EQ(ticksOf(30, {KEY_F2}), TickOutcome::Continue);
+    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    // Neither in a normal game nor in playback.
+    start(corridor(12), false);
+    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+    start(corridor(12), true, DemoMode::Playback);
+    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+}
