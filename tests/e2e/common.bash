@@ -5,11 +5,12 @@
 E2E_HELPERS=$(realpath "${BASH_SOURCE[0]}")
 
 # Every script is run with the game folder, the tools folder and the source
-# tree; the tool's path is absolute, since the scripts change directory.
-GAME_DIR=${1:-}
-TOOLS_DIR=${2:+$(realpath "$2")}
-SOURCE_DIR=${3:-}
-tool=$TOOLS_DIR/tumblo-tool
+# tree; the tool's path is absolute, since the scripts change directory. A
+# script run with fewer arguments (the sanitizer run) keeps what it has set.
+GAME_DIR=${1:-${GAME_DIR:-}}
+[ -n "${2:-}" ] && TOOLS_DIR=$(realpath "$2")
+SOURCE_DIR=${3:-${SOURCE_DIR:-}}
+[ -n "${TOOLS_DIR:-}" ] && tool=$TOOLS_DIR/tumblo-tool
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
