@@ -12,7 +12,7 @@ bool bruteForceCollision = false;
 
 namespace {
 bool isBall(const Actor& actor) {
-    return &actor == &ball;
+    return actor.role == ActorRole::Ball;
 }
 
 bool atWorldEdge(const Actor& actor) {
@@ -92,7 +92,8 @@ void think(Actor& actor) {
 }
 
 void afterMove(Actor& actor) {
-    if (!isBall(actor)) enemyAfterMove(static_cast<Enemy&>(actor));
+    // Only enemies are made with the enemy role, so this is one of them.
+    if (actor.role == ActorRole::Enemy) enemyAfterMove(static_cast<Enemy&>(actor));
 }
 
 // Lands on the first surface met on the way down.

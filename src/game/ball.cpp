@@ -6,11 +6,9 @@
 #include "level/map_format.h"
 #include "level/particles.h"
 #include "platform/display.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 Actor ball;
 
@@ -44,7 +42,7 @@ void resetBall() {
     ball.velocityX = 0;
     ball.rising = false;
     ball.falling = false;
-    ball.sprite.setup(&ballAnimation, ballSheet, backBuffer, 16, 16);
+    ball.sprite.setup(&ballAnimation, &ballSheet, &backBuffer, 16, 16);
     ball.sprite.play(ballRestSequence);
     ball.sprite.sourceY = 0;
 }
@@ -81,7 +79,7 @@ void ballDie() {
     for (int32_t i = 0; i < enemyCount; ++i)
         if (enemies[i].active && enemies[i].kind == enemyBouncer) enemies[i].sprite.play(2);
     sfxDie.play();
-    int magenta = makecol(255, 0, 255);
+    int magenta = colourOf(255, 0, 255);
     for (int i = 0; i < 100; ++i)
         spawnParticle(randomBetween((int)ball.x, (int)ball.x + 16),
                       randomBetween((int)ball.y, (int)ball.y + 16), magenta,

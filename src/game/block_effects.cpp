@@ -9,10 +9,8 @@
 #include "level/map.h"
 #include "level/map_format.h"
 #include "level/particles.h"
-#include "platform/sound.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 namespace {
 void teleportBall(const BlockData& block) {
@@ -28,7 +26,7 @@ void teleportBall(const BlockData& block) {
     updateMap(); // the camera jumps with the ball
     sfxTeleport.play();
     fadeInWorld();
-    int white = makecol(255, 255, 255);
+    int white = colourOf(255, 255, 255);
     for (int i = 0; i < 25; ++i)
         spawnParticle((int)(ball.x + 8.0f), (int)(ball.y + 8.0f), white,
                       (float)randomBetween(-5, 5), (float)randomBetween(-5, 5), 60);
@@ -37,7 +35,7 @@ void teleportBall(const BlockData& block) {
 
 void touchBlock(int32_t index, Actor& actor) {
     const BlockData& block = currentMap.blocks[index];
-    bool isBall = &actor == &ball;
+    bool isBall = actor.role == ActorRole::Ball;
     switch (block.type) {
     case blockBounce:
         sfxJump.play();

@@ -4,9 +4,9 @@
 #include "level/map.h"
 #include "platform/log.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
 #include <cstdio>
 

@@ -7,13 +7,12 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/statistics.h"
 #include "text/font.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
+#include "ui/message_screen.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,16 @@ constexpr size_t maxNameLength = 39;
 // The keys that type a character, in the order they are looked at: A to Z, then
 // 0 to 9.
 struct TypingKey {
-    int scancode;
+    Key key;
     char character;
 };
 
 std::vector<TypingKey> typingKeys() {
     std::vector<TypingKey> keys;
     for (int i = 0; i < 26; ++i)
-        keys.push_back({KEY_A + i, (char)('A' + i)});
+        keys.push_back({letterKey(i), (char)('A' + i)});
     for (int i = 0; i < 10; ++i)
-        keys.push_back({KEY_0 + i, (char)('0' + i)});
+        keys.push_back({digitKey(i), (char)('0' + i)});
     return keys;
 }
 
@@ -47,9 +46,9 @@ public:
         bool finished = false;
         // A key's own latch clears whenever it is up, whatever else this tick does.
         for (size_t k = 0; k < keys.size(); ++k)
-            if (!isKeyDown(keys[k].scancode)) reported[k] = false;
-        bool space = isKeyDown(KEY_SPACE), backspace = isKeyDown(KEY_BACKSPACE);
-        bool enter = isKeyDown(KEY_ENTER), escape = isKeyDown(KEY_ESC);
+            if (!isKeyDown(keys[k].key)) reported[k] = false;
+        bool space = isKeyDown(Key::Space), backspace = isKeyDown(Key::Backspace);
+        bool enter = isKeyDown(Key::Return), escape = isKeyDown(Key::Escape);
         if (!latched && space) {
             if (name.size() < maxNameLength) name += '_';
         } else if (!latched && backspace) {
@@ -74,7 +73,7 @@ private:
     void typeOneKey() {
         if (name.size() >= maxNameLength) return;
         for (size_t k = 0; k < keys.size(); ++k) {
-            if (reported[k] || !isKeyDown(keys[k].scancode)) continue;
+            if (reported[k] || !isKeyDown(keys[k].key)) continue;
             name += keys[k].character;
             reported[k] = true;
             return;
@@ -89,7 +88,7 @@ private:
 } // namespace
 
 void saveDemoDialog(int32_t died) {
-    BITMAP* background = loadBitmap("BITMAP\\BG\\BG04.BMP");
+    Picture background = loadBitmap("BITMAP\\BG\\BG04.BMP");
     drawDimOverlay(background);
     NameEntry entry;
     bool finished = false;
@@ -99,15 +98,12 @@ void saveDemoDialog(int32_t died) {
             gameTicks -= 1;
         }
         // Leaving the game meanwhile saves nothing: the player never confirmed.
-        if (quitRequested()) {
-            destroyBitmap(background);
-            return;
-        }
+        if (quitRequested()) return;
         if (finished) break;
         if (background)
-            blit(background, backBuffer, 0, 0, 0, 0, 320, 240);
+            copyArea(background, backBuffer, 0, 0, 0, 0, 320, 240);
         else
-            clear_to_color(backBuffer, makecol(0, 0, 0));
+            clearPicture(backBuffer, colourOf(0, 0, 0));
         gameFont.drawTextCentered("Enter a name for this demo", 64, backBuffer);
         gameFont.drawTextCentered("Press ENTER to save", 76, backBuffer);
         gameFont.drawTextCentered("Press ESC to cancel", 88, backBuffer);
@@ -123,5 +119,5 @@ void saveDemoDialog(int32_t died) {
             showMessage("Error!", joinText("Couldn't open ", entry.text().c_str()));
         }
     }
-    destroyBitmap(background);
+    background.reset();
 }

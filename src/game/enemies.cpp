@@ -6,10 +6,8 @@
 #include "level/map.h"
 #include "level/map_format.h"
 #include "level/particles.h"
-#include "platform/sound.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 namespace {
 // Two pushers facing each other would push the ball back and forth for ever:
@@ -98,7 +96,7 @@ void touchEnemies(Actor& ball) {
 
 void enemyDie(Actor& actor) {
     sfxDie.play();
-    int grey = makecol(100, 100, 100);
+    int grey = colourOf(100, 100, 100);
     for (int i = 0; i < 100; ++i)
         spawnParticle(randomBetween((int)actor.x, (int)actor.x + 16),
                       randomBetween((int)actor.y, (int)actor.y + 16), grey,

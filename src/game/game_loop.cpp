@@ -16,8 +16,7 @@
 #include "platform/headless.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 namespace {
 constexpr int32_t notesTicks = 600;
@@ -26,11 +25,6 @@ constexpr int32_t hurryUpSeconds = 10;
 constexpr float hurryUpSpeed = 1.3f;
 constexpr int beginnerNotesX = 310 - 160;
 constexpr int beginnerNotesY = 80;
-
-void setClockRate(int ticksPerSecond) {
-    stopGameTimer(); // throws the pending ticks away
-    startGameTimer(ticksPerSecond);
-}
 
 void steer(bool actionHeld) {
     if (playMode.demoMode == DemoMode::Playback) {
@@ -79,36 +73,12 @@ void handleActionButton(LoopState& loop, bool held) {
         scrollCamera(2, 0);
 }
 
-// F1 to F4 and SPACE, read as held every tick.
-void handleFunctionKeys(LoopState& loop) {
-    DemoMode mode = playMode.demoMode;
-    if (isKeyDown(KEY_F1)) {
-        if (mode == DemoMode::None) loop.notesTimer = notesTicks;
-        if (mode == DemoMode::Playback) {
-            setClockRate(15);
-            return;
-        }
-    }
-    if (isKeyDown(KEY_F2) && mode == DemoMode::Playback)
-        setClockRate(30);
-    else if (isKeyDown(KEY_F3) && mode == DemoMode::Playback)
-        setClockRate(60);
-    else if (isKeyDown(KEY_F4) && mode == DemoMode::Playback)
-        setClockRate(90);
-    else if (isKeyDown(KEY_SPACE) && mode == DemoMode::None && loop.pauseCooldown == 0) {
-        sfxStart.play();
-        pauseScreen();
-        loop.actionLatch = true;
-        loop.pauseCooldown = pauseCooldownTicks;
-    }
-}
-
 // The stage's countdown and the two deaths that nobody causes. The state is
 // looked at once for the whole step.
 void countdownAndFalls() {
     if (playState.state != Playing && playState.state != Intro) return;
     PlayRecord& r = playRecord;
-    if (++r.secondTicks == 60) {
+    if (++r.secondTicks == ticksPerSecond) {
         countPlaySecond();
         r.secondTicks = 0;
         r.timeLeft -= 1;
@@ -131,6 +101,37 @@ void countdownAndFalls() {
 }
 
 } // namespace
+
+void PlayRun::setPlaybackRate(int ticksPerSecond) {
+    rate = ticksPerSecond;
+    stopGameTimer(); // throws the pending ticks away
+    startGameTimer(rate);
+}
+
+// F1 to F4 and SPACE, read as held every tick; a held speed key starts the
+// clock afresh every tick.
+void PlayRun::handleFunctionKeys() {
+    DemoMode mode = playMode.demoMode;
+    if (isKeyDown(Key::F1)) {
+        if (mode == DemoMode::None) loop.notesTimer = notesTicks;
+        if (mode == DemoMode::Playback) {
+            setPlaybackRate(15);
+            return;
+        }
+    }
+    if (isKeyDown(Key::F2) && mode == DemoMode::Playback)
+        setPlaybackRate(30);
+    else if (isKeyDown(Key::F3) && mode == DemoMode::Playback)
+        setPlaybackRate(ticksPerSecond);
+    else if (isKeyDown(Key::F4) && mode == DemoMode::Playback)
+        setPlaybackRate(90);
+    else if (isKeyDown(Key::Space) && mode == DemoMode::None && loop.pauseCooldown == 0) {
+        sfxStart.play();
+        pauseScreen();
+        loop.actionLatch = true;
+        loop.pauseCooldown = pauseCooldownTicks;
+    }
+}
 
 TickOutcome PlayRun::tick() {
     pollJoystick();
@@ -158,7 +159,7 @@ TickOutcome PlayRun::tick() {
     if (record && playMode.demoMode != DemoMode::Playback && playMode.singleStage &&
         recordCooldown == 0)
         return TickOutcome::RecordRequested;
-    handleFunctionKeys(loop);
+    handleFunctionKeys();
     if (loop.pauseCooldown > 0) loop.pauseCooldown -= 1;
     countdownAndFalls();
     gameTicks -= 1;
@@ -200,8 +201,11 @@ void PlayRun::drawFrame() const {
     presentFrame();
 }
 
-void PlayRun::begin() {
+void PlayRun::begin(int playbackRate) {
     fpsCounter.start();
+    if (playMode.demoMode == DemoMode::Playback && playbackRate != gameTimerRate())
+        setPlaybackRate(playbackRate);
+    rate = gameTimerRate();
     playRecord.lives = 3;
     playRecord.gold = 0;
     playRecord.cups = 0;
@@ -216,14 +220,14 @@ int PlayRun::end(TickOutcome outcome) {
     if (outcome == TickOutcome::RecordRequested) return recordRequested;
     // A playback speed never outlives its run.
     stopGameTimer();
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     currentMap.music.unload();
     return runEnded;
 }
 
-int runPlay() {
+int runPlay(int playbackRate) {
     PlayRun run;
-    run.begin();
+    run.begin(playbackRate);
     TickOutcome outcome = TickOutcome::Continue;
     while (!quitFlag && outcome == TickOutcome::Continue) {
         while (gameTicks > 0 && outcome == TickOutcome::Continue)

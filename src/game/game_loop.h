@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/clock.h"
+
+#include <cstdint>
+
 // Runs one play run (a normal game through the stage set, training on one
 // stage, a demo recording or a demo playback) as a fixed-step simulation at the
 // game clock: every pending tick is one logic step, and one frame is drawn per
@@ -11,9 +15,9 @@
 // as a recording).
 constexpr int runEnded = 0;
 constexpr int recordRequested = 1;
-int runPlay();
-
-#include <cstdint>
+// `playbackRate`: the clock's rate (15, 30, 60 or 90 ticks a second) from the
+// start of a demo playback, until a speed key changes it.
+int runPlay(int playbackRate = ticksPerSecond);
 
 enum class TickOutcome { Continue, EndRun, RecordRequested };
 
@@ -32,10 +36,17 @@ struct LoopState {
 // tick of the clock), then end.
 class PlayRun {
 public:
-    void begin();
+    void begin(int playbackRate = ticksPerSecond);
     TickOutcome tick();
     void drawFrame() const;
     int end(TickOutcome outcome);
+    // The clock's rate in a playback: the four speeds of a viewer.
+    void setPlaybackRate(int ticksPerSecond);
+    int playbackRate() const { return rate; }
 
     LoopState loop;
+
+private:
+    void handleFunctionKeys();
+    int rate = ticksPerSecond;
 };

@@ -10,29 +10,13 @@
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
-#include <allegro.h>
 #include <cstdio>
 
 namespace {
-int rateKey(int rate) {
-    switch (rate) {
-    case 15:
-        return KEY_F1;
-    case 30:
-        return KEY_F2;
-    case 60:
-        return KEY_F3;
-    case 90:
-        return KEY_F4;
-    default:
-        return 0;
-    }
-}
-
 std::string stem(const char* name) {
     std::string s = name;
     size_t slash = s.find_last_of("/\\");
@@ -88,12 +72,8 @@ PlaybackResult playDemoHeadless(DataReader& in, const char* name, const Playback
     copyText(playbackDemoName, stem(name).c_str(), sizeof playbackDemoName);
     if (!startStage()) return result;
 
-    int key = rateKey(options.rate);
     int32_t ticksPerFrame = options.ticksPerFrame > 0 ? options.ticksPerFrame : 1;
-    setFrameHook([key, ticksPerFrame]() {
-        if (key) ::key[key] = 1;
-        gameTicks += ticksPerFrame;
-    });
+    setFrameHook([ticksPerFrame]() { gameTicks += ticksPerFrame; });
     int32_t tick = -1;
     int32_t previousTimeLeft = playRecord.timeLeft;
     int32_t previousState = playState.state;
@@ -110,11 +90,10 @@ PlaybackResult playDemoHeadless(DataReader& in, const char* name, const Playback
         if (tick + 1 >= options.maxTicks) quitFlag = true;
     });
     gameTicks = 0;
-    startGameTimer(60);
-    runPlay();
+    startGameTimer(ticksPerSecond);
+    runPlay(options.rate > 0 ? options.rate : ticksPerSecond);
     setFrameHook(nullptr);
     setTickHook(nullptr);
-    if (key) ::key[key] = 0;
 
     result.tick = tick;
     result.cups = playRecord.cups;

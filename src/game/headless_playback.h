@@ -13,8 +13,8 @@ class DataReader;
 // be off.
 
 struct PlaybackOptions {
-    // 15, 30, 60 or 90: the function key held through the run (F1 to F4), as a
-    // viewer would; 0 holds none.
+    // 15, 30, 60 or 90: the playback speed of the run, as a viewer would
+    // choose it; 0 the normal one.
     int rate = 0;
     // Ticks handed to the loop per frame.
     int32_t ticksPerFrame = 4096;

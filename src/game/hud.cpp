@@ -7,13 +7,11 @@
 #include "text/font.h"
 #include "text/text_pool.h"
 
-#include <allegro.h>
-
 char playbackDemoName[80] = {};
 
 namespace {
-void drawCounter(BITMAP* icon, int iconX, int value, int textX) {
-    if (icon) masked_blit(icon, backBuffer, 0, 0, iconX, 4, 12, 12);
+void drawCounter(const Picture& icon, int iconX, int value, int textX) {
+    if (icon) drawMasked(icon, backBuffer, 0, 0, iconX, 4, 12, 12);
     gameFont.drawText(textWithNumber("x ", value), textX, 6, backBuffer);
 }
 
@@ -44,8 +42,9 @@ void drawOverlays() {
         if (const char* line = introLine()) gameFont.drawTextCentered(line, 122, backBuffer);
     }
     if (playState.state == GameOver && gameOverPicture)
-        masked_blit(gameOverPicture, backBuffer, 0, 0, (320 - gameOverPicture->w) / 2,
-                    (240 - gameOverPicture->h) / 2, gameOverPicture->w, gameOverPicture->h);
+        drawMasked(gameOverPicture, backBuffer, 0, 0, (320 - gameOverPicture.width()) / 2,
+                   (240 - gameOverPicture.height()) / 2, gameOverPicture.width(),
+                   gameOverPicture.height());
     if (playState.state != GameOver && playState.hurryUp)
         gameFont.drawTextCentered("HURRY UP!!", 120, backBuffer);
     if (playState.oneUpShown)
@@ -55,10 +54,7 @@ void drawOverlays() {
 }
 
 void drawBeginnerNotes(int x, int y) {
-    if (panelBitmap) {
-        set_trans_blender(255, 255, 255, 128);
-        draw_trans_sprite(backBuffer, panelBitmap, x, y);
-    }
+    drawTranslucent(panelBitmap, backBuffer, x, y, 128);
     gameFont.drawText("Beginners Notes (F1)", x + 2, y + 2, backBuffer);
     const char* lines[] = {"Use $H and $I to move $C", "Locate $B to clear stage",
                            "Get 25 $D for extra $C",   "Get $A for bonus stages",

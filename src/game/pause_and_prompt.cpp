@@ -7,15 +7,13 @@
 #include "platform/input.h"
 #include "platform/quit_request.h"
 #include "text/font.h"
-#include "text/list_menu.h"
-
-#include <allegro.h>
+#include "ui/list_menu.h"
 
 void pauseScreen() {
     currentMap.music.pause();
-    BITMAP* frame = create_bitmap(320, 240);
+    Picture frame = Picture::create(320, 240);
     if (frame) {
-        blit(backBuffer, frame, 0, 0, 0, 0, 320, 240);
+        copyArea(backBuffer, frame, 0, 0, 0, 0, 320, 240);
         drawDimOverlay(frame);
     }
     // SPACE that started the pause must be released before it ends it.
@@ -24,7 +22,7 @@ void pauseScreen() {
     while (!leave && !quitRequested()) {
         while (gameTicks > 0) {
             pollJoystick();
-            bool space = isKeyDown(KEY_SPACE);
+            bool space = isKeyDown(Key::Space);
             bool pressed = heldButton() != -1 || space;
             if (pressed && !latched) {
                 leave = true;
@@ -34,11 +32,11 @@ void pauseScreen() {
             gameTicks -= 1;
         }
         if (leave) break;
-        if (frame) blit(frame, backBuffer, 0, 0, 0, 0, 320, 240);
+        if (frame) copyArea(frame, backBuffer, 0, 0, 0, 0, 320, 240);
         gameFont.drawTextCentered("$C PAUSE", 110, backBuffer);
         presentFrame();
     }
-    if (frame) destroy_bitmap(frame);
+    frame.reset();
     currentMap.music.resume();
 }
 
@@ -47,10 +45,7 @@ bool exitPrompt() {
     list.setCount(2);
     list.setEntry(0, "No!", "", true);
     list.setEntry(1, "Yeah!", "", true);
-    if (panelBitmap) {
-        set_trans_blender(255, 255, 255, 128);
-        draw_trans_sprite(backBuffer, panelBitmap, (320 - 160) / 2, 60);
-    }
+    drawTranslucent(panelBitmap, backBuffer, (320 - 160) / 2, 60, 128);
     gameFont.drawTextCentered("Exit current game?", 90, backBuffer);
     return list.run(150, 106) == 1;
 }

@@ -15,15 +15,13 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/extra_stages.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "text/font.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 namespace {
 // Play-state durations in ticks.
@@ -37,6 +35,7 @@ constexpr int oneUpTicks = 45;
 constexpr int fadeStep = 12;
 
 ScreenHook outroScreen = nullptr;
+ScreenHook extraStagesScreen = nullptr;
 
 void startAllSprites() {
     currentMap.animatedBlocks.clear();
@@ -51,10 +50,7 @@ void startAllSprites() {
 void drawWorldWithShade(int alpha) {
     drawMap();
     drawStatusBar();
-    if (darkOverlay) {
-        set_trans_blender(255, 255, 255, alpha);
-        draw_trans_sprite(backBuffer, darkOverlay, 0, 0);
-    }
+    drawTranslucent(darkOverlay, backBuffer, 0, 0, alpha);
     presentFrame();
 }
 
@@ -69,6 +65,10 @@ void startNextStageOrEnd() {
 
 void setOutroScreen(ScreenHook outro) {
     outroScreen = outro;
+}
+
+void setExtraStagesScreen(ScreenHook announcement) {
+    extraStagesScreen = announcement;
 }
 
 bool startStage() {
@@ -203,7 +203,8 @@ void nextStage() {
     }
     if (extraStagesEarned(playRecord.cups)) {
         statistics.extraStagesUnlocked = 1;
-        showExtraStagesScreen();
+        copyExtraStages();
+        if (extraStagesScreen) extraStagesScreen();
     }
     statistics.countGameCleared();
     if (outroScreen) outroScreen();
@@ -235,13 +236,13 @@ void fadeInWorld() {
 }
 
 void showUnlockedBanner(int group) {
-    BITMAP* banner = create_bitmap(200, 40);
-    BITMAP* frame = create_bitmap(320, 240);
+    Picture banner = Picture::create(200, 40);
+    Picture frame = Picture::create(320, 240);
     if (banner && frame) {
-        clear_to_color(banner, makecol(255, 0, 255));
+        clearPicture(banner, colourOf(255, 0, 255));
         gameFont.drawTextCentered("Unlocked", 0, banner);
         gameFont.drawTextCentered(stageSet.groups[group].name, 12, banner);
-        blit(backBuffer, frame, 0, 0, 0, 0, 320, 240);
+        copyArea(backBuffer, frame, 0, 0, 0, 0, 320, 240);
         sfxLife.play();
         int zoom = 0, step = 2;
         for (int ticks = 0; ticks < bannerTicks && !quitRequested();) {
@@ -251,33 +252,12 @@ void showUnlockedBanner(int group) {
                 ticks += 1;
                 gameTicks -= 1;
             }
-            blit(frame, backBuffer, 0, 0, 0, 0, 320, 240);
-            masked_stretch_blit(banner, backBuffer, 0, 0, 200, 40, (320 - 200) / 2 - 4 * zoom,
-                                140 - zoom, 200 + 8 * zoom, 40 + 2 * zoom);
+            copyArea(frame, backBuffer, 0, 0, 0, 0, 320, 240);
+            drawMaskedScaled(banner, backBuffer, 0, 0, 200, 40, (320 - 200) / 2 - 4 * zoom,
+                             140 - zoom, 200 + 8 * zoom, 40 + 2 * zoom);
             presentFrame();
         }
     }
-    if (banner) destroy_bitmap(banner);
-    if (frame) destroy_bitmap(frame);
-}
-
-void showExtraStagesScreen() {
-    copyExtraStages();
-    BITMAP* background = loadBitmap("BITMAP\\BG\\BG01.bmp");
-    drawDimOverlay(background);
-    FreshPress press;
-    while (!quitRequested()) {
-        int32_t before = gameTicks;
-        if (press.consumePendingTicks()) break;
-        for (int32_t t = gameTicks; t < before; ++t)
-            advanceMenuScroll();
-        clear_to_color(backBuffer, makecol(0, 0, 0));
-        drawScrolledBackground(background, menuScroll);
-        gameFont.drawTextCentered("Congratulations for finding all $A", 72, backBuffer);
-        gameFont.drawTextCentered("You have unlocked the EXTRA STAGES!", 84, backBuffer);
-        gameFont.drawTextCentered("Go to SETTINGS - STAGESET to load these", 112, backBuffer);
-        gameFont.drawTextCentered("new levels!", 124, backBuffer);
-        presentFrame();
-    }
-    destroyBitmap(background);
+    banner.reset();
+    frame.reset();
 }

@@ -25,10 +25,11 @@ void fadeInWorld();
 
 // "Unlocked" and the group's name, zooming twice over the frame.
 void showUnlockedBanner(int group);
-// The announcement of the extra stages, until a button is pressed.
-void showExtraStagesScreen();
 
-// The screen shown after the last stage of a set, set by start-up (it belongs to
-// the front end, above play). Without one the run just ends.
+// The screens shown after the last stage of a set: the announcement of the
+// extra stages when they have just been earned (their set copied first), then
+// the outro. Set by start-up: they belong to the front end, above play.
+// Without them the run just ends.
 using ScreenHook = void (*)();
 void setOutroScreen(ScreenHook outro);
+void setExtraStagesScreen(ScreenHook announcement);

@@ -4,10 +4,9 @@
 #include "game/play_records.h"
 #include "level/map.h"
 #include "level/particles.h"
-#include "platform/sound.h"
 #include "text/text_utils.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <vector>
 
 namespace {
@@ -28,7 +27,7 @@ void burst(const Bonus& bonus, int colour, bool falling) {
 }
 
 void take(Bonus& bonus, const Actor& ball) {
-    int yellow = makecol(255, 255, 0);
+    int yellow = colourOf(255, 255, 0);
     bonus.active = false;
     if (bonus.kind == 0) {
         sfxGold.play();
@@ -58,7 +57,7 @@ bool meets(const Actor& ball, const Bonus& bonus) {
     int x, y;
     worldRect(ball.hullBox, ball, x, y);
     // The pick-up box is as high as the treasure's picture.
-    int height = bonus.image ? bonus.image->h : 0;
+    int height = bonus.image ? bonus.image->height() : 0;
     return rectsOverlap(x, y, ball.hullBox.width, ball.hullBox.height, bonus.x, bonus.y, 16,
                         height);
 }

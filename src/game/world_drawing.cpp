@@ -5,8 +5,6 @@
 #include "level/particles.h"
 #include "platform/display.h"
 
-#include <allegro.h>
-
 namespace {
 void drawBody(const Actor& body) {
     if (body.active)
@@ -17,7 +15,7 @@ void drawBody(const Actor& body) {
 
 void drawMap() {
     const Map& m = currentMap;
-    if (m.background) blit(m.background, backBuffer, m.cameraX / 4, 0, 0, 0, 320, 240);
+    if (m.background) copyArea(m.background, backBuffer, m.cameraX / 4, 0, 0, 0, 320, 240);
     // Drawing a strip clipped off-screen costs nothing, but a big map has many
     // blocks: skip those wholly outside the view.
     for (int32_t i = 0; i < m.blockCount; ++i) {

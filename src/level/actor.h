@@ -14,9 +14,16 @@ struct Rect {
     bool enabled = true;
 };
 
+// What a moving body is; the game's physics asks it, not the body's address,
+// which of the ball's or an enemy's ways to follow.
+enum class ActorRole : uint8_t { Ball, Enemy };
+
 // A moving body of a stage, the ball or an enemy: its state only. The map loader
 // places enemies; how bodies move, think and die is the game's.
 struct Actor {
+    explicit Actor(ActorRole role_ = ActorRole::Ball) : role(role_) {}
+
+    ActorRole role;
     AnimationPlayer sprite;
     float x = 0;
     float y = 0;
@@ -41,6 +48,8 @@ struct Actor {
 
 // An enemy placed by the map: kind 0 bounces the ball, 1 hurts it, 2 pushes it.
 struct Enemy : Actor {
+    Enemy() : Actor(ActorRole::Enemy) {}
+
     int32_t startDirection = 0;
     int32_t startX = 0;
     int32_t startY = 0;

@@ -3,10 +3,8 @@
 #include "level/animation_format.h"
 #include "platform/log.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
-
-#include <allegro.h>
+#include "ui/message_screen.h"
 
 bool Animation::load(const char* path) {
     gameLog.write(joinText("Loading Animation: ", path));
@@ -44,7 +42,7 @@ void Animation::release() {
     sequenceCount = 0;
 }
 
-void AnimationPlayer::setup(const Animation* animation_, BITMAP* source_, BITMAP* target_,
+void AnimationPlayer::setup(const Animation* animation_, const Picture* source_, Picture* target_,
                             int frameWidth_, int frameHeight_) {
     animation = animation_;
     source = source_;
@@ -95,8 +93,8 @@ void AnimationPlayer::draw(int x, int y) const {
     const AnimationFrame* shown = currentFrame();
     if (!shown || !source || !target) return;
     // A column beyond the sheet has no picture to show.
-    if (shown->image * frameWidth >= source->w) return;
-    masked_blit(source, target, shown->image * frameWidth, sourceY, x, y, frameWidth, frameHeight);
+    if (shown->image * frameWidth >= source->width()) return;
+    drawMasked(*source, *target, shown->image * frameWidth, sourceY, x, y, frameWidth, frameHeight);
 }
 
 const AnimationFrame* AnimationPlayer::currentFrame() const {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/picture.h"
+
 #include <cstdint>
 #include <memory>
-
-struct BITMAP;
 
 // One picture of a sequence: a column of the sheet, shown for `ticks` ticks
 // (0 holds it for good).
@@ -42,7 +42,7 @@ public:
 // countdown, advanced once per tick by its owner.
 class AnimationPlayer {
 public:
-    void setup(const Animation* animation, BITMAP* source, BITMAP* target, int frameWidth,
+    void setup(const Animation* animation, const Picture* source, Picture* target, int frameWidth,
                int frameHeight);
     void play(int32_t sequence);
     void update();
@@ -50,8 +50,8 @@ public:
     void draw(int x, int y) const;
 
     const Animation* animation = nullptr;
-    BITMAP* source = nullptr;
-    BITMAP* target = nullptr;
+    const Picture* source = nullptr;
+    Picture* target = nullptr;
     int32_t frameWidth = 0;
     int32_t frameHeight = 0;
     int32_t sourceY = 0;

@@ -2,22 +2,18 @@
 
 #include "platform/bitmap_file.h"
 #include "platform/display.h"
-#include "platform/sound.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
-
-BITMAP* ballSheet = nullptr;
-BITMAP* enemySheets[3] = {};
-BITMAP* goldIcon = nullptr;
-BITMAP* goldSheet = nullptr;
-BITMAP* timeIcon = nullptr;
-BITMAP* cupIcon = nullptr;
-BITMAP* cupSheet = nullptr;
-BITMAP* lifeIcon = nullptr;
-BITMAP* gameOverPicture = nullptr;
-BITMAP* panelBitmap = nullptr;
-BITMAP* titleBackground = nullptr;
-BITMAP* titleLogo = nullptr;
+Picture ballSheet;
+Picture enemySheets[3];
+Picture goldIcon;
+Picture goldSheet;
+Picture timeIcon;
+Picture cupIcon;
+Picture cupSheet;
+Picture lifeIcon;
+Picture gameOverPicture;
+Picture panelBitmap;
 
 Animation cupAnimation;
 Animation goldAnimation;
@@ -25,50 +21,29 @@ Animation enemyAnimations[2];
 Animation defaultAnimation;
 Animation ballAnimation;
 
-int menuScroll = 0;
-
-void advanceMenuScroll() {
-    menuScroll += 1;
-    if (menuScroll >= 320) menuScroll = 0;
-}
-
-void drawScrolledBackground(BITMAP* picture, int scroll) {
-    if (!picture || !backBuffer) return;
-    masked_blit(picture, backBuffer, 0, 0, scroll, 0, 320 - scroll, 240);
-    if (scroll > 0) masked_blit(picture, backBuffer, 320 - scroll, 0, 0, 0, scroll, 240);
-}
-
 namespace {
-// Each slot is emptied first, so loading twice (as tests do) leaks nothing.
-void load(BITMAP*& slot, const char* path) {
-    destroyBitmap(slot);
-    slot = loadBitmap(path);
-}
-
-void makeBlack(BITMAP*& slot, int width, int height) {
-    destroyBitmap(slot);
-    slot = create_bitmap(width, height);
-    if (slot) clear_to_color(slot, makecol(0, 0, 0));
+Picture blackPicture(int width, int height) {
+    Picture picture = Picture::create(width, height);
+    clearPicture(picture, colourOf(0, 0, 0));
+    return picture;
 }
 } // namespace
 
-void loadGraphics() {
+void loadPlayGraphics() {
     completeMusic.load("MUSIC\\COMPLETE.IT");
-    load(ballSheet, "BITMAP\\GENERAL\\tumblo.bmp");
-    load(enemySheets[0], "BITMAP\\GENERAL\\enemy1.bmp");
-    load(enemySheets[1], "BITMAP\\GENERAL\\enemy2.bmp");
-    load(enemySheets[2], "BITMAP\\GENERAL\\enemy3.bmp");
-    load(goldIcon, "BITMAP\\GENERAL\\gold.bmp");
-    load(goldSheet, "BITMAP\\GENERAL\\gold2.bmp");
-    load(timeIcon, "BITMAP\\GENERAL\\time.bmp");
-    load(cupIcon, "BITMAP\\GENERAL\\cup.bmp");
-    load(cupSheet, "BITMAP\\GENERAL\\cup2.bmp");
-    load(lifeIcon, "BITMAP\\GENERAL\\life.bmp");
-    load(gameOverPicture, "BITMAP\\GENERAL\\gameover.bmp");
-    makeBlack(darkOverlay, 320, 240);
-    makeBlack(panelBitmap, 160, 100);
-    load(titleBackground, "BITMAP\\BG\\BG03.BMP");
-    load(titleLogo, "BITMAP\\GENERAL\\LOGO.BMP");
+    ballSheet = loadBitmap("BITMAP\\GENERAL\\tumblo.bmp");
+    enemySheets[0] = loadBitmap("BITMAP\\GENERAL\\enemy1.bmp");
+    enemySheets[1] = loadBitmap("BITMAP\\GENERAL\\enemy2.bmp");
+    enemySheets[2] = loadBitmap("BITMAP\\GENERAL\\enemy3.bmp");
+    goldIcon = loadBitmap("BITMAP\\GENERAL\\gold.bmp");
+    goldSheet = loadBitmap("BITMAP\\GENERAL\\gold2.bmp");
+    timeIcon = loadBitmap("BITMAP\\GENERAL\\time.bmp");
+    cupIcon = loadBitmap("BITMAP\\GENERAL\\cup.bmp");
+    cupSheet = loadBitmap("BITMAP\\GENERAL\\cup2.bmp");
+    lifeIcon = loadBitmap("BITMAP\\GENERAL\\life.bmp");
+    gameOverPicture = loadBitmap("BITMAP\\GENERAL\\gameover.bmp");
+    darkOverlay = blackPicture(320, 240);
+    panelBitmap = blackPicture(160, 100);
     cupAnimation.load("DATA\\CUP.ANM");
     goldAnimation.load("DATA\\GOLD.ANM");
     enemyAnimations[0].load("DATA\\ENEMY01.ANM");

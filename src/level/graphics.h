@@ -1,25 +1,22 @@
 #pragma once
 
 #include "level/animation.h"
+#include "platform/picture.h"
 
-struct BITMAP;
-
-// The pictures and animations shared by the menus and every stage, loaded once
-// at start-up and destroyed by the teardown at exit. A picture that could not be
-// loaded stays null, and everything that draws it must allow for that.
-extern BITMAP* ballSheet;
-extern BITMAP* enemySheets[3];
-extern BITMAP* goldIcon;
-extern BITMAP* goldSheet;
-extern BITMAP* timeIcon;
-extern BITMAP* cupIcon;
-extern BITMAP* cupSheet;
-extern BITMAP* lifeIcon;
-extern BITMAP* gameOverPicture;
+// The pictures and animations that play shares with the menus, loaded once at
+// start-up and destroyed by the teardown at exit. A picture that could not be
+// loaded stays empty, and everything that draws it must allow for that.
+extern Picture ballSheet;
+extern Picture enemySheets[3];
+extern Picture goldIcon;
+extern Picture goldSheet;
+extern Picture timeIcon;
+extern Picture cupIcon;
+extern Picture cupSheet;
+extern Picture lifeIcon;
+extern Picture gameOverPicture;
 // Black 160 by 100 backdrop of the in-game notes and the exit prompt.
-extern BITMAP* panelBitmap;
-extern BITMAP* titleBackground;
-extern BITMAP* titleLogo;
+extern Picture panelBitmap;
 
 extern Animation cupAnimation;
 extern Animation goldAnimation;
@@ -29,13 +26,4 @@ extern Animation defaultAnimation;
 extern Animation ballAnimation;
 
 // Loads all of the above, `darkOverlay` and `completeMusic`; reports nothing.
-void loadGraphics();
-
-// How far the menus' background has scrolled, 0..319: shared by every screen
-// that shows it, so it moves on seamlessly from one screen to the next.
-extern int menuScroll;
-// One step of the scroll, once per tick of such a screen.
-void advanceMenuScroll();
-// `picture` (320 by 240) moved right by `scroll` pixels, wrapping around, into
-// the back buffer with masked blits; the back buffer is not cleared first.
-void drawScrolledBackground(BITMAP* picture, int scroll);
+void loadPlayGraphics();

@@ -3,9 +3,9 @@
 #include "level/map_format.h"
 #include "platform/log.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
 Map currentMap;
 std::unique_ptr<Enemy[]> enemies;

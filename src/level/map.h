@@ -4,13 +4,12 @@
 #include "level/animation.h"
 #include "level/box_index.h"
 #include "level/tileset.h"
+#include "platform/picture.h"
 #include "platform/sound.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-struct BITMAP;
 
 // One placed block of a map: its tile, its two collision rectangles and what it
 // does when touched (0 plain, 1 bounce, 2 hurt, 3 turn marker, 4 goal, 5 teleport).
@@ -27,7 +26,7 @@ struct BlockData {
 
 // A treasure lying on a block; kind 0 is gold, any other kind a cup.
 struct Bonus {
-    BITMAP* image = nullptr; // shared sheet, not owned
+    const Picture* image = nullptr; // shared sheet, not owned
     AnimationPlayer sprite;
     int32_t x = 0;
     int32_t y = 0;
@@ -66,7 +65,7 @@ public:
     char timeText[20] = {};
     int32_t width = 0;
     int32_t height = 0;
-    BITMAP* background = nullptr; // width x 16 by 240, the background pre-tiled
+    Picture background; // width x 16 by 240, the background pre-tiled
 
     // Built with the blocks and treasures: which ones lie near a place, so that
     // a probe need not look at all of them.

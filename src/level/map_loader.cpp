@@ -7,12 +7,11 @@
 #include "platform/display.h"
 #include "platform/log.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
 #include <algorithm>
-#include <allegro.h>
 #include <cstring>
 #include <vector>
 
@@ -26,19 +25,16 @@ bool tilesFit(const MapFile& map, int32_t tileCount) {
 // The background picture repeated side by side into one strip as wide as the
 // map, so drawing it is one blit per frame.
 void buildBackground(const MapFile& map) {
-    destroyBitmap(currentMap.background);
+    currentMap.background.reset();
     gameLog.write(joinText("Loading background: ", map.backgroundFile.c_str()));
-    BITMAP* picture = loadBitmap(joinText("BITMAP\\BG\\", map.backgroundFile.c_str()));
+    Picture picture = loadBitmap(joinText("BITMAP\\BG\\", map.backgroundFile.c_str()));
     if (!picture) gameLog.write("Couldn't load BACKGROUND!");
     int stripWidth = map.width * 16;
-    currentMap.background = create_bitmap(stripWidth, 240);
-    if (currentMap.background) {
-        // Black where there is no picture to show.
-        clear_to_color(currentMap.background, makecol(0, 0, 0));
-        for (int i = 0; picture && i < stripWidth / 320 + 1; ++i)
-            blit(picture, currentMap.background, 0, 0, 320 * i, 0, 320, 240);
-    }
-    destroyBitmap(picture);
+    currentMap.background = Picture::create(stripWidth, 240);
+    // Black where there is no picture to show.
+    clearPicture(currentMap.background, colourOf(0, 0, 0));
+    for (int i = 0; picture && i < stripWidth / 320 + 1; ++i)
+        copyArea(picture, currentMap.background, 0, 0, 320 * i, 0, 320, 240);
 }
 
 // A block meets probes with its solid and its surface rectangle, which together
@@ -59,7 +55,7 @@ void buildIndexes() {
     present.assign((size_t)currentMap.bonusCount, true);
     for (int32_t i = 0; i < currentMap.bonusCount; ++i) {
         const Bonus& b = currentMap.bonuses[i];
-        boxes[(size_t)i] = {b.x, b.y, b.x + 16, b.y + (b.image ? b.image->h : 0)};
+        boxes[(size_t)i] = {b.x, b.y, b.x + 16, b.y + (b.image ? b.image->height() : 0)};
     }
     currentMap.bonusIndex.build(boxes, present, width, height);
 }
@@ -95,16 +91,16 @@ void buildBlocks(const MapFile& map) {
             bonus.kind = r.bonusCode - 1;
             bonus.active = true;
             if (r.bonusCode == 1) {
-                bonus.image = goldSheet;
-                bonus.sprite.setup(&goldAnimation, goldSheet, backBuffer, 16, 16);
+                bonus.image = &goldSheet;
+                bonus.sprite.setup(&goldAnimation, &goldSheet, &backBuffer, 16, 16);
                 currentMap.goldTotal += 1;
             } else {
-                bonus.image = cupSheet;
-                bonus.sprite.setup(&cupAnimation, cupSheet, backBuffer, 11, 16);
+                bonus.image = &cupSheet;
+                bonus.sprite.setup(&cupAnimation, &cupSheet, &backBuffer, 11, 16);
             }
         }
         const Animation* animation = tile.animation.loaded ? &tile.animation : &defaultAnimation;
-        block.sprite.setup(animation, tile.bitmap, backBuffer, tile.width, tile.height);
+        block.sprite.setup(animation, &tile.bitmap, &backBuffer, tile.width, tile.height);
     }
     buildIndexes();
 }
@@ -126,7 +122,7 @@ void buildEnemies(const MapFile& map) {
         enemy.jumpStrength = r.jumpStrength;
         enemy.jumper = r.jumper;
         enemy.kind = r.kind;
-        enemy.sprite.setup(animations[r.kind], enemySheets[r.kind], backBuffer, 16, 16);
+        enemy.sprite.setup(animations[r.kind], &enemySheets[r.kind], &backBuffer, 16, 16);
         enemy.maxSpeed = (float)r.maxSpeed * 0.01f;
         enemy.direction = r.direction;
         enemy.startDirection = r.direction;

@@ -3,8 +3,6 @@
 #include "level/map.h"
 #include "platform/display.h"
 
-#include <allegro.h>
-
 Particle particles[particleCount];
 
 void spawnParticle(int x, int y, int colour, float vx, float vy, float accelX, float accelY,
@@ -53,9 +51,9 @@ void drawParticles() {
         float sx = p.x - (float)currentMap.cameraX;
         float sy = p.y - (float)currentMap.cameraY;
         // Each corner is truncated on its own, as the pixels are addressed.
-        putpixel(backBuffer, (int)sx, (int)(sy + 1), p.colour);
-        putpixel(backBuffer, (int)(sx + 1), (int)sy, p.colour);
-        putpixel(backBuffer, (int)(sx + 1), (int)(sy + 1), p.colour);
-        putpixel(backBuffer, (int)sx, (int)sy, p.colour);
+        setPixel(backBuffer, (int)sx, (int)(sy + 1), p.colour);
+        setPixel(backBuffer, (int)(sx + 1), (int)sy, p.colour);
+        setPixel(backBuffer, (int)(sx + 1), (int)(sy + 1), p.colour);
+        setPixel(backBuffer, (int)sx, (int)sy, p.colour);
     }
 }

@@ -2,11 +2,10 @@
 
 #include "level/graphics.h"
 #include "level/map.h"
-#include "platform/bitmap_file.h"
 #include "platform/display.h"
 #include "platform/log.h"
-#include "platform/sound.h"
 #include "text/text_pool.h"
+#include "ui/sound_table.h"
 
 // Everything the level data and the shared graphics hold, freed once, in a fixed
 // and logged order. The arrays are also forgotten, so a stray use after this
@@ -16,7 +15,7 @@ void releaseGameData() {
     if (currentMap.tiles) {
         for (int32_t i = 0; i < currentMap.tileCount; ++i) {
             gameLog.write(textWithNumber("Deleting TILEOBJECT ", i));
-            destroyBitmap(currentMap.tiles[i].bitmap);
+            currentMap.tiles[i].bitmap.reset();
             currentMap.tiles[i].animation.release();
         }
         currentMap.tiles.reset();
@@ -41,13 +40,13 @@ void releaseGameData() {
         enemyCount = 0;
     }
     gameLog.write("Deleting BITMAP");
-    for (BITMAP** b : {&ballSheet, &enemySheets[0], &enemySheets[1], &enemySheets[2], &goldIcon,
-                       &goldSheet, &timeIcon, &cupIcon, &cupSheet, &lifeIcon, &darkOverlay,
-                       &gameOverPicture, &titleLogo, &titleBackground, &panelBitmap})
-        destroyBitmap(*b);
+    for (Picture* p :
+         {&ballSheet, &enemySheets[0], &enemySheets[1], &enemySheets[2], &goldIcon, &goldSheet,
+          &timeIcon, &cupIcon, &cupSheet, &lifeIcon, &darkOverlay, &gameOverPicture, &panelBitmap})
+        p->reset();
     if (currentMap.background) {
         gameLog.write("Deleting Map");
-        destroyBitmap(currentMap.background);
+        currentMap.background.reset();
     }
     for (Animation* a : {&cupAnimation, &goldAnimation, &enemyAnimations[0], &enemyAnimations[1],
                          &defaultAnimation, &ballAnimation})

@@ -1,5 +1,5 @@
 #pragma once
 
-// Frees the level data and everything `loadGraphics` made, at exit; nothing may
+// Frees the level data and everything `loadPlayGraphics` made, at exit; nothing may
 // use them afterwards.
 void releaseGameData();

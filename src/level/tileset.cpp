@@ -4,13 +4,13 @@
 #include "platform/bitmap_file.h"
 #include "platform/log.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
+#include "ui/message_screen.h"
 
 namespace {
 void destroyTiles() {
     for (int32_t i = 0; currentMap.tiles && i < currentMap.tileCount; ++i) {
-        destroyBitmap(currentMap.tiles[i].bitmap);
+        currentMap.tiles[i].bitmap.reset();
         currentMap.tiles[i].animation.release();
     }
     currentMap.tiles.reset();

@@ -2,15 +2,14 @@
 
 #include "level/animation.h"
 #include "level/tileset_format.h"
+#include "platform/picture.h"
 
 #include <cstdint>
-
-struct BITMAP;
 
 // One tile of a stage's tileset: a picture strip of width x height frames and an
 // optional animation stepping through it.
 struct TileObject {
-    BITMAP* bitmap = nullptr;
+    Picture bitmap;
     Animation animation;
     int32_t width = 0;
     int32_t height = 0;

@@ -18,9 +18,9 @@ bool parseCommandLine(int argc, char** argv, LaunchOptions& options, std::string
         } else if (std::strcmp(arg, "--version") == 0) {
             options.version = true;
         } else if (std::strcmp(arg, "--window") == 0) {
-            options.fullScreen = 0;
+            options.fullScreen = false;
         } else if (std::strcmp(arg, "--fullscreen") == 0) {
-            options.fullScreen = 1;
+            options.fullScreen = true;
         } else if (std::strcmp(arg, "--data-dir") == 0) {
             if (!value(options.dataDir)) return false;
         } else if (std::strcmp(arg, "--user-dir") == 0) {

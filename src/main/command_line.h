@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // What the game's command line may ask for. A plain start asks for nothing and
@@ -7,8 +8,9 @@
 struct LaunchOptions {
     bool help = false;
     bool version = false;
-    // -1 as the settings say, 0 a window, 1 full screen: for this run only.
-    int fullScreen = -1;
+    // A window (false) or full screen (true) for this run only; as the settings
+    // say when not given.
+    std::optional<bool> fullScreen;
     std::string dataDir; // where the game's data tree lies
     std::string userDir; // where the player's files go
 };

@@ -2,6 +2,8 @@
 
 #include "main/file_roots.h"
 
+#include <optional>
+
 // Reads the command line, brings the system up, runs the main menu loop until
 // "Exit" and takes the system down again; returns the process's exit status.
 int runGame(int argc, char** argv);
@@ -11,6 +13,8 @@ int runGame(int argc, char** argv);
 // log are the same.
 struct StartUpOptions {
     bool headless = false;
+    // The command line's window or full screen, for this run only.
+    std::optional<bool> fullScreen;
 };
 
 // The steps around the main menu loop, in their fixed, logged order.

@@ -1,9 +1,6 @@
 // The program entry: start-up, the main menu loop and shut-down.
 #include "main/game_main.h"
 
-#include <allegro.h>
-
 int main(int argc, char** argv) {
     return runGame(argc, argv);
 }
-END_OF_MAIN()

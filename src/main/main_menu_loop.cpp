@@ -5,7 +5,6 @@
 #include "game/stage_flow.h"
 #include "platform/display.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "screens/continue_menu.h"
@@ -17,6 +16,7 @@
 #include "screens/stage_select.h"
 #include "screens/title_menu.h"
 #include "text/text_utils.h"
+#include "ui/sound_table.h"
 
 namespace {
 // A normal game from the first stage of `group`. When that stage's map cannot

@@ -2,8 +2,6 @@
 #include "main/file_roots.h"
 #include "main/game_main.h"
 
-#include "progress/settings.h"
-
 #include <cstdio>
 
 int runGame(int argc, char** argv) {
@@ -22,8 +20,9 @@ int runGame(int argc, char** argv) {
         return 0;
     }
     FileRoots roots = chooseFileRoots(options);
-    setWindowModeForThisRun(options.fullScreen);
-    if (!startUp(roots)) return 1;
+    StartUpOptions startOptions;
+    startOptions.fullScreen = options.fullScreen;
+    if (!startUp(roots, startOptions)) return 1;
     mainMenuLoop();
     shutDown();
     return 0;

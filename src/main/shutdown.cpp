@@ -1,14 +1,15 @@
 #include "main/game_main.h"
 
 #include "level/teardown.h"
+#include "screens/menu_look.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/log.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/statistics.h"
 #include "text/font.h"
+#include "ui/sound_table.h"
 
 void shutDown() {
     fadeOut();
@@ -20,6 +21,7 @@ void shutDown() {
     gameLog.write("--- Cleaning up ---");
     gameLog.setIndent(1);
     releaseGameData();
+    releaseTitleArt();
     gameLog.write("Destroying Font");
     gameFont.destroySheet();
     gameLog.write("Stopping fMod");

@@ -1,25 +1,25 @@
 #include "main/game_main.h"
 
 #include "game/stage_flow.h"
-#include "level/graphics.h"
-
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/input.h"
 #include "platform/log.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
+#include "screens/extra_stages_screen.h"
 #include "screens/frame_counter.h"
 #include "screens/logo_animation.h"
+#include "screens/menu_look.h"
 #include "screens/outro.h"
 #include "text/font.h"
-#include "text/message_screen.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,15 +37,15 @@ void writeBanner() {
     gameLog.setIndent(1);
 }
 
-void detectJoystick() {
+void lookForJoystick() {
     gameLog.write("Detecting joystick");
-    install_joystick(JOY_TYPE_AUTODETECT);
-    gameLog.write(num_joysticks == 0 ? "No joystick detected" : "Joystick detected");
+    gameLog.write(detectJoystick() ? "Joystick detected" : "No joystick detected");
 }
 
 void loadFont() {
     gameLog.write("Loading Font");
-    gameFont.load("DATA\\FONT.FNT");
+    std::string error;
+    if (!gameFont.load("DATA\\FONT.FNT", error)) showError(error.c_str());
     gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
     if (!gameFont.sheet) gameLog.write("Unable to load FONT.BMP");
 }
@@ -66,22 +66,22 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     if (!started) {
         gameLog.write("Unable to initialize Allegro");
         reportDisplayFailure("tumblo");
-        allegro_message("Unable to initialize Allegro!");
-        allegro_exit();
+        showSystemMessage("Unable to initialize Allegro!");
         return false;
     }
     gameLog.write("Started Allegro");
-    set_display_switch_mode(SWITCH_BACKGROUND);
+    keepRunningInBackground();
     gameLog.write("Setting switchMode");
-    clear_to_color(backBuffer, makecol(0, 0, 0));
+    clearPicture(backBuffer, colourOf(0, 0, 0));
     setPageOverlay(drawFrameCounter);
-    // Clearing the last stage of a set plays the outro, a screen play cannot
-    // name itself.
+    // Clearing the last stage of a set shows screens of the front end, which
+    // play cannot name itself.
+    setExtraStagesScreen(extraStagesScreen);
     setOutroScreen(outro);
-    detectJoystick();
+    lookForJoystick();
     seedRandom();
-    set_window_title("Tumblo");
-    set_close_button_callback(nullptr); // the window cannot be closed, only exited
+    setWindowTitle("Tumblo");
+    disableCloseButton(); // the window cannot be closed, only exited
 
     gameLog.write("Starting fMod");
     if (options.headless) {
@@ -97,7 +97,7 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
 
     fpsCounter.start();
     gameLog.write("Starting gameTimer");
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     // Said once, when the clock runs so that the message can be dismissed.
     if (!roots.userWritable) {
         gameLog.write("Unable to write there: nothing will be saved");
@@ -109,6 +109,7 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     loadSoundEffects();
     loadStageSet("DEFAULT.STG");
     loadSettings();
+    applySettings(options.fullScreen.value_or(settings.fullScreen));
     loadStatistics();
     gameLog.write("Loading Graphics");
     loadGraphics();

@@ -107,26 +107,25 @@ BITMAP* convert(const BmpPicture& picture) {
 
 } // namespace
 
-BITMAP* bitmapFromBmp(const uint8_t* data, size_t size) {
+Picture bitmapFromBmp(const uint8_t* data, size_t size) {
     BmpHeader header;
-    if (!readBmpHeader(data, size, header)) return nullptr;
-    if (allegroReads(header, size)) return loadWithAllegro(data, size);
+    if (!readBmpHeader(data, size, header)) return {};
+    if (allegroReads(header, size)) return Picture::adopt(loadWithAllegro(data, size));
     BmpPicture picture;
-    if (!decodeBmp(data, size, picture)) return nullptr;
-    return convert(picture);
+    if (!decodeBmp(data, size, picture)) return {};
+    return Picture::adopt(convert(picture));
 }
 
-BITMAP* loadBitmapFile(const std::string& path) {
+Picture loadBitmapFile(const std::string& path) {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(path, maxBitmapFileBytes, bytes)) return nullptr;
+    if (!readFileBytes(path, maxBitmapFileBytes, bytes)) return {};
     return bitmapFromBmp(bytes.data(), bytes.size());
 }
 
-BITMAP* loadBitmap(const char* gamePath) {
+Picture loadBitmap(const char* gamePath) {
     return loadBitmapFile(resolvePath(gamePath));
 }
 
-void destroyBitmap(BITMAP*& bitmap) {
-    if (bitmap) destroy_bitmap(bitmap);
-    bitmap = nullptr;
+bool saveBitmapFile(const Picture& picture, const std::string& path) {
+    return picture && save_bitmap(path.c_str(), picture.handle(), nullptr) == 0;
 }

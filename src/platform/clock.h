@@ -3,6 +3,9 @@
 #include <atomic>
 #include <cstdint>
 
+// The game clock's normal rate: every duration of play is counted in its ticks.
+constexpr int ticksPerSecond = 60;
+
 // Pending ticks of the game clock: +1 from the timer thread, -1 per logic step.
 extern std::atomic<int32_t> gameTicks;
 

@@ -12,13 +12,13 @@
 
 int screenWidth = 320;
 int screenHeight = 240;
-BITMAP* backBuffer = nullptr;
-BITMAP* drawPage = nullptr;
-BITMAP* darkOverlay = nullptr;
+Picture backBuffer;
+Picture* drawPage = nullptr;
+Picture darkOverlay;
 
 namespace {
-BITMAP* firstPage = nullptr;
-BITMAP* secondPage = nullptr;
+Picture firstPage;
+Picture secondPage;
 int scale = 1;
 int offsetX = 0;
 int offsetY = 0;
@@ -27,24 +27,21 @@ PageOverlay pageOverlay = nullptr;
 // The shown page enlarged at the screen's depth; without it a flip stretches the
 // page onto the screen through the library.
 FrameScaler frameScaler;
-BITMAP* scaledPage = nullptr;
+Picture scaledPage;
 
 void destroyPages() {
     // Pages are memory bitmaps: the X11 driver offers neither video bitmaps nor
     // page flipping, so a flip copies the shown page to the screen, enlarged.
-    for (BITMAP** b : {&firstPage, &secondPage, &backBuffer, &scaledPage}) {
-        if (*b) destroy_bitmap(*b);
-        *b = nullptr;
-    }
+    for (Picture* p : {&firstPage, &secondPage, &backBuffer, &scaledPage})
+        p->reset();
     drawPage = nullptr;
 }
 
 // The enlarged page at the scaler's depth; none when that depth cannot be made.
 void makeScaledPage(int factor, int depth) {
-    if (scaledPage) destroy_bitmap(scaledPage);
-    scaledPage = nullptr;
+    scaledPage.reset();
     if (frameScaler.prepare(depth))
-        scaledPage = create_bitmap_ex(depth, 320 * factor, 240 * factor);
+        scaledPage = Picture::adopt(create_bitmap_ex(depth, 320 * factor, 240 * factor));
 }
 
 void desktopSize(int& width, int& height) {
@@ -147,10 +144,10 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     windowedMode = windowed;
     if (ok && !headlessMode && screen) makeScaledPage(scale, bitmap_color_depth(screen));
     // The frame is always 320 by 240, whatever the mode.
-    firstPage = create_bitmap(320, 240);
-    secondPage = create_bitmap(320, 240);
-    drawPage = secondPage;
-    backBuffer = create_bitmap(320, 240);
+    firstPage = Picture::create(320, 240);
+    secondPage = Picture::create(320, 240);
+    drawPage = &secondPage;
+    backBuffer = Picture::create(320, 240);
     return ok;
 }
 
@@ -191,27 +188,28 @@ bool displayIsWindowed() {
 bool scaleHeadlessFrames(int factor, int depth) {
     if (!headlessMode || factor < 1) return false;
     makeScaledPage(factor, depth);
-    return scaledPage != nullptr;
+    return (bool)scaledPage;
 }
 
-BITMAP* scaledFrame() {
+const Picture& scaledFrame() {
     return scaledPage;
 }
 
 void flipPage() {
-    if (scaledPage && drawPage) {
-        frameScaler.scale(drawPage, scaledPage);
+    if (scaledPage && drawPage && *drawPage) {
+        frameScaler.scale(drawPage->handle(), scaledPage.handle());
         // One blit of the whole picture: the X driver sends it to the window at once.
         if (!headlessMode && screen)
-            blit(scaledPage, screen, 0, 0, offsetX, offsetY, scaledPage->w, scaledPage->h);
-    } else if (!headlessMode && screen && drawPage) {
+            blit(scaledPage.handle(), screen, 0, 0, offsetX, offsetY, scaledPage.width(),
+                 scaledPage.height());
+    } else if (!headlessMode && screen && drawPage && *drawPage) {
         if (scale == 1)
-            blit(drawPage, screen, 0, 0, offsetX, offsetY, 320, 240);
+            blit(drawPage->handle(), screen, 0, 0, offsetX, offsetY, 320, 240);
         else
-            stretch_blit(drawPage, screen, 0, 0, 320, 240, offsetX, offsetY, 320 * scale,
+            stretch_blit(drawPage->handle(), screen, 0, 0, 320, 240, offsetX, offsetY, 320 * scale,
                          240 * scale);
     }
-    drawPage = drawPage == firstPage ? secondPage : firstPage;
+    drawPage = drawPage == &firstPage ? &secondPage : &firstPage;
     fpsCounter.frameDone();
     runFrameHook();
     // Presenting the same picture again before the next tick would only burn CPU.
@@ -223,8 +221,10 @@ void setPageOverlay(PageOverlay overlay) {
 }
 
 void presentFrame() {
-    blit(backBuffer, drawPage, 0, 0, 0, 0, 320, 240);
-    if (pageOverlay) pageOverlay(drawPage);
+    if (drawPage) {
+        copyPicture(backBuffer, *drawPage);
+        if (pageOverlay) pageOverlay(*drawPage);
+    }
     flipPage();
 }
 
@@ -244,31 +244,39 @@ void shutdownGraphics() {
 }
 
 void fadeOut() {
-    BITMAP* snapshot = create_bitmap(320, 240);
-    blit(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
+    Picture snapshot = Picture::create(320, 240);
+    copyPicture(backBuffer, snapshot);
     int alpha = 0;
     // Someone who asked to quit does not wait for the fade.
     while (!quitRequested()) {
         while (gameTicks > 0) {
             alpha += 12;
-            if (alpha >= 255) {
-                destroy_bitmap(snapshot);
-                return;
-            }
+            if (alpha >= 255) return;
             gameTicks -= 1;
         }
-        blit(snapshot, backBuffer, 0, 0, 0, 0, 320, 240);
-        if (darkOverlay) {
-            set_trans_blender(255, 255, 255, alpha);
-            draw_trans_sprite(backBuffer, darkOverlay, 0, 0);
-        }
+        copyPicture(snapshot, backBuffer);
+        drawTranslucent(darkOverlay, backBuffer, 0, 0, alpha);
         presentFrame();
     }
-    destroy_bitmap(snapshot);
 }
 
-void drawDimOverlay(BITMAP* bitmap) {
-    if (!bitmap || !darkOverlay) return;
-    set_trans_blender(255, 255, 255, 128);
-    draw_trans_sprite(bitmap, darkOverlay, 0, 0);
+void drawDimOverlay(Picture& picture) {
+    drawTranslucent(darkOverlay, picture, 0, 0, 128);
+}
+
+void setWindowTitle(const char* title) {
+    set_window_title(title);
+}
+
+void disableCloseButton() {
+    set_close_button_callback(nullptr);
+}
+
+void keepRunningInBackground() {
+    set_display_switch_mode(SWITCH_BACKGROUND);
+}
+
+void showSystemMessage(const char* text) {
+    allegro_message("%s", text);
+    allegro_exit();
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-struct BITMAP;
+#include "platform/picture.h"
 
 // The fixed 320 by 240 frame every screen draws.
 extern int screenWidth;
 extern int screenHeight;
 
 // The canvas of every screen; replaced (content lost) whenever the mode is set.
-extern BITMAP* backBuffer;
-// The hidden page that the next flip shows.
-extern BITMAP* drawPage;
+extern Picture backBuffer;
+// The hidden page that the next flip shows (null before the display starts).
+extern Picture* drawPage;
 // Black 320 by 240 source of the fade and the dimming.
-extern BITMAP* darkOverlay;
+extern Picture darkOverlay;
 
 // Starts the library and opens the display; false when no mode could be set.
 bool initGraphics(int width, int height, bool windowed);
@@ -28,14 +28,15 @@ bool setDisplayMode(int width, int height, bool windowed);
 void applyWindowMode(bool fullScreen);
 // Whole-number enlargement of the frame on the real screen (1 when headless).
 int displayScale();
+// The mode in effect (a window when the full screen was refused).
 bool displayIsWindowed();
 
 // Headless runs (tests, benchmarks) can have every flip enlarge the shown page as
 // a screen of this scale and colour depth would get it; false when that depth
 // cannot be made. Setting the mode again ends it.
 bool scaleHeadlessFrames(int factor, int depth);
-// The last enlarged picture (null when flips do not enlarge).
-BITMAP* scaledFrame();
+// The last enlarged picture (empty when flips do not enlarge).
+const Picture& scaledFrame();
 
 void flipPage();
 // Copies the back buffer to the hidden page, draws the page overlay on it and
@@ -45,11 +46,21 @@ void presentFrame();
 // Drawn on every presented page after the back buffer is copied, never into the
 // back buffer, so a screen that copies the back buffer never captures it. The
 // game puts its frame counter here.
-using PageOverlay = void (*)(BITMAP* page);
+using PageOverlay = void (*)(Picture& page);
 void setPageOverlay(PageOverlay overlay);
 void shutdownGraphics();
 
 // Fades the picture in the back buffer to black over about 22 ticks.
 void fadeOut();
-// Darkens a bitmap to half brightness.
-void drawDimOverlay(BITMAP* bitmap);
+// Darkens a picture to half brightness.
+void drawDimOverlay(Picture& picture);
+
+// The window's title bar.
+void setWindowTitle(const char* title);
+// The window's close button does nothing: the game is left through its menus.
+void disableCloseButton();
+// The game goes on running while its window is in the background.
+void keepRunningInBackground();
+// A message box of the desktop, for the one error that has no window to show
+// it in; then the media library is closed.
+void showSystemMessage(const char* text);

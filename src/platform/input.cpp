@@ -2,9 +2,11 @@
 
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/key_codes.h"
 #include "platform/quit_request.h"
 
 #include <allegro.h>
+#include <cstring>
 
 namespace {
 // The action buttons' bindings; nothing changes them while the game runs.
@@ -67,8 +69,36 @@ void pollJoystick() {
     poll_joystick();
 }
 
-bool isKeyDown(int scancode) {
-    return scancode > 0 && scancode < KEY_MAX && key[scancode];
+bool detectJoystick() {
+    install_joystick(JOY_TYPE_AUTODETECT);
+    return num_joysticks > 0;
+}
+
+bool isKeyDown(Key k) {
+    int code = keyCode(k);
+    return code > 0 && code < KEY_MAX && key[code];
+}
+
+void simulateKey(Key k, bool down) {
+    int code = keyCode(k);
+    if (code > 0 && code < KEY_MAX) key[code] = down ? 1 : 0;
+}
+
+void releaseSimulatedKeys() {
+    std::memset((void*)key, 0, KEY_MAX);
+}
+
+void simulateJoystick(int buttons) {
+    if (buttons > MAX_JOYSTICK_BUTTONS) buttons = MAX_JOYSTICK_BUTTONS;
+    num_joysticks = buttons > 0 ? 1 : 0;
+    std::memset(&joy[0], 0, sizeof joy[0]);
+    joy[0].num_buttons = buttons;
+    joy[0].num_sticks = 1;
+    joy[0].stick[0].num_axis = 2;
+}
+
+void simulateJoystickButton(int index, bool down) {
+    if (index >= 0 && index < MAX_JOYSTICK_BUTTONS) joy[0].button[index].b = down ? 1 : 0;
 }
 
 bool FreshPress::consumePendingTicks() {
@@ -89,41 +119,4 @@ void waitForButtonPress() {
     FreshPress press;
     while (!press.consumePendingTicks())
         presentFrame();
-}
-
-void MenuControls::enter() {
-    pollJoystick();
-    latched = heldButton() != -1;
-    repeat = 0;
-    confirm = back = false;
-    move = 0;
-}
-
-void MenuControls::step() {
-    pollJoystick();
-    bool a, b, c;
-    readButtons(a, b, c);
-    confirm = a && !latched;
-    back = b && !latched;
-    if (!a && !b && !c) latched = false;
-    bool down = isDownHeld();
-    bool up = isUpHeld();
-    move = 0;
-    if (down && repeat == 0) {
-        move = 1;
-        repeat = 8;
-    } else if (up && repeat == 0) {
-        move = -1;
-        repeat = 8;
-    }
-    if (!up && !down)
-        repeat = 0;
-    else if (repeat > 0)
-        repeat -= 1;
-}
-
-int wrapCursor(int cursor, int move, int count) {
-    if (count <= 0) return 0;
-    cursor = (cursor + move) % count;
-    return cursor < 0 ? cursor + count : cursor;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/keys.h"
+
 // The seven inputs: four directions and three buttons, from the keyboard and
 // joystick 0 together. Every input is a held state, read once per logic step.
 bool isUpHeld();
@@ -12,8 +14,11 @@ void readButtons(bool& a, bool& b, bool& c);
 int heldButton();
 // Reads the joystick state; screens call it once per logic step before reading.
 void pollJoystick();
-// A raw key of the library's key array (F-keys, letters, SPACE, DEL).
-bool isKeyDown(int scancode);
+// Looks for joystick 0 (once, at start-up); true when one was found.
+bool detectJoystick();
+// Any key held right now (the F-keys, letters, SPACE, DEL that screens read
+// beside the seven inputs).
+bool isKeyDown(Key key);
 
 // Presents the back buffer until a button is pressed after having been released,
 // or a quit is requested.
@@ -31,29 +36,9 @@ private:
     bool latched = true;
 };
 
-// The menus' shared controls: a press latch, so that a button still held when a
-// menu opens does nothing until released, and the cursor repeat (move at once,
-// then every 8 ticks while held; down wins over up).
-class MenuControls {
-public:
-    // On entry: latched exactly when a button is held.
-    void enter();
-    // One logic step: polls and reads; afterwards the accessors tell what to do.
-    void step();
-    bool confirmPressed() const { return confirm; }
-    bool backPressed() const { return back; }
-    // +1 down, -1 up, 0 no move in this step.
-    int cursorMove() const { return move; }
-    // Makes the next press wait for a release again.
-    void relatch() { latched = true; }
-
-private:
-    bool latched = true;
-    int repeat = 0;
-    bool confirm = false;
-    bool back = false;
-    int move = 0;
-};
-
-// The cursor after a move of `move` items, wrapping within count items.
-int wrapCursor(int cursor, int move, int count);
+// Headless runs (tests, tools) stand in for the player: keys and a joystick 0
+// with `buttons` buttons (0: none) held or let go, as the library would see them.
+void simulateKey(Key key, bool down);
+void releaseSimulatedKeys();
+void simulateJoystick(int buttons);
+void simulateJoystickButton(int index, bool down);

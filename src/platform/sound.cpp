@@ -11,6 +11,7 @@ bool soundAvailable = false;
 namespace {
 bool effectsOn = true;
 bool musicOn = true;
+int soundSession = 0;
 
 void keepName(char (&out)[80], const char* path) {
     std::snprintf(out, sizeof out, "%s", path);
@@ -22,19 +23,6 @@ void setSoundSwitches(bool effects, bool music) {
     musicOn = music;
 }
 SoundMixer soundMixer;
-
-SoundEffect soundEffects[effectSlotCount];
-SoundEffect& sfxGold = soundEffects[sfxGoldSlot];
-SoundEffect& sfxCup = soundEffects[sfxCupSlot];
-SoundEffect& sfxDie = soundEffects[sfxDieSlot];
-SoundEffect& sfxStart = soundEffects[sfxStartSlot];
-SoundEffect& sfxTeleport = soundEffects[sfxTeleportSlot];
-SoundEffect& sfxJingle = soundEffects[sfxJingleSlot];
-SoundEffect& sfxCursor = soundEffects[sfxCursorSlot];
-SoundEffect& sfxLife = soundEffects[sfxLifeSlot];
-SoundEffect& sfxJump = soundEffects[sfxJumpSlot];
-Music menuMusic;
-Music completeMusic;
 
 bool startSound() {
     soundMixer.start(soundRate, soundChannels);
@@ -51,29 +39,36 @@ void closeSound() {
     closeSoundDevice();
     soundMixer.stop();
     // Closing frees every sample, as the effects are never released one by one.
-    for (SoundEffect& effect : soundEffects)
-        effect.handle = -1;
+    ++soundSession;
     soundAvailable = false;
 }
 
 bool SoundEffect::load(const char* path) {
-    if (!soundAvailable) return true;
+    if (!soundAvailable) {
+        handle = -1; // nothing of an earlier start is left to play
+        return true;
+    }
     release();
     handle = soundMixer.loadSampleFile(path);
+    session = soundSession;
     keepName(fileName, path);
     return handle >= 0;
 }
 
 void SoundEffect::setMaxPlaybacks(int count) {
-    if (soundAvailable) soundMixer.setMaxPlaybacks(handle, count);
+    if (soundAvailable && session == soundSession) soundMixer.setMaxPlaybacks(handle, count);
 }
 
 void SoundEffect::play() {
-    if (soundAvailable && effectsOn) soundMixer.playSample(handle);
+    if (soundAvailable && effectsOn && session == soundSession) soundMixer.playSample(handle);
 }
 
 void SoundEffect::release() {
     if (!soundAvailable || handle < 0) return;
+    if (session != soundSession) {
+        handle = -1;
+        return;
+    }
     soundMixer.freeSample(handle);
     handle = -1;
 }
@@ -124,18 +119,4 @@ void Music::resume() {
 
 void Music::setSpeed(float speed) {
     if (soundAvailable) soundMixer.setSongSpeed(handle, speed);
-}
-
-void loadSoundEffects() {
-    sfxCup.load("SOUND\\CUP.WAV");
-    sfxGold.load("SOUND\\GOLD.WAV");
-    sfxStart.load("SOUND\\START.WAV");
-    sfxTeleport.load("SOUND\\TELEPORT.WAV");
-    sfxJingle.load("SOUND\\VANTRIX.WAV");
-    sfxCursor.load("SOUND\\CURSOR.WAV");
-    sfxLife.load("SOUND\\LIFE.WAV");
-    sfxJump.load("SOUND\\JUMP.WAV");
-    sfxJump.setMaxPlaybacks(1);
-    sfxDie.load("SOUND\\DIE.WAV");
-    sfxDie.setMaxPlaybacks(1);
 }

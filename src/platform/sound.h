@@ -12,6 +12,7 @@ extern bool soundAvailable;
 // marked playing, stopped or paused, and nothing is heard.
 void setSoundSwitches(bool effects, bool music);
 
+// One sampled effect: a slot of the mixer that plays it.
 class SoundEffect {
 public:
     bool load(const char* path);
@@ -21,6 +22,11 @@ public:
 
     int handle = -1;
     char fileName[80] = {};
+
+private:
+    // The sound layer's start the handle belongs to: closing the layer frees
+    // every sample, and a handle from before must not free a newer one.
+    int session = 0;
 };
 
 class Music {
@@ -51,31 +57,3 @@ extern SoundMixer soundMixer;
 void startSoundInMemory();
 constexpr int soundRate = 44100;
 constexpr int soundChannels = 32;
-
-enum EffectSlot {
-    sfxGoldSlot,
-    sfxCupSlot,
-    sfxDieSlot,
-    sfxStartSlot,
-    sfxTeleportSlot,
-    sfxJingleSlot,
-    sfxCursorSlot,
-    sfxLifeSlot,
-    sfxJumpSlot,
-    effectSlotCount = 15
-};
-extern SoundEffect soundEffects[effectSlotCount];
-extern SoundEffect& sfxGold;
-extern SoundEffect& sfxCup;
-extern SoundEffect& sfxDie;
-extern SoundEffect& sfxStart;
-extern SoundEffect& sfxTeleport;
-extern SoundEffect& sfxJingle;
-extern SoundEffect& sfxCursor;
-extern SoundEffect& sfxLife;
-extern SoundEffect& sfxJump;
-
-extern Music menuMusic;
-extern Music completeMusic;
-
-void loadSoundEffects();

@@ -4,8 +4,8 @@
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
 #include <vector>
 

@@ -7,14 +7,6 @@
 Settings settings;
 
 namespace {
-int fullScreenThisRun = -1;
-} // namespace
-
-void setWindowModeForThisRun(int fullScreen) {
-    fullScreenThisRun = fullScreen;
-}
-
-namespace {
 constexpr const char* settingsFile = "SETTINGS.DAT";
 
 bool readFlag(DataReader& in) {
@@ -41,17 +33,15 @@ void loadSettings() {
         settings.playSound = true;
         settings.fullScreen = false;
         settings.playMusic = true;
-        applySoundSwitches();
-        if (fullScreenThisRun >= 0) applyWindowMode(fullScreenThisRun == 1);
         return;
     }
     readSettings(in, settings);
-    applySoundSwitches();
-    applyWindowMode(fullScreenThisRun >= 0 ? fullScreenThisRun == 1 : settings.fullScreen);
 }
 
-void applySoundSwitches() {
+void applySettings(std::optional<bool> fullScreen) {
     setSoundSwitches(settings.playSound, settings.playMusic);
+    // The window the game is in needs no new pages.
+    if (fullScreen && *fullScreen == displayIsWindowed()) applyWindowMode(*fullScreen);
 }
 
 bool saveSettings() {

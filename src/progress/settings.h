@@ -2,6 +2,8 @@
 
 #include "text/data_file.h"
 
+#include <optional>
+
 // The player's six switches, read from "SETTINGS.DAT" at start-up and written
 // back on Exit (six integers, 1 or 0, in this order).
 struct Settings {
@@ -15,15 +17,16 @@ struct Settings {
 
 extern Settings settings;
 
-// Reads the settings and sets the window mode from them; without a file, sound,
-// music and the window are switched on and the display is left alone.
+// Reads the settings; without a file, sound, music and the window are switched
+// on. Only reads: applySettings hands them on.
 void loadSettings();
 bool saveSettings();
-// Tells the sound layer the two sound switches; call after changing either.
-void applySoundSwitches();
-// A window (0) or full screen (1) for this run whatever the file says, or -1 to
-// follow it; what is saved stays the player's own choice.
-void setWindowModeForThisRun(int fullScreen);
+// The one way the settings reach the platform: the two sound switches, and,
+// when `fullScreen` is given, that screen mode unless the display shows it
+// already. Start-up gives the settings' choice or the command line's for this
+// run; the settings menu gives the player's press. A full screen the desktop
+// refuses leaves a window, and the choice stays saved for the next start.
+void applySettings(std::optional<bool> fullScreen = std::nullopt);
 
 // Reads the six flags; only 1 is true, and flags beyond the end of a short file
 // read as false. False when short.

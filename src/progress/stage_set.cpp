@@ -3,9 +3,9 @@
 #include "level/map.h"
 #include "platform/log.h"
 #include "progress/unlock_data.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/message_screen.h"
 
 #include <cstring>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "platform/log.h"
 #include "progress/stage_set.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
+#include "ui/message_screen.h"
 
 UnlockData unlockData;
 

@@ -1,16 +1,14 @@
 #include "screens/about_screen.h"
 
-#include "level/graphics.h"
 #include "level/map.h"
 #include "level/particles.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
+#include "screens/menu_look.h"
 #include "text/font.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
 
 namespace {
 constexpr int creditCount = 5;
@@ -24,28 +22,18 @@ constexpr int creditWidth = 200;
 constexpr int creditHeight = 18;
 constexpr int pulseSize = 20;
 
-void destroyCredits(BITMAP* (&credits)[creditCount]) {
-    for (BITMAP*& credit : credits)
-        if (credit) {
-            destroy_bitmap(credit);
-            credit = nullptr;
-        }
-}
-
 // `picture` grown by `pulse` pixels on every side around its rest place.
-void drawPulsed(BITMAP* picture, int x, int y, int pulse) {
-    if (!picture) return;
-    masked_stretch_blit(picture, backBuffer, 0, 0, picture->w, picture->h, x - pulse, y - pulse,
-                        picture->w + 2 * pulse, picture->h + 2 * pulse);
+void drawPulsed(const Picture& picture, int x, int y, int pulse) {
+    drawMaskedScaled(picture, backBuffer, 0, 0, picture.width(), picture.height(), x - pulse,
+                     y - pulse, picture.width() + 2 * pulse, picture.height() + 2 * pulse);
 }
 } // namespace
 
 void aboutScreen() {
-    BITMAP* credits[creditCount] = {};
+    Picture credits[creditCount];
     for (int i = 0; i < creditCount; ++i) {
-        credits[i] = create_bitmap(creditWidth, creditHeight);
-        if (!credits[i]) continue;
-        clear_to_color(credits[i], makecol(255, 0, 255));
+        credits[i] = Picture::create(creditWidth, creditHeight);
+        clearPicture(credits[i], transparentColour());
         gameFont.drawTextCentered(creditTexts[i], 0, credits[i]);
     }
     // Sparks are drawn relative to the map's camera: at 0 they land on screen.
@@ -55,15 +43,12 @@ void aboutScreen() {
     bool rising = true;
     pollJoystick();
     bool latched = heldButton() != -1;
-    const int white = makecol(255, 255, 255);
+    const int white = colourOf(255, 255, 255);
     while (!quitRequested()) {
         while (gameTicks > 0) {
             pollJoystick();
             int held = heldButton();
-            if (held != -1 && !latched) {
-                destroyCredits(credits);
-                return;
-            }
+            if (held != -1 && !latched) return;
             if (held == -1) latched = false;
             advanceMenuScroll();
             if (rising) {
@@ -82,13 +67,12 @@ void aboutScreen() {
             updateParticles();
             gameTicks -= 1;
         }
-        if (!titleBackground) clear_to_color(backBuffer, makecol(0, 0, 0));
+        if (!titleBackground) clearPicture(backBuffer, colourOf(0, 0, 0));
         drawScrolledBackground(titleBackground, menuScroll);
         drawParticles();
-        if (titleLogo) drawPulsed(titleLogo, (320 - titleLogo->w) / 2, 40, pulse);
+        drawPulsed(titleLogo, (320 - titleLogo.width()) / 2, 40, pulse);
         drawPulsed(credits[credit], 60, 140, pulse);
         gameFont.drawTextCentered(addressLine, 220, backBuffer);
         presentFrame();
     }
-    destroyCredits(credits);
 }

@@ -12,15 +12,14 @@
 #include "platform/log.h"
 #include "platform/paths.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "screens/menu_look.h"
 #include "text/file_finder.h"
 #include "text/font.h"
-#include "text/list_menu.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/list_menu.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <cstdio>
 #include <string>
 
@@ -82,7 +81,7 @@ void restore(ListMenu& list, const ListPosition& at) {
 // Presents the frame until Delete is let go, so that holding it deletes one
 // demo only.
 void waitForDeleteRelease() {
-    while (isKeyDown(KEY_DEL) && !quitRequested()) {
+    while (isKeyDown(Key::Delete) && !quitRequested()) {
         while (gameTicks > 0)
             gameTicks -= 1;
         presentFrame();
@@ -114,7 +113,7 @@ int playDemo(const char* name) {
 }
 } // namespace
 
-int demoSelect(BITMAP* background, ListMenu& list) {
+int demoSelect(const Picture& background, ListMenu& list) {
     drawBackdrop(background);
     gameFont.drawTextCentered("SELECT DEMO", 5, backBuffer);
     gameFont.drawText("Use keys F1-F4\nto toggle speed", 220, 208, backBuffer);
@@ -135,10 +134,9 @@ void demoBrowserScreen() {
     ListMenu list;
     DemoInfo info;
     ListPosition saved;
-    BITMAP* background = nullptr;
+    Picture background;
     for (;;) {
         list.clear();
-        destroyBitmap(background);
         background = loadDimmedBackground("BITMAP\\BG\\BG05.BMP");
         buildDemoList(list, info);
         list.descriptionPos = {16, 208};
@@ -148,7 +146,6 @@ void demoBrowserScreen() {
         saved = {list.selected, list.cursorRow, list.scrollTop};
         if (result == -1) break;
     }
-    destroyBitmap(background);
     list.clear();
     gameLog.indentLess();
 }

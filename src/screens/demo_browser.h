@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/picture.h"
+
 class ListMenu;
-struct BITMAP;
 struct DemoInfo;
 
 // Lists the demos of "DEMOS\" with their stage, clear time and cup, plays the
@@ -12,7 +13,7 @@ void demoBrowserScreen();
 
 // One pass of choosing over the filled list: -1 to leave the browser, 0 to list
 // again.
-int demoSelect(BITMAP* background, ListMenu& list);
+int demoSelect(const Picture& background, ListMenu& list);
 
 // Fills the list with the demos of "DEMOS\", each described by its stage, its
 // clear time ("-" after a death) and "$A" when its cup was taken. `info` is

@@ -1,22 +1,18 @@
 #include "screens/extras_menu.h"
 
-#include "level/graphics.h"
-#include "platform/clock.h"
-#include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/statistics.h"
 #include "screens/about_screen.h"
 #include "screens/first_time_help.h"
-#include "screens/fixed_menu.h"
+#include "screens/item_menu.h"
 #include "screens/jukebox.h"
 #include "screens/outro.h"
 #include "screens/sound_test.h"
 #include "screens/statistics_screen.h"
+#include "ui/sound_table.h"
 
 namespace {
 enum Item { soundTestItem, jukeboxItem, statisticsItem, aboutItem, helpOrOutroItem, returnItem };
-constexpr int itemCount = 6;
 
 // Runs `screen` with one sound switch forced on, so it is heard whatever the
 // player chose; the switch is put back afterwards and never saved changed.
@@ -24,10 +20,10 @@ void withSwitchOn(bool& soundSwitch, void (*screen)()) {
     menuMusic.stop();
     bool before = soundSwitch;
     soundSwitch = true;
-    applySoundSwitches();
+    applySettings();
     screen();
     soundSwitch = before;
-    applySoundSwitches();
+    applySettings();
     menuMusic.play();
 }
 
@@ -59,30 +55,19 @@ void runItem(int item) {
 } // namespace
 
 void extrasMenu() {
-    FixedMenu menu(itemCount, 140, 140, "$r");
-    menu.enter();
-    while (!quitRequested()) {
-        while (gameTicks > 0) {
-            FixedMenu::Press press = menu.readPress();
-            if (press == FixedMenu::confirmed) {
-                sfxGold.play();
-                if (menu.cursor == returnItem) return;
-                runItem(menu.cursor);
-                if (quitRequested()) return;
-            } else if (press == FixedMenu::backedOut) {
-                return;
-            }
-            menu.moveCursor();
-            gameTicks -= 1;
-        }
-        const char* texts[itemCount] = {
-            "Sound test",
-            "Jukebox",
-            "Statistics",
-            "About",
-            statistics.gamesCleared != 0 ? "Outro" : "Help",
-            "Return",
-        };
-        menu.drawFrame(titleBackground, texts);
-    }
+    ItemMenu menu;
+    menu.items = {"Sound test",
+                  "Jukebox",
+                  "Statistics",
+                  "About",
+                  statistics.gamesCleared != 0 ? "Outro" : "Help",
+                  "Return"};
+    menu.backChoice = returnItem;
+    menu.quitChoice = returnItem;
+    menu.onConfirm = [](int item) {
+        if (item == returnItem) return ItemMenu::After::Leave;
+        runItem(item);
+        return ItemMenu::After::Stay;
+    };
+    menu.run();
 }

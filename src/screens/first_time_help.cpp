@@ -1,15 +1,13 @@
 #include "screens/first_time_help.h"
 
-#include "level/graphics.h"
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
 #include "progress/settings.h"
+#include "screens/menu_look.h"
 #include "text/font.h"
-
-#include <allegro.h>
 
 const int helpLineRows[helpLineCount] = {40, 52, 64, 88, 100, 112, 136, 148, 160, 184, 220};
 
@@ -31,8 +29,8 @@ const char* const helpSecondRow = "be unlocked in TRAINING-mode";
 constexpr int lineTicks = 60;
 constexpr int textX = 40;
 
-void drawHelp(BITMAP* background, int shown) {
-    if (!background) clear_to_color(backBuffer, makecol(0, 0, 0));
+void drawHelp(const Picture& background, int shown) {
+    if (!background) clearPicture(backBuffer, colourOf(0, 0, 0));
     drawScrolledBackground(background, menuScroll);
     gameFont.drawTextCentered("First time playing", 20, backBuffer);
     for (int line = 0; line < helpLineCount && line <= shown; ++line) {
@@ -44,7 +42,7 @@ void drawHelp(BITMAP* background, int shown) {
 
 void firstTimeHelp() {
     settings.firstTime = false;
-    BITMAP* background = loadBitmap("BITMAP\\BG\\BG01.BMP");
+    Picture background = loadBitmap("BITMAP\\BG\\BG01.BMP");
     drawDimOverlay(background);
     int shown = 0, timer = 0;
     bool done = false;
@@ -77,5 +75,5 @@ void firstTimeHelp() {
         presentFrame();
         if (done) break;
     }
-    destroyBitmap(background);
+    background.reset();
 }

@@ -5,7 +5,7 @@
 #include "text/font.h"
 #include "text/text_pool.h"
 
-void drawFrameCounter(BITMAP* page) {
+void drawFrameCounter(Picture& page) {
     if (!settings.showFps) return;
     // The rate of the last measured second plus one, truncated.
     gameFont.drawTextRight(textWithNumber("FPS: ", (int)(fpsCounter.fps + 1.0f)), 1, page);

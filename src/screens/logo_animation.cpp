@@ -4,9 +4,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 namespace {
 // The strip's frames and where the picture's window lets them show.
@@ -21,8 +19,8 @@ constexpr int frameTicks = 6;
 } // namespace
 
 void titleLogoAnimation() {
-    BITMAP* picture = loadBitmap("BITMAP\\GENERAL\\TITLE_LOGO.BMP");
-    BITMAP* strip = loadBitmap("BITMAP\\GENERAL\\TITLE_ANIM.BMP");
+    Picture picture = loadBitmap("BITMAP\\GENERAL\\TITLE_LOGO.BMP");
+    Picture strip = loadBitmap("BITMAP\\GENERAL\\TITLE_ANIM.BMP");
     int frame = 0, wait = 0, delay = firstFrameTicks;
     bool started = false;
     while (!quitRequested()) {
@@ -41,20 +39,20 @@ void titleLogoAnimation() {
                 }
                 if (frame == frameCount) {
                     fadeOut();
-                    destroyBitmap(picture);
-                    destroyBitmap(strip);
+                    picture.reset();
+                    strip.reset();
                     return;
                 }
             }
             gameTicks -= 1;
         }
-        clear_to_color(backBuffer, makecol(0, 0, 0));
+        clearPicture(backBuffer, colourOf(0, 0, 0));
         if (strip)
-            masked_blit(strip, backBuffer, frameWidth * frame, 0, windowX, windowY, frameWidth,
-                        frameHeight);
-        if (picture) masked_blit(picture, backBuffer, 0, 0, 0, 0, 320, 240);
+            drawMasked(strip, backBuffer, frameWidth * frame, 0, windowX, windowY, frameWidth,
+                       frameHeight);
+        if (picture) drawMasked(picture, backBuffer, 0, 0, 0, 0, 320, 240);
         presentFrame();
     }
-    destroyBitmap(picture);
-    destroyBitmap(strip);
+    picture.reset();
+    strip.reset();
 }

@@ -5,23 +5,45 @@
 #include "platform/display.h"
 #include "text/font.h"
 
-#include <allegro.h>
+Picture titleBackground;
+Picture titleLogo;
+int menuScroll = 0;
+
+void loadGraphics() {
+    loadPlayGraphics();
+    titleBackground = loadBitmap("BITMAP\\BG\\BG03.BMP");
+    titleLogo = loadBitmap("BITMAP\\GENERAL\\LOGO.BMP");
+}
+
+void releaseTitleArt() {
+    titleBackground.reset();
+    titleLogo.reset();
+}
+
+void advanceMenuScroll() {
+    menuScroll += 1;
+    if (menuScroll >= 320) menuScroll = 0;
+}
+
+void drawScrolledBackground(const Picture& picture, int scroll) {
+    drawMasked(picture, backBuffer, 0, 0, scroll, 0, 320 - scroll, 240);
+    if (scroll > 0) drawMasked(picture, backBuffer, 320 - scroll, 0, 0, 0, scroll, 240);
+}
 
 void drawMenuBackground() {
     drawMenuBackground(titleBackground);
 }
 
-void drawMenuBackground(BITMAP* picture) {
+void drawMenuBackground(const Picture& picture) {
     // The picture is drawn masked over what was there; without it the frame
     // would keep whatever the last screen left.
-    if (!picture) clear_to_color(backBuffer, makecol(0, 0, 0));
+    if (!picture) clearPicture(backBuffer, colourOf(0, 0, 0));
     drawScrolledBackground(picture, menuScroll);
 }
 
 void drawTitleLogo() {
-    if (titleLogo)
-        masked_blit(titleLogo, backBuffer, 0, 0, (320 - titleLogo->w) / 2, 40, titleLogo->w,
-                    titleLogo->h);
+    drawMasked(titleLogo, backBuffer, 0, 0, (320 - titleLogo.width()) / 2, 40, titleLogo.width(),
+               titleLogo.height());
 }
 
 void drawMenuItems(const char* const* items, int count, int cursor, int x, int firstY,
@@ -31,15 +53,15 @@ void drawMenuItems(const char* const* items, int count, int cursor, int x, int f
     gameFont.drawText(pointer, x - menuPointerGap, firstY + menuItemSpacing * cursor, backBuffer);
 }
 
-BITMAP* loadDimmedBackground(const char* gamePath) {
-    BITMAP* picture = loadBitmap(gamePath);
+Picture loadDimmedBackground(const char* gamePath) {
+    Picture picture = loadBitmap(gamePath);
     drawDimOverlay(picture);
     return picture;
 }
 
-void drawBackdrop(BITMAP* picture) {
+void drawBackdrop(const Picture& picture) {
     if (picture)
-        blit(picture, backBuffer, 0, 0, 0, 0, 320, 240);
+        copyArea(picture, backBuffer, 0, 0, 0, 0, 320, 240);
     else
-        clear_to_color(backBuffer, makecol(0, 0, 0));
+        clearPicture(backBuffer, colourOf(0, 0, 0));
 }

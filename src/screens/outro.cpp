@@ -10,8 +10,6 @@
 #include "screens/outro_scene.h"
 #include "text/font.h"
 
-#include <allegro.h>
-
 namespace {
 struct CreditLine {
     int y;
@@ -29,57 +27,42 @@ const CreditLine creditLines[] = {
     {208, "Every picture, tune and stage made from text"},
 };
 
-BITMAP* makeCredits() {
-    BITMAP* credits = create_bitmap(320, 240);
-    if (!credits) return nullptr;
-    clear_to_color(credits, makecol(255, 0, 255));
+Picture makeCredits() {
+    Picture credits = Picture::create(320, 240);
+    clearPicture(credits, transparentColour());
     for (const CreditLine& line : creditLines)
         gameFont.drawTextCentered(line.text, line.y, credits);
     return credits;
 }
 
-int widthOf(BITMAP* bitmap) {
-    return bitmap ? bitmap->w : 0;
-}
-
 struct OutroPictures {
-    BITMAP* sun = loadBitmap("BITMAP\\GENERAL\\SUN.BMP");
-    BITMAP* sky = loadBitmap("BITMAP\\GENERAL\\SKY.BMP");
-    BITMAP* cliff = loadBitmap("BITMAP\\GENERAL\\CLIFF.BMP");
-    BITMAP* water = loadBitmap("BITMAP\\GENERAL\\WATER.BMP");
-    BITMAP* waves = loadBitmap("BITMAP\\GENERAL\\SUNSETWAVE.BMP");
-    BITMAP* credits = makeCredits();
-
-    ~OutroPictures() {
-        for (BITMAP** picture : {&sun, &sky, &cliff, &water, &waves, &credits})
-            destroyBitmap(*picture);
-    }
+    Picture sun = loadBitmap("BITMAP\\GENERAL\\SUN.BMP");
+    Picture sky = loadBitmap("BITMAP\\GENERAL\\SKY.BMP");
+    Picture cliff = loadBitmap("BITMAP\\GENERAL\\CLIFF.BMP");
+    Picture water = loadBitmap("BITMAP\\GENERAL\\WATER.BMP");
+    Picture waves = loadBitmap("BITMAP\\GENERAL\\SUNSETWAVE.BMP");
+    Picture credits = makeCredits();
 };
 
 void drawOutro(const OutroScene& scene, const OutroPictures& pictures,
                const AnimationPlayer& reflection) {
     const int horizon = (int)outroHorizon;
     // Whatever the pictures leave uncovered stays black.
-    if (!pictures.water || !pictures.sky) clear_to_color(backBuffer, makecol(0, 0, 0));
-    if (pictures.water)
-        blit(pictures.water, backBuffer, 0, 0, 0, horizon, pictures.water->w, pictures.water->h);
-    if (pictures.sky)
-        blit(pictures.sky, backBuffer, 0, 0, 0, horizon - pictures.sky->h, pictures.sky->w,
-             pictures.sky->h);
+    if (!pictures.water || !pictures.sky) clearPicture(backBuffer, colourOf(0, 0, 0));
+    const Picture& water = pictures.water;
+    const Picture& sky = pictures.sky;
+    copyArea(water, backBuffer, 0, 0, 0, horizon, water.width(), water.height());
+    copyArea(sky, backBuffer, 0, 0, 0, horizon - sky.height(), sky.width(), sky.height());
     reflection.draw((int)scene.waveX, horizon);
-    if (pictures.sun)
-        masked_blit(pictures.sun, backBuffer, 0, 0, (int)scene.sunX, horizon - pictures.sun->h,
-                    pictures.sun->w, pictures.sun->h);
-    if (pictures.cliff)
-        masked_blit(pictures.cliff, backBuffer, 0, 0, (int)scene.cliffX, 240 - pictures.cliff->h,
-                    pictures.cliff->w, pictures.cliff->h);
-    if (scene.fadeStarted && darkOverlay) {
-        set_trans_blender(255, 255, 255, (int)scene.fade);
-        draw_trans_sprite(backBuffer, darkOverlay, 0, 0);
-    }
+    const Picture& sun = pictures.sun;
+    const Picture& cliff = pictures.cliff;
+    drawMasked(sun, backBuffer, 0, 0, (int)scene.sunX, horizon - sun.height(), sun.width(),
+               sun.height());
+    drawMasked(cliff, backBuffer, 0, 0, (int)scene.cliffX, 240 - cliff.height(), cliff.width(),
+               cliff.height());
+    if (scene.fadeStarted) drawTranslucent(darkOverlay, backBuffer, 0, 0, (int)scene.fade);
     if (scene.closingLine) gameFont.drawTextCentered("Thank you for playing!", 108, backBuffer);
-    if (pictures.credits)
-        masked_blit(pictures.credits, backBuffer, 0, 0, 0, (int)scene.creditsY, 320, 240);
+    drawMasked(pictures.credits, backBuffer, 0, 0, 0, (int)scene.creditsY, 320, 240);
     presentFrame();
 }
 } // namespace
@@ -89,18 +72,18 @@ void outro() {
     sunset.load("DATA\\SUNSET.ANM");
     OutroPictures pictures;
     AnimationPlayer reflection;
-    reflection.setup(&sunset, pictures.waves, backBuffer, outroWaveWidth, outroWaveHeight);
+    reflection.setup(&sunset, &pictures.waves, &backBuffer, outroWaveWidth, outroWaveHeight);
     reflection.play(0);
     Music tune;
     tune.load("MUSIC\\S.IT");
     tune.play();
 
     OutroScene scene;
-    scene.start(widthOf(pictures.sun), widthOf(pictures.cliff));
+    scene.start(pictures.sun.width(), pictures.cliff.width());
     bool done = false;
     while (!done && !quitRequested()) {
         while (gameTicks > 0) {
-            done = scene.step(isKeyDown(KEY_ESC));
+            done = scene.step(isKeyDown(Key::Escape));
             reflection.update();
             if (done) break;
             gameTicks -= 1;

@@ -1,17 +1,13 @@
 #include "screens/settings_menu.h"
 
-#include "level/graphics.h"
-#include "platform/clock.h"
 #include "platform/display.h"
-#include "platform/input.h"
-#include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
-#include "screens/menu_look.h"
+#include "screens/item_menu.h"
 #include "screens/stage_set_select.h"
 #include "text/font.h"
 #include "text/text_pool.h"
+#include "ui/sound_table.h"
 
 namespace {
 enum SettingsItem {
@@ -24,8 +20,6 @@ enum SettingsItem {
     itemReturn,
     itemCount
 };
-constexpr int itemX = 120;
-constexpr int firstItemY = 128;
 
 // The on/off icons: a bouncer for on, a hurter for off.
 const char* onOff(bool flag) {
@@ -37,27 +31,29 @@ void toggleMusic() {
         // The switch must still be on for the stop to reach the tune.
         menuMusic.stop();
         settings.playMusic = false;
-        applySoundSwitches();
+        applySettings();
     } else {
         settings.playMusic = true;
-        applySoundSwitches();
+        applySettings();
         menuMusic.play();
     }
 }
 
-// False when the item leaves the menu.
-bool confirm(int item) {
+void act(int item) {
     switch (item) {
     case itemSound:
         settings.playSound = !settings.playSound;
-        applySoundSwitches();
+        applySettings();
         break;
     case itemMusic:
         toggleMusic();
         break;
     case itemFullScreen:
-        settings.fullScreen = !settings.fullScreen;
-        applyWindowMode(settings.fullScreen);
+        // The item shows the mode in effect (a window when the desktop refused
+        // the full screen or the command line asked for one); a press asks for
+        // the other, and that becomes the player's saved choice.
+        settings.fullScreen = displayIsWindowed();
+        applySettings(settings.fullScreen);
         break;
     case itemAnimate:
         settings.animateTumblo = !settings.animateTumblo;
@@ -68,53 +64,38 @@ bool confirm(int item) {
     case itemStageSet:
         stageSetSelectScreen();
         break;
-    case itemReturn:
-        return false;
     }
-    return true;
 }
 
-void draw(int cursor) {
-    drawMenuBackground();
-    drawTitleLogo();
-    const char* items[itemCount] = {
+std::vector<std::string> itemTexts() {
+    return {
         joinText("Play Sound: ", onOff(settings.playSound)),
         joinText("Play Music: ", onOff(settings.playMusic)),
-        joinText("Full screen: ", onOff(settings.fullScreen)),
+        joinText("Full screen: ", onOff(!displayIsWindowed())),
         joinText("Animate Tumblo: ", onOff(settings.animateTumblo)),
         joinText("Show FPS: ", onOff(settings.showFps)),
         "Stage Set",
         "Return",
     };
-    drawMenuItems(items, itemCount, cursor, itemX, firstItemY);
-    gameFont.drawTextCentered(joinText("Using Stage Set: ", stageSet.title), 220, backBuffer);
-    presentFrame();
 }
 } // namespace
 
 void settingsMenu() {
-    MenuControls controls;
-    controls.enter();
-    int cursor = 0;
-    for (;;) {
-        while (gameTicks > 0) {
-            controls.step();
-            if (controls.confirmPressed()) {
-                // The press that acted must be let go before the next one
-                // counts, also after the stage-set screen returns.
-                controls.relatch();
-                if (!confirm(cursor)) return;
-            } else if (controls.backPressed()) {
-                return;
-            }
-            if (int move = controls.cursorMove()) {
-                cursor = wrapCursor(cursor, move, itemCount);
-                sfxCursor.play();
-            }
-            advanceMenuScroll();
-            gameTicks -= 1;
-        }
-        if (quitRequested()) return;
-        draw(cursor);
-    }
+    ItemMenu menu;
+    menu.items = itemTexts();
+    menu.x = 120;
+    menu.firstY = 128;
+    menu.confirmSound = false;
+    menu.backChoice = itemReturn;
+    menu.quitChoice = itemReturn;
+    menu.onConfirm = [&menu](int item) {
+        if (item == itemReturn) return ItemMenu::After::Leave;
+        act(item);
+        menu.items = itemTexts();
+        return ItemMenu::After::Stay;
+    };
+    menu.drawExtra = [] {
+        gameFont.drawTextCentered(joinText("Using Stage Set: ", stageSet.title), 220, backBuffer);
+    };
+    menu.run();
 }

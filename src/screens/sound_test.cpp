@@ -1,10 +1,7 @@
 #include "screens/sound_test.h"
 
-#include "level/graphics.h"
-#include "platform/clock.h"
-#include "platform/quit_request.h"
-#include "platform/sound.h"
-#include "screens/fixed_menu.h"
+#include "screens/item_menu.h"
+#include "ui/sound_table.h"
 
 namespace {
 constexpr int itemCount = 10;
@@ -19,20 +16,17 @@ SoundEffect* const itemEffects[returnItem] = {
 } // namespace
 
 void soundTest() {
-    FixedMenu menu(itemCount, 140, 120, "$E");
-    menu.enter();
-    while (!quitRequested()) {
-        while (gameTicks > 0) {
-            FixedMenu::Press press = menu.readPress();
-            if (press == FixedMenu::confirmed) {
-                if (menu.cursor == returnItem) return;
-                itemEffects[menu.cursor]->play();
-            } else if (press == FixedMenu::backedOut) {
-                return;
-            }
-            menu.moveCursor();
-            gameTicks -= 1;
-        }
-        menu.drawFrame(titleBackground, itemTexts);
-    }
+    ItemMenu menu;
+    menu.items.assign(itemTexts, itemTexts + itemCount);
+    menu.firstY = 120;
+    menu.pointer = "$E";
+    menu.confirmSound = false;
+    menu.backChoice = returnItem;
+    menu.quitChoice = returnItem;
+    menu.onConfirm = [](int item) {
+        if (item == returnItem) return ItemMenu::After::Leave;
+        itemEffects[item]->play();
+        return ItemMenu::After::Stay;
+    };
+    menu.run();
 }

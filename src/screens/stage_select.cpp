@@ -9,9 +9,9 @@
 #include "progress/unlock_data.h"
 #include "screens/menu_look.h"
 #include "text/font.h"
-#include "text/list_menu.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
+#include "ui/list_menu.h"
 
 #include <string>
 
@@ -59,7 +59,7 @@ void playTraining(int stage) {
 
 void stageSelectScreen() {
     ListMenu list;
-    BITMAP* background = loadDimmedBackground("BITMAP\\BG\\BG02.BMP");
+    Picture background = loadDimmedBackground("BITMAP\\BG\\BG02.BMP");
     buildStageList(list);
     for (;;) {
         drawBackdrop(background);
@@ -70,5 +70,5 @@ void stageSelectScreen() {
         playTraining(chosen);
     }
     list.clear();
-    destroyBitmap(background);
+    background.reset();
 }

@@ -4,13 +4,13 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/log.h"
-#include "platform/sound.h"
 #include "progress/extra_stages.h"
 #include "progress/stage_set.h"
 #include "screens/menu_look.h"
 #include "text/file_finder.h"
 #include "text/font.h"
-#include "text/list_menu.h"
+#include "ui/list_menu.h"
+#include "ui/sound_table.h"
 
 #include <string>
 
@@ -56,7 +56,7 @@ void stageSetSelectScreen() {
     ListMenu list;
     gameLog.write("--- Select StageSet ---");
     gameLog.indentMore();
-    BITMAP* background = loadDimmedBackground("BITMAP\\BG\\BG03.BMP");
+    Picture background = loadDimmedBackground("BITMAP\\BG\\BG03.BMP");
     restoreExtraStages();
     list.rowHeight = 12;
     int n = buildStageSetList(list);
@@ -78,5 +78,5 @@ void stageSetSelectScreen() {
         }
     }
     gameLog.indentLess();
-    destroyBitmap(background);
+    background.reset();
 }

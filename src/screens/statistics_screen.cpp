@@ -1,6 +1,5 @@
 #include "screens/statistics_screen.h"
 
-#include "level/graphics.h"
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -8,9 +7,9 @@
 #include "platform/quit_request.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
+#include "screens/menu_look.h"
 #include "text/font.h"
 
-#include <allegro.h>
 #include <cstdio>
 
 void composeStatisticsLines(StatisticsLine (&lines)[statisticsLineCount]) {
@@ -42,7 +41,7 @@ void composeStatisticsLines(StatisticsLine (&lines)[statisticsLineCount]) {
 }
 
 void statisticsScreen() {
-    BITMAP* background = loadBitmap("BITMAP\\BG\\BGcred.bmp");
+    Picture background = loadBitmap("BITMAP\\BG\\BGcred.bmp");
     drawDimOverlay(background);
     StatisticsLine lines[statisticsLineCount];
     composeStatisticsLines(lines);
@@ -53,18 +52,18 @@ void statisticsScreen() {
             pollJoystick();
             int held = heldButton();
             if (held != -1 && !latched) {
-                destroyBitmap(background);
+                background.reset();
                 return;
             }
             if (held == -1) latched = false;
             advanceMenuScroll();
             gameTicks -= 1;
         }
-        if (!background) clear_to_color(backBuffer, makecol(0, 0, 0));
+        if (!background) clearPicture(backBuffer, colourOf(0, 0, 0));
         drawScrolledBackground(background, menuScroll);
         for (const StatisticsLine& line : lines)
             gameFont.drawText(line.text, 40, line.y, backBuffer);
         presentFrame();
     }
-    destroyBitmap(background);
+    background.reset();
 }

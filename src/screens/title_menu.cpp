@@ -1,20 +1,17 @@
 #include "screens/title_menu.h"
 
-#include "level/graphics.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/input.h"
-#include "platform/sound.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "screens/item_menu.h"
 #include "screens/menu_look.h"
 #include "text/font.h"
-
-#include <allegro.h>
+#include "ui/sound_table.h"
 
 // U, N and L: "UNLock".
-const int unlockCombinationKeys[3] = {KEY_U, KEY_N, KEY_L};
+const Key unlockCombinationKeys[3] = {Key::U, Key::N, Key::L};
 
 namespace {
 constexpr int pulseLimit = 20;
@@ -32,15 +29,15 @@ struct Pulse {
 
 void drawPulsingLogo(int pulse) {
     if (titleLogo) {
-        int w = titleLogo->w, h = titleLogo->h;
-        masked_stretch_blit(titleLogo, backBuffer, 0, 0, w, h, (320 - w) / 2 - pulse, 40 - pulse,
-                            w + 2 * pulse, h + 2 * pulse);
+        int w = titleLogo.width(), h = titleLogo.height();
+        drawMaskedScaled(titleLogo, backBuffer, 0, 0, w, h, (320 - w) / 2 - pulse, 40 - pulse,
+                         w + 2 * pulse, h + 2 * pulse);
     }
     gameFont.drawTextCentered("You are a SUPER $C", 108, backBuffer);
 }
 
 bool unlockCombinationHeld() {
-    for (int k : unlockCombinationKeys)
+    for (Key k : unlockCombinationKeys)
         if (!isKeyDown(k)) return false;
     return true;
 }

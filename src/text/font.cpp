@@ -2,43 +2,48 @@
 
 #include "text/data_file.h"
 #include "text/font_format.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
 
-#include <allegro.h>
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 Font gameFont;
 
-bool Font::load(const char* path) {
+bool Font::load(const char* path, std::string& error) {
     DataReader in(path);
     if (!in.isOpen()) {
-        showError(joinText("Unable to load FONT: ", path));
+        error = joinText("Unable to load FONT: ", path);
         return false;
     }
     FontFile file;
     if (!readFontFile(in, file)) {
-        showError(joinText("This is not a valid FONT: ", path));
+        error = joinText("This is not a valid FONT: ", path);
         return false;
     }
-    // Built in a copy, so the sheet stays; a later entry for a code wins.
-    Font parsed = *this;
-    parsed.glyphHeight = (int16_t)file.glyphHeight;
-    parsed.spaceWidth = (int16_t)file.spaceWidth;
-    parsed.lineHeight = (int16_t)file.lineHeight;
+    // Built in a copy, so the font stays as it was until the file is whole; a
+    // later entry for a code wins.
+    auto parsed = std::make_unique<Font>();
+    std::copy(std::begin(glyphs), std::end(glyphs), parsed->glyphs);
+    std::copy(std::begin(icons), std::end(icons), parsed->icons);
+    parsed->glyphHeight = (int16_t)file.glyphHeight;
+    parsed->spaceWidth = (int16_t)file.spaceWidth;
+    parsed->lineHeight = (int16_t)file.lineHeight;
     for (const FontFileEntry& f : file.entries) {
         GlyphEntry e;
         e.x = (int16_t)f.x;
         e.y = (int16_t)f.y;
         e.width = (int16_t)f.width;
         if (f.code <= fontIconBase)
-            parsed.glyphs[f.code] = e;
+            parsed->glyphs[f.code] = e;
         else
-            parsed.icons[f.code - fontIconBase] = e;
+            parsed->icons[f.code - fontIconBase] = e;
     }
-    BITMAP* keepSheet = sheet;
-    *this = parsed;
-    sheet = keepSheet;
+    glyphHeight = parsed->glyphHeight;
+    spaceWidth = parsed->spaceWidth;
+    lineHeight = parsed->lineHeight;
+    std::copy(std::begin(parsed->glyphs), std::end(parsed->glyphs), glyphs);
+    std::copy(std::begin(parsed->icons), std::end(parsed->icons), icons);
     return true;
 }
 
@@ -55,8 +60,8 @@ const GlyphEntry* Font::entryAt(const char*& p) const {
     return c < tableSize ? &glyphs[c] : nullptr;
 }
 
-void Font::drawText(const char* text, int x, int y, BITMAP* bitmap) const {
-    if (!text || !bitmap) return;
+void Font::drawText(const char* text, int x, int y, Picture& picture) const {
+    if (!text || !picture) return;
     int penX = x, penY = y;
     for (const char* p = text; *p; ++p) {
         if (*p == '\n') {
@@ -66,7 +71,7 @@ void Font::drawText(const char* text, int x, int y, BITMAP* bitmap) const {
             penX += spaceWidth;
         } else if (const GlyphEntry* e = entryAt(p)) {
             if (sheet && e->width > 0 && glyphHeight > 0)
-                masked_blit(sheet, bitmap, e->x, e->y, penX, penY, e->width, glyphHeight);
+                drawMasked(sheet, picture, e->x, e->y, penX, penY, e->width, glyphHeight);
             penX += e->width;
         }
     }
@@ -84,17 +89,14 @@ int Font::textWidth(const char* text) const {
     return width;
 }
 
-void Font::drawTextCentered(const char* text, int y, BITMAP* bitmap) const {
-    if (!bitmap) return;
-    drawText(text, (bitmap->w - textWidth(text)) / 2, y, bitmap);
+void Font::drawTextCentered(const char* text, int y, Picture& picture) const {
+    drawText(text, (picture.width() - textWidth(text)) / 2, y, picture);
 }
 
-void Font::drawTextRight(const char* text, int y, BITMAP* bitmap) const {
-    if (!bitmap) return;
-    drawText(text, bitmap->w - textWidth(text) - 2, y, bitmap);
+void Font::drawTextRight(const char* text, int y, Picture& picture) const {
+    drawText(text, picture.width() - textWidth(text) - 2, y, picture);
 }
 
 void Font::destroySheet() {
-    if (sheet) destroy_bitmap(sheet);
-    sheet = nullptr;
+    sheet.reset();
 }

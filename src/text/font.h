@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/picture.h"
 
-struct BITMAP;
+#include <cstdint>
+#include <string>
 
 // One rectangle of the glyph sheet: left, top and width (also the advance).
 struct GlyphEntry {
@@ -17,16 +18,16 @@ class Font {
 public:
     static constexpr int tableSize = 255;
 
-    // Reads the glyph table; a missing, foreign or damaged file is reported on the
-    // message screen and leaves the font as it was.
-    bool load(const char* path);
-    void drawText(const char* text, int x, int y, BITMAP* bitmap) const;
-    void drawTextCentered(const char* text, int y, BITMAP* bitmap) const;
-    void drawTextRight(const char* text, int y, BITMAP* bitmap) const;
+    // Reads the glyph table; a missing, foreign or damaged file leaves the font
+    // as it was, and `error` says why (for the caller to show).
+    bool load(const char* path, std::string& error);
+    void drawText(const char* text, int x, int y, Picture& picture) const;
+    void drawTextCentered(const char* text, int y, Picture& picture) const;
+    void drawTextRight(const char* text, int y, Picture& picture) const;
     int textWidth(const char* text) const;
     void destroySheet();
 
-    BITMAP* sheet = nullptr;
+    Picture sheet;
     int16_t lineHeight = 0;
     int16_t glyphHeight = 0;
     int16_t spaceWidth = 0;

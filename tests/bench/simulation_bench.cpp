@@ -50,7 +50,7 @@ struct SteppedStage {
         playMode = {true, DemoMode::Playback, false};
         if (!startStage()) return false;
         setFrameHook([]() { gameTicks += 1; });
-        startGameTimer(60);
+        startGameTimer(ticksPerSecond);
         run.begin();
         start = takeSnapshot(run);
         ticks = tickCount;
@@ -87,7 +87,7 @@ void BM_Simulation(benchmark::State& state, std::string name) {
     ensureHeadless();
     InDir inGame((buildDir() / "game").string());
     std::string demo = (buildDir() / "solutions" / (name + ".TDM")).string();
-    loadGraphics();
+    loadPlayGraphics();
     DataReader in;
     in.openSystemPath(demo);
     DemoFile file;
@@ -132,8 +132,9 @@ void BM_SimulationLargeMapBruteForce(benchmark::State& state) {
 void BM_DrawFrame(benchmark::State& state) {
     ensureHeadless();
     InDir inGame((buildDir() / "game").string());
-    gameFont.load("DATA\\FONT.FNT");
-    loadGraphics();
+    std::string error;
+    if (!gameFont.load("DATA\\FONT.FNT", error)) state.SkipWithError(error.c_str());
+    loadPlayGraphics();
     std::string busiest;
     int32_t most = -1;
     for (const auto& entry : fs::directory_iterator(buildDir() / "solutions")) {

@@ -4,7 +4,6 @@
 #include "support/test_env.h"
 #include "text/font.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -31,7 +30,8 @@ protected:
 
 TEST_F(ShippedFontTest, DefinesEveryCharacterAndIconWithEqualDigits) {
     Font font;
-    ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
+    std::string error;
+    ASSERT_TRUE(font.load("DATA\\FONT.FNT", error)) << error;
     EXPECT_GT(font.glyphHeight, 0);
     EXPECT_GE(font.lineHeight, font.glyphHeight) << "lines would overlap";
     EXPECT_GT(font.spaceWidth, 0);
@@ -46,17 +46,17 @@ TEST_F(ShippedFontTest, DefinesEveryCharacterAndIconWithEqualDigits) {
 
 TEST_F(ShippedFontTest, SheetLoadsAndHoldsEveryEntry) {
     Font font;
-    ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
-    BITMAP* sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
-    ASSERT_NE(sheet, nullptr) << "BITMAP\\GENERAL\\FONT.BMP does not load";
+    std::string error;
+    ASSERT_TRUE(font.load("DATA\\FONT.FNT", error)) << error;
+    Picture sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
+    ASSERT_TRUE(sheet) << "BITMAP\\GENERAL\\FONT.BMP does not load";
     auto inside = [&](const GlyphEntry& e) {
-        return e.x >= 0 && e.y >= 0 && e.x + e.width <= sheet->w &&
-               e.y + font.glyphHeight <= sheet->h;
+        return e.x >= 0 && e.y >= 0 && e.x + e.width <= sheet.width() &&
+               e.y + font.glyphHeight <= sheet.height();
     };
     for (int c = 33; c <= 126; ++c)
         EXPECT_TRUE(inside(font.glyphs[c])) << "glyph '" << (char)c << "' lies outside the sheet";
     for (const char* p = usedIcons; *p; ++p)
         EXPECT_TRUE(inside(font.icons[(unsigned char)*p]))
             << "icon $" << *p << " lies outside the sheet";
-    destroy_bitmap(sheet);
 }

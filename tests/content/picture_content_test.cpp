@@ -5,7 +5,6 @@
 #include "platform/paths.h"
 #include "support/test_env.h"
 
-#include <allegro.h>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -13,19 +12,19 @@
 #include <string>
 
 namespace {
-struct Picture {
+struct ShippedPicture {
     const char* path;
     int width, height;
 };
 
-const Picture backgrounds[] = {
+const ShippedPicture backgrounds[] = {
     {"BITMAP/BG/BG01.BMP", 320, 240}, {"BITMAP/BG/BG02.BMP", 320, 240},
     {"BITMAP/BG/BG03.BMP", 320, 240}, {"BITMAP/BG/BG04.BMP", 320, 240},
     {"BITMAP/BG/BG05.BMP", 320, 240}, {"BITMAP/BG/BG06.BMP", 320, 240},
     {"BITMAP/BG/BG08.BMP", 320, 240}, {"BITMAP/BG/BGCRED.BMP", 320, 240},
 };
 
-const Picture pictures[] = {
+const ShippedPicture pictures[] = {
     {"BITMAP/GENERAL/LOGO.BMP", 236, 60},           {"BITMAP/GENERAL/TITLE_LOGO.BMP", 320, 240},
     {"BITMAP/GENERAL/TITLE_ANIM.BMP", 27 * 39, 40}, {"BITMAP/GENERAL/SUN.BMP", 98, 64},
     {"BITMAP/GENERAL/SKY.BMP", 320, 176},           {"BITMAP/GENERAL/WATER.BMP", 320, 64},
@@ -74,22 +73,21 @@ protected:
         ASSERT_TRUE(here->ok) << dir;
         ensureHeadless();
     }
-    void TearDown() override {
-        if (bitmap) destroy_bitmap(bitmap);
-    }
+    void TearDown() override { bitmap.reset(); }
     // Loads a picture and checks its depth and size; false (with a failure) if not.
-    bool load(const Picture& p) {
-        if (bitmap) destroy_bitmap(bitmap);
+    bool load(const ShippedPicture& p) {
+        bitmap.reset();
         std::string path = resolvePath(p.path);
         bitmap = loadBitmapFile(path);
-        EXPECT_NE(bitmap, nullptr) << path;
+        EXPECT_TRUE(bitmap) << path;
         if (!bitmap) return false;
-        EXPECT_EQ(bitmap_color_depth(bitmap), 16) << p.path;
-        EXPECT_EQ(bitmap->w, p.width) << p.path;
-        EXPECT_EQ(bitmap->h, p.height) << p.path;
-        return bitmap->w == p.width && bitmap->h == p.height;
+        // Converted to the frame's 16 bits a pixel.
+        EXPECT_EQ(pictureRowBytes(bitmap), (size_t)bitmap.width() * 2) << p.path;
+        EXPECT_EQ(bitmap.width(), p.width) << p.path;
+        EXPECT_EQ(bitmap.height(), p.height) << p.path;
+        return bitmap.width() == p.width && bitmap.height() == p.height;
     }
-    bool isMask(int x, int y) const { return getpixel(bitmap, x, y) == bitmap_mask_color(bitmap); }
+    bool isMask(int x, int y) const { return pixelAt(bitmap, x, y) == transparentColour(); }
     int maskCount(int x, int y, int w, int h) const {
         int n = 0;
         for (int j = y; j < y + h; ++j)
@@ -100,16 +98,17 @@ protected:
     // Mean difference of the colours of two columns, over all rows and channels.
     double columnDifference(int a, int b) const {
         double sum = 0;
-        for (int y = 0; y < bitmap->h; ++y) {
-            int p = getpixel(bitmap, a, y), q = getpixel(bitmap, b, y);
-            sum += std::abs(getr(p) - getr(q)) + std::abs(getg(p) - getg(q)) +
-                   std::abs(getb(p) - getb(q));
+        for (int y = 0; y < bitmap.height(); ++y) {
+            int pr, pg, pb, qr, qg, qb;
+            colourParts(pixelAt(bitmap, a, y), pr, pg, pb);
+            colourParts(pixelAt(bitmap, b, y), qr, qg, qb);
+            sum += std::abs(pr - qr) + std::abs(pg - qg) + std::abs(pb - qb);
         }
-        return sum / bitmap->h;
+        return sum / bitmap.height();
     }
 
     std::unique_ptr<InDir> here;
-    BITMAP* bitmap = nullptr;
+    Picture bitmap;
 };
 
 // The map strip repeats the picture every 320 pixels and the menus wrap it, so
@@ -117,14 +116,14 @@ protected:
 // neighbouring columns; a hole of mask colour would show through the menus'
 // masked blit.
 TEST_F(ShippedPictures, BackgroundsTileWithoutASeamAndHaveNoHoles) {
-    for (const Picture& p : backgrounds) {
+    for (const ShippedPicture& p : backgrounds) {
         if (!load(p)) continue;
         double neighbours = 0;
-        for (int x = 0; x + 1 < bitmap->w; ++x)
+        for (int x = 0; x + 1 < bitmap.width(); ++x)
             neighbours += columnDifference(x, x + 1);
-        neighbours /= bitmap->w - 1;
-        EXPECT_LE(columnDifference(bitmap->w - 1, 0), 1.5 * neighbours + 2.0) << p.path;
-        EXPECT_EQ(maskCount(0, 0, bitmap->w, bitmap->h), 0) << p.path;
+        neighbours /= bitmap.width() - 1;
+        EXPECT_LE(columnDifference(bitmap.width() - 1, 0), 1.5 * neighbours + 2.0) << p.path;
+        EXPECT_EQ(maskCount(0, 0, bitmap.width(), bitmap.height()), 0) << p.path;
     }
 }
 
@@ -144,8 +143,8 @@ TEST_F(ShippedPictures, MaskedPicturesAreTransparentWhereTheGameExpects) {
     // Logo and sun are shapes on a transparent ground; the cliff stands at the right.
     for (int i : {0, 3}) {
         if (!load(pictures[i])) continue;
-        EXPECT_TRUE(isMask(0, 0) && isMask(bitmap->w - 1, 0)) << pictures[i].path;
-        EXPECT_FALSE(isMask(bitmap->w / 2, bitmap->h / 2)) << pictures[i].path;
+        EXPECT_TRUE(isMask(0, 0) && isMask(bitmap.width() - 1, 0)) << pictures[i].path;
+        EXPECT_FALSE(isMask(bitmap.width() / 2, bitmap.height() / 2)) << pictures[i].path;
     }
     if (load(pictures[6])) {
         EXPECT_TRUE(isMask(0, 0));

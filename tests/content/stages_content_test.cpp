@@ -57,7 +57,7 @@ End holdOneWay(const std::string& map, uint8_t steering) {
     std::memset(demoSteering, steering, sizeof demoSteering);
     if (!startStage()) return End::Ended;
     setFrameHook([]() { gameTicks += 1; });
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     PlayRun run;
     run.begin();
     TickOutcome outcome = TickOutcome::Continue;
@@ -90,7 +90,7 @@ protected:
         inGame = std::make_unique<InDir>(gameDir);
         ASSERT_TRUE(inGame->ok) << gameDir;
         resetLevelState();
-        loadGraphics();
+        loadPlayGraphics();
         stages = shippedStages();
         ASSERT_FALSE(stages.empty());
     }

@@ -18,9 +18,8 @@
 #include "progress/unlock_data.h"
 #include "text/data_file.h"
 #include "text/font_format.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
-#include <allegro.h>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -147,22 +146,21 @@ bool song(const uint8_t* data, size_t size) {
 // The loader hands classic files to Allegro and decodes the rest itself; either
 // way the picture must be what the decoder makes of the file.
 bool bmp(const uint8_t* data, size_t size) {
-    BITMAP* loaded = bitmapFromBmp(data, size);
+    Picture loaded = bitmapFromBmp(data, size);
     BmpPicture picture;
     bool decoded = decodeBmp(data, size, picture);
-    bool same = decoded == (loaded != nullptr);
+    bool same = decoded == (bool)loaded;
     if (same && loaded) {
-        same = loaded->w == picture.width && loaded->h == picture.height &&
-               bitmap_color_depth(loaded) == 16;
+        same = loaded.width() == picture.width && loaded.height() == picture.height &&
+               pictureRowBytes(loaded) == (size_t)loaded.width() * 2;
         for (int y = 0; same && y < picture.height; ++y)
             for (int x = 0; same && x < picture.width; ++x) {
                 uint32_t c = picture.at(x, y);
-                int expected = c >> 24 == 0 ? bitmap_mask_color(loaded)
-                                            : makecol16((c >> 16) & 255, (c >> 8) & 255, c & 255);
-                same = ((uint16_t*)loaded->line[y])[x] == expected;
+                Colour expected = c >> 24 == 0 ? transparentColour()
+                                               : colourOf((c >> 16) & 255, (c >> 8) & 255, c & 255);
+                same = pixelAt(loaded, x, y) == expected;
             }
     }
-    destroyBitmap(loaded);
     return same;
 }
 
@@ -244,10 +242,7 @@ bool gameReadsFile(const std::vector<uint8_t>& bytes) {
 }
 
 bool gameReadsPicture(const std::vector<uint8_t>& bytes) {
-    BITMAP* picture = bitmapFromBmp(bytes.data(), bytes.size());
-    bool ok = picture != nullptr;
-    destroyBitmap(picture);
-    return ok;
+    return (bool)bitmapFromBmp(bytes.data(), bytes.size());
 }
 
 bool gameReadsSong(const std::vector<uint8_t>& bytes) {

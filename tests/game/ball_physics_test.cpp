@@ -28,7 +28,7 @@ TEST_F(BallPhysics, RollsTwoPixelsATickAtFullSpeedAndCoastsToAStop) {
     // One tick of thrust from rest: speed 0.8, no pixel, friction leaves 0.7.
     std::vector<float> moved, speeds;
     for (int i = 0; i < 4; ++i) {
-        tick({KEY_RIGHT});
+        tick({Key::Right});
         moved.push_back(ball.x - x);
         speeds.push_back(ball.velocityX);
         x = ball.x;
@@ -46,7 +46,7 @@ TEST_F(BallPhysics, RollsTwoPixelsATickAtFullSpeedAndCoastsToAStop) {
     EXPECT_EQ(ball.x - released, 9.0f);
     EXPECT_EQ(stillAfter, 19);
     // Holding both an arrow and the action button steers nothing.
-    tick({KEY_LEFT, KEY_ENTER});
+    tick({Key::Left, Key::Return});
     EXPECT_EQ(ball.velocityX, 0.0f);
 }
 
@@ -55,13 +55,13 @@ TEST_F(BallPhysics, AWallUndoesThePixelThatOverlappedAndStopsTheBall) {
     s.rows[10][6] = '#'; // a wall in column 6, x 96
     start(s);
     settleBall();
-    ticksOf(40, {KEY_RIGHT});
+    ticksOf(40, {Key::Right});
     // The hull is 15 wide: touching at x + 15 = 96 counts, so it stops one short.
     EXPECT_EQ(ball.x, 80.0f);
     // Pushing on, thrust builds from 0 to a whole pixel, which the wall undoes.
     float speed = ball.velocityX == 0 ? 0.699999988f : 0.0f;
     for (int i = 0; i < 4; ++i) {
-        tick({KEY_RIGHT});
+        tick({Key::Right});
         EXPECT_EQ(ball.x, 80.0f);
         EXPECT_EQ(ball.velocityX, speed);
         speed = speed == 0 ? 0.699999988f : 0.0f;
@@ -92,7 +92,7 @@ TEST_F(BallPhysics, BounceBlocksThrowTheBallUpFromAboveAndFromTheSide) {
     settleBall();
     bool bounced = false;
     for (int i = 0; i < 60 && !bounced; ++i) {
-        tick({KEY_RIGHT});
+        tick({Key::Right});
         bounced = ball.rising;
     }
     EXPECT_TRUE(bounced);
@@ -108,7 +108,7 @@ TEST_F(BallPhysics, TeleportPlacesTheBallWithNoSpeedAndItFallsFromThere) {
     settleBall();
     bool moved = false;
     for (int i = 0; i < 40 && !moved; ++i) {
-        tick({KEY_RIGHT});
+        tick({Key::Right});
         moved = ball.y < 100;
     }
     ASSERT_TRUE(moved);
@@ -127,7 +127,7 @@ TEST_F(BallPhysics, TheTwentyFifthGoldGivesALifeAndCupsCountApart) {
     StageText s = flat(std::string(4, '#') + std::string(25, 'g') + "c");
     start(s, false);
     settleBall();
-    ticksOf(400, {KEY_RIGHT});
+    ticksOf(400, {Key::Right});
     EXPECT_EQ(playRecord.gold, 0);
     EXPECT_EQ(playRecord.lives, 4);
     EXPECT_EQ(playRecord.goldThisStage, 25);
@@ -144,7 +144,7 @@ TEST_F(BallPhysics, FallingOutOfTheMapAndHurtBlocksKillAndCountAsOtherDeaths) {
     recordStats = true;
     int died = 0;
     for (int i = 0; i < 200 && !died; ++i)
-        if (tick({KEY_RIGHT}) == TickOutcome::Continue && playState.state == Dying) died = i;
+        if (tick({Key::Right}) == TickOutcome::Continue && playState.state == Dying) died = i;
     ASSERT_GT(died, 0);
     EXPECT_FALSE(ball.active);
     EXPECT_GT(ball.y, 16.0f * 12);
@@ -154,7 +154,7 @@ TEST_F(BallPhysics, FallingOutOfTheMapAndHurtBlocksKillAndCountAsOtherDeaths) {
     StageText hurt = flat();
     hurt.rows[10][6] = 'X';
     start(hurt, false);
-    ticksOf(60, {KEY_RIGHT});
+    ticksOf(60, {Key::Right});
     EXPECT_EQ(playState.state, Dying);
     EXPECT_EQ(statistics.deathsByOther, 2);
     // A watched demo counts nothing.

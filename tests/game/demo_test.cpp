@@ -18,11 +18,11 @@ StageText cupCorridor() {
 
 // After 10 frames of nothing, presses the keys one after another, each for 5
 // frames with 5 between.
-std::function<void()> typing(std::vector<int> keys, int& frame) {
+std::function<void()> typing(std::vector<Key> keys, int& frame) {
     return [keys, &frame]() {
-        releaseAllKeys();
+        releaseSimulatedKeys();
         int k = frame / 10 - 1;
-        if (k >= 0 && k < (int)keys.size() && frame % 10 < 5) setKey(keys[(size_t)k], true);
+        if (k >= 0 && k < (int)keys.size() && frame % 10 < 5) simulateKey(keys[(size_t)k], true);
         ++frame;
         gameTicks += 1;
         if (frame > 5000) requestQuit();
@@ -52,11 +52,11 @@ TEST_F(Demos, ARecordedRunIsSavedUnderItsTypedNameAndReplaysToTheSameEndAtEveryS
     // Right to the goal, over the cup; then the name "AB_1" and ENTER.
     int frame = 0;
     bool cleared = false;
-    auto type = typing({KEY_A, KEY_B, KEY_SPACE, KEY_1, KEY_ENTER}, frame);
+    auto type = typing({Key::A, Key::B, Key::Space, Key::Digit1, Key::Return}, frame);
     int afterClear = 0;
     setFrameHook([&]() {
         if (!cleared || ++afterClear < 300) { // the clear sequence, then its fade
-            setKey(KEY_RIGHT, !cleared);
+            simulateKey(Key::Right, !cleared);
             gameTicks += 1;
             cleared = clearsThisRun > 0;
             return;
@@ -99,12 +99,13 @@ TEST_F(Demos, ARecordedRunIsSavedUnderItsTypedNameAndReplaysToTheSameEndAtEveryS
 TEST_F(Demos, TheNameEntryTypesLettersDigitsAndSpacesAndCancelsWithEscape) {
     start(cupCorridor(), true, DemoMode::Recording);
     struct Case {
-        std::vector<int> keys;
+        std::vector<Key> keys;
         const char* file; // null: nothing written
     } cases[] = {
-        {{KEY_X, KEY_BACKSPACE, KEY_BACKSPACE, KEY_Q, KEY_7, KEY_ENTER}, "DEMOS/Q7.TDM"},
-        {{KEY_Z, KEY_ESC}, nullptr},
-        {{KEY_ENTER}, nullptr}, // an empty name saves nothing
+        {{Key::X, Key::Backspace, Key::Backspace, Key::Q, Key::Digit7, Key::Return},
+         "DEMOS/Q7.TDM"},
+        {{Key::Z, Key::Escape}, nullptr},
+        {{Key::Return}, nullptr}, // an empty name saves nothing
     };
     for (const Case& c : cases) {
         std::filesystem::remove_all("DEMOS");
@@ -124,11 +125,11 @@ TEST_F(Demos, TheNameEntryTypesLettersDigitsAndSpacesAndCancelsWithEscape) {
     std::filesystem::remove_all("DEMOS");
     int frame = 0;
     setFrameHook([&frame]() {
-        releaseAllKeys();
-        if (frame < 3) setKey(KEY_C, true), setKey(KEY_D, true);
+        releaseSimulatedKeys();
+        if (frame < 3) simulateKey(Key::C, true), simulateKey(Key::D, true);
         for (int i = 0; i < 45; ++i)
-            if (frame == 10 + 4 * i) setKey(KEY_E, true);
-        if (frame >= 400 && frame < 405) setKey(KEY_ENTER, true);
+            if (frame == 10 + 4 * i) simulateKey(Key::E, true);
+        if (frame >= 400 && frame < 405) simulateKey(Key::Return, true);
         ++frame;
         gameTicks += 1;
     });
@@ -145,7 +146,7 @@ TEST_F(Demos, ADemoOnAFailingDiskKeepsTheOldFileSaysSoAndIsNotCounted) {
     std::vector<FileStep> failed = failEachStepOf(
         [&] {
             int frame = 0;
-            setFrameHook(typing({KEY_A, KEY_B, KEY_ENTER}, frame));
+            setFrameHook(typing({Key::A, Key::B, Key::Return}, frame));
             testing::internal::CaptureStderr();
             saveDemoDialog(1);
             messages = testing::internal::GetCapturedStderr();

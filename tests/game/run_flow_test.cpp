@@ -9,16 +9,17 @@ namespace {
 // Keys held for a number of frames of whatever screen runs, then released.
 struct KeyScript {
     struct Press {
-        int key, from, to;
+        Key key;
+        int from, to;
     };
     std::vector<Press> presses;
     int frame = 0;
     void apply() {
         for (const Press& p : presses)
             if (frame >= p.from && frame < p.to)
-                setKey(p.key, true);
+                simulateKey(p.key, true);
             else if (frame == p.to)
-                setKey(p.key, false);
+                simulateKey(p.key, false);
         ++frame;
     }
 };
@@ -41,28 +42,28 @@ protected:
 TEST_F(RunFlow, TheExitPromptAsksInANormalGameAndTrainingLeavesAtOnce) {
     start(corridor(), false);
     skipIntro();
-    tick({KEY_ENTER}); // locks the camera
+    tick({Key::Return}); // locks the camera
     tick();
     ASSERT_TRUE(currentMap.cameraLocked);
     // "No!" is highlighted first: ENTER answers it, play goes on unlocked.
     // ESC is let go first: the list waits for every input to be released.
-    KeyScript no{{{KEY_ESC, -1, 0}, {KEY_ENTER, 20, 26}}};
+    KeyScript no{{{Key::Escape, -1, 0}, {Key::Return, 20, 26}}};
     drivenByFrames(no);
-    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::Continue);
+    EXPECT_EQ(tick({Key::Escape}), TickOutcome::Continue);
     EXPECT_FALSE(currentMap.cameraLocked);
     EXPECT_FALSE(quitFlag);
     EXPECT_FALSE(quitRequested());
     tick();
     // "Yeah!" ends the run at once.
-    KeyScript yeah{{{KEY_ESC, -1, 0}, {KEY_DOWN, 20, 26}, {KEY_ENTER, 40, 46}}};
+    KeyScript yeah{{{Key::Escape, -1, 0}, {Key::Down, 20, 26}, {Key::Return, 40, 46}}};
     drivenByFrames(yeah);
-    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::EndRun);
+    EXPECT_EQ(tick({Key::Escape}), TickOutcome::EndRun);
     EXPECT_TRUE(quitFlag);
 
     // Training: ESC ends the run at the end of the tick, without a prompt.
     start(corridor(), true);
     tick();
-    EXPECT_EQ(tick({KEY_ESC}), TickOutcome::EndRun);
+    EXPECT_EQ(tick({Key::Escape}), TickOutcome::EndRun);
 }
 
 TEST_F(RunFlow, SpacePausesAtMostOnceASecondAndNotInDemos) {
@@ -71,21 +72,21 @@ TEST_F(RunFlow, SpacePausesAtMostOnceASecondAndNotInDemos) {
     bool spaceDown = true;
     setFrameHook([&spaceDown]() {
         spaceDown = !spaceDown;
-        setKey(KEY_SPACE, spaceDown);
+        simulateKey(Key::Space, spaceDown);
         gameTicks += 1;
     });
     int pauses = 0;
     for (int i = 0; i < 150; ++i) {
         int32_t before = run.loop.pauseCooldown;
         spaceDown = true;
-        tick({KEY_SPACE});
+        tick({Key::Space});
         if (before == 0 && run.loop.pauseCooldown == 59) ++pauses;
     }
     // SPACE held for 150 ticks pauses at ticks 0, 60 and 120.
     EXPECT_EQ(pauses, 3);
 
     start(corridor(12), true, DemoMode::Playback);
-    ticksOf(30, {KEY_SPACE});
+    ticksOf(30, {Key::Space});
     EXPECT_EQ(run.loop.pauseCooldown, 0);
 }
 
@@ -95,7 +96,7 @@ TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {
     start(s, false);
     playRecord.lives = 1;
     for (int i = 0; i < 100 && playState.state != Dying; ++i)
-        tick({KEY_RIGHT});
+        tick({Key::Right});
     ASSERT_EQ(playState.state, Dying);
     ticksOf(99);
     ASSERT_EQ(playState.state, GameOver);
@@ -106,15 +107,15 @@ TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {
 
 TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldown) {
     start(corridor(12), true);
-    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    EXPECT_EQ(tick({Key::F2}), TickOutcome::RecordRequested);
     // As the stage select does it: a recording, 30 ticks before F2 counts again.
     start(corridor(12), true, DemoMode::Recording);
     recordCooldown = 30;
-    EXPECT_EQ(ticksOf(30, {KEY_F2}), TickOutcome::Continue);
-    EXPECT_EQ(tick({KEY_F2}), TickOutcome::RecordRequested);
+    EXPECT_EQ(ticksOf(30, {Key::F2}), TickOutcome::Continue);
+    EXPECT_EQ(tick({Key::F2}), TickOutcome::RecordRequested);
     // Neither in a normal game nor in playback.
     start(corridor(12), false);
-    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+    EXPECT_EQ(ticksOf(5, {Key::F2}), TickOutcome::Continue);
     start(corridor(12), true, DemoMode::Playback);
-    EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
+    EXPECT_EQ(ticksOf(5, {Key::F2}), TickOutcome::Continue);
 }

@@ -29,7 +29,6 @@
 #include "support/test_env.h"
 #include "text/text_utils.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -102,7 +101,7 @@ protected:
         setFrameHook(nullptr);
         setTickHook(nullptr);
         stopGameTimer();
-        releaseAllKeys();
+        releaseSimulatedKeys();
         clearQuitRequest();
         LevelTest::TearDown();
     }
@@ -122,21 +121,21 @@ protected:
             gameTicks += 1;
             if (++frames > 100000) requestQuit();
         });
-        startGameTimer(60);
+        startGameTimer(ticksPerSecond);
     }
 
     // One logic step with the given keys held.
-    TickOutcome tick(std::initializer_list<int> keys = {}) {
-        releaseAllKeys();
-        for (int k : keys)
-            setKey(k, true);
+    TickOutcome tick(std::initializer_list<Key> keys = {}) {
+        releaseSimulatedKeys();
+        for (Key k : keys)
+            simulateKey(k, true);
         gameTicks = 1;
         TickOutcome outcome = run.tick();
         ++ticks;
         return outcome;
     }
     // Ticks until the outcome is not Continue or `limit` ticks have run.
-    TickOutcome ticksOf(int count, std::initializer_list<int> keys = {}) {
+    TickOutcome ticksOf(int count, std::initializer_list<Key> keys = {}) {
         TickOutcome outcome = TickOutcome::Continue;
         for (int i = 0; i < count && outcome == TickOutcome::Continue; ++i)
             outcome = tick(keys);

@@ -1,7 +1,6 @@
 #include "level/animation.h"
 #include "level_files.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -11,7 +11,6 @@
 #include "text/data_file.h"
 
 #include <algorithm>
-#include <allegro.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>

@@ -3,7 +3,6 @@
 #include "level_files.h"
 #include "platform/display.h"
 
-#include <allegro.h>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -19,8 +18,8 @@ protected:
         writeFileBytes("DATA/WAVE.ANM", animationFile({{{0, 1}, {2, 2}, 0, 0}}).data());
         for (const char* name : {"gold2", "cup2", "enemy1", "enemy2", "enemy3"})
             writeSolidBitmap(std::string("BITMAP/GENERAL/") + name + ".bmp", 32, 16, 0);
-        writeSolidBitmap("BITMAP/TILES/a.bmp", 32, 16, makecol(0, 255, 0));
-        loadGraphics();
+        writeSolidBitmap("BITMAP/TILES/a.bmp", 32, 16, colourOf(0, 255, 0));
+        loadPlayGraphics();
         writeFileBytes("DATA/TEST.TLS",
                        tilesetFile({{"BITMAP\\TILES\\a.bmp", "", 16, 16},
                                     {"BITMAP\\TILES\\a.bmp", "DATA\\WAVE.ANM", 32, 8}})
@@ -138,8 +137,8 @@ TEST_F(MapTest, WithoutItsBackgroundPictureTheStripIsBlackAtFullSize) {
     m.width = 30;
     ASSERT_TRUE(load(m));
     gameLog.setEnabled(false);
-    EXPECT_EQ(currentMap.background->w, 480);
-    EXPECT_EQ(getpixel(currentMap.background, 0, 0), makecol(0, 0, 0));
+    EXPECT_EQ(currentMap.background.width(), 480);
+    EXPECT_EQ(pixelAt(currentMap.background, 0, 0), colourOf(0, 0, 0));
     EXPECT_EQ(readFileText("tumblo.log"), "Loading Map: T.MAP\n"
                                           "  Loading tileset: TEST.TLS\n"
                                           "  Loading Animation: DATA\\WAVE.ANM\n"
@@ -153,7 +152,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
     const BlockData* blocks = currentMap.blocks.get();
     const TileObject* tiles = currentMap.tiles.get();
     const Enemy* enemyList = enemies.get();
-    BITMAP* strip = currentMap.background;
+    const void* strip = currentMap.background.handle();
 
     std::vector<std::pair<const char*, std::vector<uint8_t>>> bad;
     auto variant = [&](const char* why, auto change) {
@@ -187,7 +186,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheStageInPlay) {
         EXPECT_EQ(currentMap.blockCount, 5) << why;
         EXPECT_EQ(currentMap.tiles.get(), tiles) << why;
         EXPECT_EQ(enemies.get(), enemyList) << why;
-        EXPECT_EQ(currentMap.background, strip) << why;
+        EXPECT_EQ((const void*)currentMap.background.handle(), strip) << why;
         EXPECT_EQ(currentMap.timeLimit, 180) << why;
     }
     EXPECT_FALSE(loadMap("NONE.MAP"));

@@ -3,7 +3,6 @@
 #include "platform/display.h"
 #include "support/test_env.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 
 namespace {

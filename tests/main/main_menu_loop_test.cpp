@@ -3,7 +3,7 @@
 #include "game/play_records.h"
 #include "main/game_main.h"
 #include "progress/progress_fixture.h"
-#include "screens_test/front_end_fixture.h"
+#include "screens/front_end_fixture.h"
 
 #include <algorithm>
 
@@ -26,13 +26,13 @@ TEST_F(FrontEndTest, BackingOutOfContinueReturnsToThePlayMenuAndAMissingMapToThe
     settings.firstTime = false;
     std::string messages = messagesOf([] {
         ScreenDriver driver([](int frame) {
-            tap(KEY_ENTER, frame, 5);  // "Play"
-            tap(KEY_DOWN, frame, 15);  // "Continue"
-            tap(KEY_ENTER, frame, 25); // the continue menu
-            tap(KEY_ESC, frame, 35);   // back to the play menu
-            tap(KEY_ENTER, frame, 45); // "New Game": its map does not load
-            tap(KEY_UP, frame, 100);   // the title again: "Exit"
-            tap(KEY_ENTER, frame, 110);
+            tap(Key::Return, frame, 5);  // "Play"
+            tap(Key::Down, frame, 15);   // "Continue"
+            tap(Key::Return, frame, 25); // the continue menu
+            tap(Key::Escape, frame, 35); // back to the play menu
+            tap(Key::Return, frame, 45); // "New Game": its map does not load
+            tap(Key::Up, frame, 100);    // the title again: "Exit"
+            tap(Key::Return, frame, 110);
         });
         mainMenuLoop();
         EXPECT_EQ(driver.frames(), 111);
@@ -52,34 +52,34 @@ TEST_F(FrontEndTest, MenuTuneStopsForPlayAndStartsOverButRunsOnThroughSettings) 
     ScreenDriver driver([&](int frame) {
         renderOneTick();
         // Settings and back: the tune runs on.
-        tap(KEY_DOWN, frame, 5, 2);
-        tap(KEY_DOWN, frame, 10, 2);
-        tap(KEY_DOWN, frame, 15, 2);
+        tap(Key::Down, frame, 5, 2);
+        tap(Key::Down, frame, 10, 2);
+        tap(Key::Down, frame, 15, 2);
         if (frame == 20) rows.push_back(tuneRow());
-        tap(KEY_ENTER, frame, 20);
-        tap(KEY_ESC, frame, 40);
+        tap(Key::Return, frame, 20);
+        tap(Key::Escape, frame, 40);
         if (frame == 60) rows.push_back(tuneRow());
         // Demo playback (no demos) and back: the tune stops and starts over.
         // Each visit of the title starts on "Play".
-        tap(KEY_DOWN, frame, 60, 2);
-        tap(KEY_DOWN, frame, 65, 2);
-        tap(KEY_ENTER, frame, 70);
+        tap(Key::Down, frame, 60, 2);
+        tap(Key::Down, frame, 65, 2);
+        tap(Key::Return, frame, 70);
         if (frame == 110) {
             playing.push_back(menuMusic.playing);
             counting.push_back(recordStats);
         }
-        tap(KEY_ENTER, frame, 110); // dismisses "No demos found!"
+        tap(Key::Return, frame, 110); // dismisses "No demos found!"
         if (frame == 118) rows.push_back(tuneRow());
         // Training (no stage to choose) and back.
-        tap(KEY_DOWN, frame, 120, 2);
-        tap(KEY_ENTER, frame, 130);
+        tap(Key::Down, frame, 120, 2);
+        tap(Key::Return, frame, 130);
         if (frame == 170) {
             playing.push_back(menuMusic.playing);
             counting.push_back(recordStats);
         }
-        tap(KEY_ESC, frame, 170);
-        tap(KEY_UP, frame, 190, 2);
-        tap(KEY_ENTER, frame, 200); // "Exit"
+        tap(Key::Escape, frame, 170);
+        tap(Key::Up, frame, 190, 2);
+        tap(Key::Return, frame, 200); // "Exit"
     });
     unlockData.stageUnlocked[0] = 0;
     mainMenuLoop();
@@ -96,13 +96,13 @@ TEST_F(FrontEndTest, MenuTuneStopsForPlayAndStartsOverButRunsOnThroughSettings) 
 TEST_F(FrontEndTest, AQuitRequestInsideAScreenLeavesTheLoop) {
     ASSERT_TRUE(loadNumberedSet("DEFAULT.STG", {1}));
     ScreenDriver driver([](int frame) {
-        tap(KEY_UP, frame, 5, 2);
-        tap(KEY_UP, frame, 10, 2);
-        tap(KEY_UP, frame, 12, 2);
-        tap(KEY_ENTER, frame, 20); // "Settings"
-        tap(KEY_UP, frame, 25, 2);
-        tap(KEY_UP, frame, 30, 2);
-        tap(KEY_ENTER, frame, 40); // "Stage Set", with no stage set to list
+        tap(Key::Up, frame, 5, 2);
+        tap(Key::Up, frame, 10, 2);
+        tap(Key::Up, frame, 12, 2);
+        tap(Key::Return, frame, 20); // "Settings"
+        tap(Key::Up, frame, 25, 2);
+        tap(Key::Up, frame, 30, 2);
+        tap(Key::Return, frame, 40); // "Stage Set", with no stage set to list
         if (frame == 60) requestQuit();
     });
     mainMenuLoop();

@@ -12,14 +12,15 @@
 namespace {
 constexpr int maskColour16 = 0xF81F;
 
-BITMAP* load(const std::vector<uint8_t>& file) {
+Picture load(const std::vector<uint8_t>& file) {
     GuardedBytes bytes(file);
     return bitmapFromBmp(bytes.data(), bytes.size());
 }
 
 struct Loaded {
-    explicit Loaded(const std::vector<uint8_t>& file) : bitmap(load(file)) {}
-    ~Loaded() { destroyBitmap(bitmap); }
+    explicit Loaded(const std::vector<uint8_t>& file)
+        : picture(load(file)), bitmap(picture.handle()) {}
+    Picture picture;
     BITMAP* bitmap;
 };
 
@@ -141,13 +142,12 @@ TEST(BitmapFile, LoadsByGamePathAndTheToolShowsTheFormat) {
     std::vector<uint8_t> cut = v5.bytes();
     cut.resize(cut.size() - 4);
     writeFileBytes("BITMAP/GENERAL/CUT.BMP", cut);
-    BITMAP* picture = loadBitmap("BITMAP\\general\\gimp.bmp");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(getpixel(picture, 0, 1), makecol16(0, 0, 255));
-    EXPECT_EQ(getpixel(picture, 0, 0), maskColour16);
-    destroyBitmap(picture);
-    EXPECT_EQ(loadBitmap("BITMAP\\GENERAL\\CUT.BMP"), nullptr);
-    EXPECT_EQ(loadBitmap("BITMAP\\GENERAL\\NONE.BMP"), nullptr);
+    Picture picture = loadBitmap("BITMAP\\general\\gimp.bmp");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(getpixel(picture.handle(), 0, 1), makecol16(0, 0, 255));
+    EXPECT_EQ(getpixel(picture.handle(), 0, 0), maskColour16);
+    EXPECT_FALSE(loadBitmap("BITMAP\\GENERAL\\CUT.BMP"));
+    EXPECT_FALSE(loadBitmap("BITMAP\\GENERAL\\NONE.BMP"));
 
     std::string output;
     ASSERT_EQ(runGameTool("info BITMAP/GENERAL/GIMP.BMP", output), 0) << output;

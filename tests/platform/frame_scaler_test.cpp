@@ -113,13 +113,13 @@ TEST_F(FrameScalerTest, RedrawingOnlyChangedRowsGivesTheSamePictureAsAFreshOne) 
 }
 
 TEST_F(FrameScalerTest, HeadlessFlipsEnlargeTheShownPageUntilTheModeIsSetAgain) {
-    EXPECT_EQ(scaledFrame(), nullptr);
+    EXPECT_FALSE(scaledFrame());
     EXPECT_FALSE(scaleHeadlessFrames(3, 8));
     ASSERT_TRUE(scaleHeadlessFrames(3, 32));
-    clear_to_color(backBuffer, page16(3, 5, 6));
-    putpixel(backBuffer, 10, 20, page16(31, 63, 31));
+    clear_to_color(backBuffer.handle(), page16(3, 5, 6));
+    putpixel(backBuffer.handle(), 10, 20, page16(31, 63, 31));
     presentFrame();
-    BITMAP* frame = scaledFrame();
+    BITMAP* frame = scaledFrame().handle();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->w, 960);
     EXPECT_EQ(frame->h, 720);
@@ -128,7 +128,7 @@ TEST_F(FrameScalerTest, HeadlessFlipsEnlargeTheShownPageUntilTheModeIsSetAgain) 
     EXPECT_EQ(getpixel(frame, 959, 719), makecol32(24, 20, 49));
     // Nothing above the display layer sees a difference.
     EXPECT_EQ(displayScale(), 1);
-    EXPECT_EQ(bitmap_color_depth(backBuffer), 16);
+    EXPECT_EQ(bitmap_color_depth(backBuffer.handle()), 16);
     setDisplayMode(screenWidth, screenHeight, true);
-    EXPECT_EQ(scaledFrame(), nullptr);
+    EXPECT_FALSE(scaledFrame());
 }

@@ -7,9 +7,8 @@
 #include "platform/input.h"
 #include "platform/quit_request.h"
 #include "support/test_env.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
-#include <allegro.h>
 #include <chrono>
 #include <csignal>
 #include <future>
@@ -27,7 +26,7 @@ protected:
     }
     void TearDown() override {
         clearQuitRequest();
-        releaseAllKeys();
+        releaseSimulatedKeys();
         messagesToStderr = true;
     }
 };
@@ -35,7 +34,7 @@ protected:
 // A wait that ignores the request is ended by presses from frame 100 on, so
 // that it fails the test instead of hanging it.
 void pressFromFrame100(int frame) {
-    if (frame >= 100) setKey(KEY_ENTER, frame % 2 == 0);
+    if (frame >= 100) simulateKey(Key::Return, frame % 2 == 0);
 }
 
 FrameDriver::Script quitAtFrame3() {
@@ -47,10 +46,10 @@ FrameDriver::Script quitAtFrame3() {
 } // namespace
 
 TEST_F(ScreenTest, ButtonHeldOnEntryMustBeReleasedAndPressedAgain) {
-    setKey(KEY_ENTER, true);
+    simulateKey(Key::Return, true);
     FrameDriver driver([](int frame) {
-        if (frame == 5) setKey(KEY_ENTER, false);
-        if (frame == 9) setKey(KEY_ESC, true);
+        if (frame == 5) simulateKey(Key::Return, false);
+        if (frame == 9) simulateKey(Key::Escape, true);
     });
     waitForButtonPress();
     // Frame 9 set ESC; the step after it saw the press.
@@ -58,38 +57,42 @@ TEST_F(ScreenTest, ButtonHeldOnEntryMustBeReleasedAndPressedAgain) {
 }
 
 TEST_F(ScreenTest, ArrowKeysDoNotDismissButJoystickButtonsDo) {
-    setJoystick(6);
+    simulateJoystick(6);
     FrameDriver driver([](int frame) {
-        if (frame == 1) setKey(KEY_LEFT, true);
-        if (frame == 4) setJoystickButton(5, true);
+        if (frame == 1) simulateKey(Key::Left, true);
+        if (frame == 4) simulateJoystickButton(5, true);
     });
     showMessage("Error!", "Unable to load FONT: DATA\\FONT.FNT");
     EXPECT_EQ(driver.frames(), 5);
 }
 
 TEST_F(ScreenTest, MessageDrawsOnThePageAndLeavesTheBackBufferAlone) {
-    clear_to_color(backBuffer, makecol(0, 255, 0));
-    int greenAtCentre = getpixel(backBuffer, 160, 120);
+    clearPicture(backBuffer, colourOf(0, 255, 0));
+    int greenAtCentre = pixelAt(backBuffer, 160, 120);
     FrameDriver driver([&](int frame) {
-        if (frame == 2) setKey(KEY_F2, true);
+        if (frame == 2) simulateKey(Key::F2, true);
     });
-    BITMAP* before = drawPage;
+    const Picture* before = drawPage;
     showMessage("LOAD MAP ERROR", "Unable to load MAP FILE: X.MAP");
-    EXPECT_EQ(getpixel(backBuffer, 160, 120), greenAtCentre);
+    EXPECT_EQ(pixelAt(backBuffer, 160, 120), greenAtCentre);
     // The page the message was drawn on is dark blue with white text on it.
-    BITMAP* page = before;
-    EXPECT_EQ(getpixel(page, 2, 120), makecol(0, 0, 128));
+    const Picture& page = *before;
+    EXPECT_EQ(pixelAt(page, 2, 120), colourOf(0, 0, 128));
     bool white = false;
     for (int x = 0; x < 320 && !white; ++x)
         for (int y = 40; y < 60 && !white; ++y)
-            white = getpixel(page, x, y) == makecol(255, 255, 255);
+            white = pixelAt(page, x, y) == colourOf(255, 255, 255);
     EXPECT_TRUE(white);
 }
 
 TEST_F(ScreenTest, FadeOutDarkensInStepsOf12AndEndsOnThe22ndTick) {
-    clear_to_color(backBuffer, makecol(255, 255, 255));
+    clearPicture(backBuffer, colourOf(255, 255, 255));
     std::vector<int> reds;
-    FrameDriver driver([&](int) { reds.push_back(getr(getpixel(backBuffer, 100, 100))); });
+    FrameDriver driver([&](int) {
+        int red, green, blue;
+        colourParts(pixelAt(backBuffer, 100, 100), red, green, blue);
+        reds.push_back(red);
+    });
     fadeOut();
     // Frame 0 shows alpha 0, then one frame per tick up to alpha 252.
     ASSERT_EQ(reds.size(), 22u);
@@ -112,7 +115,7 @@ TEST_F(ScreenTest, EveryWaitForThePlayerEndsOnTheFrameAfterTheRequest) {
         waitForButtonPress();
         EXPECT_EQ(driver.frames(), 4);
     }
-    releaseAllKeys();
+    releaseSimulatedKeys();
     clearQuitRequest();
     {
         FrameDriver driver(quitAtFrame3());
@@ -146,7 +149,7 @@ TEST_F(ScreenTest, AnIgnoredSignalStaysIgnored) {
 
 TEST_F(ScreenTest, TheClockWaitEndsOnRequestThoughNoTickComes) {
     // A running clock without its timer: no tick will ever come.
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     gameTicks = 0;
     headlessMode = false;
     auto waited = std::async(std::launch::async, [] { waitForTick(); });

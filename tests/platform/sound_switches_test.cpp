@@ -1,7 +1,7 @@
-#include "platform/sound.h"
 #include "platform/sound_mixer.h"
 #include "platform/sound_test_files.h"
 #include "support/test_env.h"
+#include "ui/sound_table.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@ void writeStageResources() {
     writeSolidBitmap("BITMAP/GENERAL/cup2.bmp", 11, 16, 0);
     writeSolidBitmap("BITMAP/TILES/t.bmp", 16, 16, 0);
     writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\t.bmp", "", 16, 16}}).data());
-    loadGraphics();
+    loadPlayGraphics();
 }
 
 MapFile largeStage() {

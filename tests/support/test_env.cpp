@@ -1,11 +1,12 @@
 #include "support/test_env.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
+#include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/headless.h"
+#include "platform/input.h"
 
-#include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,8 +29,8 @@ void ensureHeadless() {
 
 void ensureDarkOverlay() {
     if (darkOverlay) return;
-    darkOverlay = create_bitmap(320, 240);
-    clear_to_color(darkOverlay, makecol(0, 0, 0));
+    darkOverlay = Picture::create(320, 240);
+    clearPicture(darkOverlay, colourOf(0, 0, 0));
 }
 
 TempGameDir::TempGameDir() {
@@ -77,16 +78,15 @@ std::vector<std::string> fileLines(const std::string& path) {
     return lines;
 }
 
-void savePicture(const std::string& path, BITMAP* picture) {
+void savePicture(const std::string& path, const Picture& picture) {
     writeFileBytes(path, {});
-    save_bitmap(path.c_str(), picture, nullptr);
+    saveBitmapFile(picture, path);
 }
 
-void writeSolidBitmap(const std::string& path, int width, int height, int colour) {
-    BITMAP* b = create_bitmap(width, height);
-    clear_to_color(b, colour);
+void writeSolidBitmap(const std::string& path, int width, int height, Colour colour) {
+    Picture b = Picture::create(width, height);
+    clearPicture(b, colour);
     savePicture(path, b);
-    destroy_bitmap(b);
 }
 
 int runCommand(const std::string& command, std::string& output) {
@@ -152,32 +152,12 @@ FrameDriver::FrameDriver(Script script, int ticksPerFrame) : count(std::make_sha
         script((*frames)++);
         gameTicks += ticksPerFrame;
     });
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
 }
 
 FrameDriver::~FrameDriver() {
     setFrameHook(nullptr);
     stopGameTimer();
-    releaseAllKeys();
-    setJoystick(0);
-}
-
-void setKey(int scancode, bool down) {
-    key[scancode] = down ? 1 : 0;
-}
-
-void releaseAllKeys() {
-    std::memset((void*)key, 0, KEY_MAX);
-}
-
-void setJoystick(int buttons) {
-    num_joysticks = buttons > 0 ? 1 : 0;
-    std::memset(&joy[0], 0, sizeof joy[0]);
-    joy[0].num_buttons = buttons;
-    joy[0].num_sticks = 1;
-    joy[0].stick[0].num_axis = 2;
-}
-
-void setJoystickButton(int index, bool down) {
-    joy[0].button[index].b = down ? 1 : 0;
+    releaseSimulatedKeys();
+    simulateJoystick(0);
 }

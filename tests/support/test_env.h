@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-struct BITMAP;
+#include "platform/input.h"
+#include "platform/picture.h"
 
 // Starts the game library headless once per test process (no window, no timer).
 void ensureHeadless();
@@ -33,8 +34,8 @@ bool fileExists(const std::string& path);
 // The lines of a text file, such as the game's log.
 std::vector<std::string> fileLines(const std::string& path);
 // Saves a picture as a ".BMP" (folders created); and one of a single colour.
-void savePicture(const std::string& path, BITMAP* picture);
-void writeSolidBitmap(const std::string& path, int width, int height, int colour);
+void savePicture(const std::string& path, const Picture& picture);
+void writeSolidBitmap(const std::string& path, int width, int height, Colour colour);
 
 // Runs a shell command; its exit status (-1 if it did not exit), with everything
 // it printed on either stream kept in `output`.
@@ -83,10 +84,3 @@ public:
 private:
     std::shared_ptr<int> count;
 };
-
-// Holds or releases a key of the library's key array.
-void setKey(int scancode, bool down);
-void releaseAllKeys();
-// A fake joystick 0 with the given number of buttons (0 removes it).
-void setJoystick(int buttons);
-void setJoystickButton(int index, bool down);

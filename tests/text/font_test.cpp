@@ -4,7 +4,6 @@
 #include "text/font.h"
 #include "text/font_format.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,10 +16,11 @@ Bytes smallFontFile() {
 }
 
 // A sheet where every glyph pixel is white except a mask column inside "A".
-BITMAP* makeSheet() {
-    BITMAP* sheet = create_bitmap(16, 4);
-    clear_to_color(sheet, makecol(255, 255, 255));
-    vline(sheet, 1, 0, 3, makecol(255, 0, 255));
+Picture makeSheet() {
+    Picture sheet = Picture::create(16, 4);
+    clearPicture(sheet, colourOf(255, 255, 255));
+    for (int y = 0; y < 4; ++y)
+        setPixel(sheet, 1, y, transparentColour());
     return sheet;
 }
 
@@ -29,7 +29,8 @@ protected:
     void SetUp() override {
         ensureHeadless();
         writeFileBytes("DATA/FONT.FNT", smallFontFile().data());
-        ASSERT_TRUE(font.load("DATA\\FONT.FNT"));
+        std::string error;
+        ASSERT_TRUE(font.load("DATA\\FONT.FNT", error)) << error;
     }
     TempGameDir dir;
     Font font;
@@ -51,46 +52,47 @@ TEST_F(FontTest, LoadsTheTableAndMeasuresTexts) {
 
 TEST_F(FontTest, DrawsMaskedGlyphsAndBreaksLines) {
     font.sheet = makeSheet();
-    BITMAP* target = create_bitmap(40, 20);
-    int black = makecol(0, 0, 0), white = makecol(255, 255, 255);
-    clear_to_color(target, black);
+    Picture target = Picture::create(40, 20);
+    int black = colourOf(0, 0, 0), white = colourOf(255, 255, 255);
+    clearPicture(target, black);
     font.drawText("A\nB", 10, 2, target);
-    EXPECT_EQ(getpixel(target, 10, 2), white);
-    EXPECT_EQ(getpixel(target, 11, 2), black); // mask pixel left out
-    EXPECT_EQ(getpixel(target, 12, 5), white);
-    EXPECT_EQ(getpixel(target, 13, 2), black); // "A" ends after 3 pixels
-    EXPECT_EQ(getpixel(target, 10, 8), white); // "B" one line lower, at the start x
-    EXPECT_EQ(getpixel(target, 12, 8), black);
+    EXPECT_EQ(pixelAt(target, 10, 2), white);
+    EXPECT_EQ(pixelAt(target, 11, 2), black); // mask pixel left out
+    EXPECT_EQ(pixelAt(target, 12, 5), white);
+    EXPECT_EQ(pixelAt(target, 13, 2), black); // "A" ends after 3 pixels
+    EXPECT_EQ(pixelAt(target, 10, 8), white); // "B" one line lower, at the start x
+    EXPECT_EQ(pixelAt(target, 12, 8), black);
 
-    clear_to_color(target, black);
+    clearPicture(target, black);
     font.drawTextRight("B", 0, target); // x = 40 - 2 - 2
-    EXPECT_EQ(getpixel(target, 36, 0), white);
-    EXPECT_EQ(getpixel(target, 35, 0), black);
+    EXPECT_EQ(pixelAt(target, 36, 0), white);
+    EXPECT_EQ(pixelAt(target, 35, 0), black);
     font.drawTextCentered("$C", 10, target); // x = (40 - 5) / 2
-    EXPECT_EQ(getpixel(target, 17, 10), white);
-    EXPECT_EQ(getpixel(target, 16, 10), black);
+    EXPECT_EQ(pixelAt(target, 17, 10), white);
+    EXPECT_EQ(pixelAt(target, 16, 10), black);
     font.drawText("\xfe$", 0, 15, target); // safe, draws nothing
-    destroy_bitmap(target);
-    font.destroySheet();
 }
 
 TEST_F(FontTest, RefusesForeignShortOrDamagedFilesAndKeepsWhatItHad) {
 
+    std::string error;
     std::vector<uint8_t> bad = smallFontFile().data();
     bad[5] = '7'; // "VF2007"
     writeFileBytes("DATA/BAD.FNT", bad);
-    EXPECT_FALSE(font.load("DATA\\BAD.FNT"));
+    EXPECT_FALSE(font.load("DATA\\BAD.FNT", error));
+    EXPECT_EQ(error, "This is not a valid FONT: DATA\\BAD.FNT");
     writeFileBytes("DATA/SHORT.FNT", smallFontFile().truncated(40));
-    EXPECT_FALSE(font.load("DATA\\SHORT.FNT"));
+    EXPECT_FALSE(font.load("DATA\\SHORT.FNT", error));
     writeFileBytes("DATA/TINY.FNT", {'V', 'F'});
-    EXPECT_FALSE(font.load("DATA\\TINY.FNT"));
+    EXPECT_FALSE(font.load("DATA\\TINY.FNT", error));
     writeFileBytes(
         "DATA/CODE.FNT",
         Bytes().raw("VF2006").i32(4).i32(2).i32(6).i32(1).i32(383).i32(0).i32(0).i32(1).data());
-    EXPECT_FALSE(font.load("DATA\\CODE.FNT"));
+    EXPECT_FALSE(font.load("DATA\\CODE.FNT", error));
     writeFileBytes("DATA/COUNT.FNT", Bytes().raw("VF2006").i32(4).i32(2).i32(6).i32(-1).data());
-    EXPECT_FALSE(font.load("DATA\\COUNT.FNT"));
-    EXPECT_FALSE(font.load("DATA\\MISSING.FNT"));
+    EXPECT_FALSE(font.load("DATA\\COUNT.FNT", error));
+    EXPECT_FALSE(font.load("DATA\\MISSING.FNT", error));
+    EXPECT_EQ(error, "Unable to load FONT: DATA\\MISSING.FNT");
     EXPECT_EQ(font.glyphs['B'].x, 3); // untouched by every refusal
     EXPECT_EQ(font.glyphHeight, 4);
 }

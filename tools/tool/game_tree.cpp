@@ -4,8 +4,8 @@
 #include "level/map_format.h"
 #include "platform/paths.h"
 #include "text/data_file.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
+#include "ui/message_screen.h"
 
 #include <cstdio>
 #include <filesystem>

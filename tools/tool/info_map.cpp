@@ -6,8 +6,6 @@
 #include "level/graphics.h"
 #include "level/map.h"
 
-#include <allegro.h>
-
 namespace {
 void printRect(std::FILE* out, const char* label, const Rect& r) {
     std::fprintf(out, " %s %d %d %d %d%s", label, r.x, r.y, r.width, r.height,
@@ -15,13 +13,13 @@ void printRect(std::FILE* out, const char* label, const Rect& r) {
 }
 
 bool printMap(const char* path, std::FILE* out) {
-    loadGraphics();
+    loadPlayGraphics();
     if (!buildCommandLineMap(path)) return false;
     const Map& m = currentMap;
     std::fprintf(out, "map %s\nname \"%s\"\nmusic %s\ntileset %s (%d tiles)\n", path, m.name,
                  m.musicFile, m.tilesetFile, m.tileCount);
     std::fprintf(out, "size %d x %d cells\n", m.width, m.height);
-    if (m.background) std::fprintf(out, "background strip %d x %d\n", m.background->w, 240);
+    if (m.background) std::fprintf(out, "background strip %d x %d\n", m.background.width(), 240);
     std::fprintf(out, "start %d %d\ntime limit %d s\nblocks %d\n", m.startX, m.startY, m.timeLimit,
                  m.blockCount);
     for (int i = 0; i < m.blockCount; ++i) {

@@ -7,7 +7,6 @@
 #include "platform/file_bytes.h"
 #include "platform/wav_file.h"
 
-#include <allegro.h>
 #include <libopenmpt/libopenmpt.h>
 #include <string>
 
@@ -26,15 +25,14 @@ bool printBitmap(const char* path, std::FILE* out) {
     if (!readWholeFile(path, bytes, maxBitmapFileBytes) ||
         !readBmpHeader(bytes.data(), bytes.size(), header))
         return false;
-    BITMAP* picture = bitmapFromBmp(bytes.data(), bytes.size());
+    Picture picture = bitmapFromBmp(bytes.data(), bytes.size());
     if (!picture) return false;
     long masked = 0;
-    for (int y = 0; y < picture->h; ++y)
-        for (int x = 0; x < picture->w; ++x)
-            masked += getpixel(picture, x, y) == bitmap_mask_color(picture);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            masked += pixelAt(picture, x, y) == transparentColour();
     std::fprintf(out, "bitmap %s\nformat %s\nsize %dx%d\nmask pixels %ld\n", path,
-                 describeBmp(header).c_str(), picture->w, picture->h, masked);
-    destroyBitmap(picture);
+                 describeBmp(header).c_str(), picture.width(), picture.height(), masked);
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "level/teardown.h"
 #include "platform/display.h"
 #include "platform/headless.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
 #include <cstdio>
 #include <cstring>

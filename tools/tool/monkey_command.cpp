@@ -18,6 +18,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/headless.h"
+#include "platform/input.h"
 #include "platform/log.h"
 #include "platform/paths.h"
 #include "platform/quit_request.h"
@@ -27,9 +28,8 @@
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
-#include <allegro.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -105,13 +105,13 @@ double minutesOf(int64_t units) {
 // A hash of the frame as every screen drew it into the back buffer (the page
 // overlay with its real-time frame rate is left out). Four lanes, so that the
 // multiplications do not wait on each other.
-uint64_t pictureHash(BITMAP* picture) {
+uint64_t pictureHash(const Picture& picture) {
     if (!picture) return 0;
     constexpr uint64_t prime = 0x100000001b3ull;
     uint64_t a = 0xcbf29ce484222325ull, b = 1, c = 2, d = 3;
-    size_t rowBytes = (size_t)picture->w * (size_t)((bitmap_color_depth(picture) + 7) / 8);
-    for (int y = 0; y < picture->h; ++y) {
-        const unsigned char* row = picture->line[y];
+    size_t rowBytes = pictureRowBytes(picture);
+    for (int y = 0; y < picture.height(); ++y) {
+        const unsigned char* row = pictureRow(picture, y);
         size_t x = 0;
         for (; x + 32 <= rowBytes; x += 32) {
             uint64_t w[4];
@@ -199,8 +199,8 @@ void onTick() {
     }
     if (!run.guided) return;
     uint8_t way = run.guide.steering(currentMapFile, demoTickIndex + 1 - run.guideLag);
-    key[KEY_LEFT] = way == steerLeft;
-    key[KEY_RIGHT] = way == steerRight;
+    simulateKey(Key::Left, way == steerLeft);
+    simulateKey(Key::Right, way == steerRight);
 }
 
 void onFrame() {

@@ -1,6 +1,6 @@
 #include "tool/monkey_keys.h"
 
-#include <allegro.h>
+#include "platform/input.h"
 
 const char* monkeyScreenName(MonkeyScreen screen) {
     switch (screen) {
@@ -20,7 +20,8 @@ const char* monkeyScreenName(MonkeyScreen screen) {
 
 namespace {
 // Keys no screen reads: a player leans on them too.
-const int strayKeys[] = {KEY_TAB, KEY_LSHIFT, KEY_HOME, KEY_END, KEY_PGUP, KEY_Q, KEY_X, KEY_5};
+const Key strayKeys[] = {Key::Tab,    Key::LeftShift, Key::Home, Key::End,
+                         Key::PageUp, Key::Q,         Key::X,    Key::Digit5};
 } // namespace
 
 // Weights are relative within a screen. ESC and ENTER come often enough in menus
@@ -30,13 +31,13 @@ MonkeyKeys::Habits MonkeyKeys::habitsFor(MonkeyScreen screen) {
     switch (screen) {
     case MonkeyScreen::Menu:
         h.pressChance = 0.25;
-        h.presses = {{{KEY_DOWN}, 20, 1, 12}, {{KEY_UP}, 14, 1, 12},
-                     {{KEY_ENTER}, 22, 1, 8}, {{KEY_ESC}, 10, 1, 8},
-                     {{KEY_LEFT}, 4, 1, 10},  {{KEY_RIGHT}, 4, 1, 10},
-                     {{KEY_SPACE}, 2, 1, 6},  {{KEY_DEL}, 2, 1, 6},
-                     {{KEY_F1}, 1, 1, 6},     {{KEY_F2}, 1, 1, 6},
-                     {{KEY_U}, 1, 10, 60},    {{KEY_N}, 1, 10, 60},
-                     {{KEY_L}, 1, 10, 60},    {{KEY_U, KEY_N, KEY_L}, 1, 5, 30}};
+        h.presses = {{{Key::Down}, 20, 1, 12},  {{Key::Up}, 14, 1, 12},
+                     {{Key::Return}, 22, 1, 8}, {{Key::Escape}, 10, 1, 8},
+                     {{Key::Left}, 4, 1, 10},   {{Key::Right}, 4, 1, 10},
+                     {{Key::Space}, 2, 1, 6},   {{Key::Delete}, 2, 1, 6},
+                     {{Key::F1}, 1, 1, 6},      {{Key::F2}, 1, 1, 6},
+                     {{Key::U}, 1, 10, 60},     {{Key::N}, 1, 10, 60},
+                     {{Key::L}, 1, 10, 60},     {{Key::U, Key::N, Key::L}, 1, 5, 30}};
         break;
     case MonkeyScreen::Play:
     case MonkeyScreen::Recording:
@@ -45,39 +46,39 @@ MonkeyKeys::Habits MonkeyKeys::habitsFor(MonkeyScreen screen) {
         // game over.
         h.pressChance = 0.15;
         h.presses = {
-            {{KEY_LEFT}, 200, 5, 120}, {{KEY_RIGHT}, 200, 5, 120},
-            {{KEY_ENTER}, 40, 2, 90},  {{KEY_UP}, 32, 5, 60},
-            {{KEY_DOWN}, 32, 5, 60},   {{KEY_SPACE}, 16, 1, 6},
-            {{KEY_F1}, 16, 1, 10},     {{KEY_F2}, screen == MonkeyScreen::Play ? 24 : 1, 1, 10},
-            {{KEY_ESC}, 1, 1, 6}};
+            {{Key::Left}, 200, 5, 120}, {{Key::Right}, 200, 5, 120},
+            {{Key::Return}, 40, 2, 90}, {{Key::Up}, 32, 5, 60},
+            {{Key::Down}, 32, 5, 60},   {{Key::Space}, 16, 1, 6},
+            {{Key::F1}, 16, 1, 10},     {{Key::F2}, screen == MonkeyScreen::Play ? 24 : 1, 1, 10},
+            {{Key::Escape}, 1, 1, 6}};
         break;
     case MonkeyScreen::Playback:
         h.pressChance = 0.05;
-        h.presses = {{{KEY_F1}, 8, 1, 30},   {{KEY_F2}, 8, 1, 30},    {{KEY_F3}, 8, 1, 30},
-                     {{KEY_F4}, 8, 1, 30},   {{KEY_ESC}, 3, 1, 6},    {{KEY_SPACE}, 2, 1, 6},
-                     {{KEY_LEFT}, 3, 1, 30}, {{KEY_RIGHT}, 3, 1, 30}, {{KEY_ENTER}, 2, 1, 30}};
+        h.presses = {{{Key::F1}, 8, 1, 30},   {{Key::F2}, 8, 1, 30},    {{Key::F3}, 8, 1, 30},
+                     {{Key::F4}, 8, 1, 30},   {{Key::Escape}, 3, 1, 6}, {{Key::Space}, 2, 1, 6},
+                     {{Key::Left}, 3, 1, 30}, {{Key::Right}, 3, 1, 30}, {{Key::Return}, 2, 1, 30}};
         break;
     case MonkeyScreen::NameEntry:
         h.pressChance = 0.3;
-        for (int k = KEY_A; k <= KEY_Z; ++k)
-            h.presses.push_back({{k}, 1, 1, 6});
-        for (int k = KEY_0; k <= KEY_9; ++k)
-            h.presses.push_back({{k}, 1, 1, 6});
-        h.presses.push_back({{KEY_SPACE}, 4, 1, 4});
-        h.presses.push_back({{KEY_BACKSPACE}, 4, 1, 4});
-        h.presses.push_back({{KEY_ENTER}, 3, 1, 6});
-        h.presses.push_back({{KEY_ESC}, 1, 1, 6});
+        for (int i = 0; i < 26; ++i)
+            h.presses.push_back({{letterKey(i)}, 1, 1, 6});
+        for (int i = 0; i < 10; ++i)
+            h.presses.push_back({{digitKey(i)}, 1, 1, 6});
+        h.presses.push_back({{Key::Space}, 4, 1, 4});
+        h.presses.push_back({{Key::Backspace}, 4, 1, 4});
+        h.presses.push_back({{Key::Return}, 3, 1, 6});
+        h.presses.push_back({{Key::Escape}, 1, 1, 6});
         break;
     }
     int stray = screen == MonkeyScreen::Play || screen == MonkeyScreen::Recording ? 8 : 1;
-    for (int k : strayKeys)
+    for (Key k : strayKeys)
         h.presses.push_back({{k}, stray, 1, 20});
     for (const Press& p : h.presses)
         h.totalWeight += p.weight;
     return h;
 }
 
-MonkeyKeys::MonkeyKeys(uint64_t seed) : rng(seed), framesLeft(KEY_MAX, 0) {
+MonkeyKeys::MonkeyKeys(uint64_t seed) : rng(seed), framesLeft(size_t(Key::Count), 0) {
     for (MonkeyScreen s : {MonkeyScreen::Menu, MonkeyScreen::Play, MonkeyScreen::Recording,
                            MonkeyScreen::Playback, MonkeyScreen::NameEntry})
         habits.push_back(habitsFor(s));
@@ -89,19 +90,19 @@ int MonkeyKeys::between(int low, int high) {
 
 void MonkeyKeys::press(const Press& p) {
     int hold = between(p.shortestHold, p.longestHold);
-    for (int k : p.keys) {
-        key[k] = 1;
-        if (framesLeft[k] < hold) framesLeft[k] = hold;
+    for (Key k : p.keys) {
+        simulateKey(k, true);
+        if (framesLeft[size_t(k)] < hold) framesLeft[size_t(k)] = hold;
     }
 }
 
 bool MonkeyKeys::step(MonkeyScreen screen) {
     bool changed = false;
-    for (int k = 1; k < KEY_MAX; ++k) {
-        // Whatever else wrote the array (nothing should) is taken back to ours.
+    for (int k = 1; k < int(Key::Count); ++k) {
+        // Whatever else held a key (nothing should) is taken back to ours.
         bool down = framesLeft[k] > 0 && --framesLeft[k] > 0;
-        if ((key[k] != 0) != down) changed = true;
-        key[k] = down ? 1 : 0;
+        if (isKeyDown(Key(k)) != down) changed = true;
+        simulateKey(Key(k), down);
     }
     const Habits& h = habits[(int)screen];
     if (std::uniform_real_distribution<double>(0, 1)(rng) < h.pressChance) {
@@ -119,14 +120,14 @@ bool MonkeyKeys::step(MonkeyScreen screen) {
 }
 
 bool MonkeyKeys::anyHeld() const {
-    for (int k = 1; k < KEY_MAX; ++k)
+    for (int k = 1; k < int(Key::Count); ++k)
         if (framesLeft[k] > 0) return true;
     return false;
 }
 
 void MonkeyKeys::releaseAll() {
-    for (int k = 1; k < KEY_MAX; ++k) {
+    for (int k = 1; k < int(Key::Count); ++k) {
         framesLeft[k] = 0;
-        key[k] = 0;
+        simulateKey(Key(k), false);
     }
 }

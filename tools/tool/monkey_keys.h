@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/keys.h"
+
 #include <cstdint>
 #include <random>
 #include <vector>
 
-// The monkey's hands: seeded random key states written into the library's key
-// array once per presented frame. Each press holds its key for a random number
+// The monkey's hands: seeded random key states, held or let go once per
+// presented frame. Each press holds its key for a random number
 // of frames; which keys are pressed, and how long, leans towards what the screen
 // in front of it reads.
 enum class MonkeyScreen {
@@ -33,7 +35,7 @@ public:
 
 private:
     struct Press {
-        std::vector<int> keys; // pressed together
+        std::vector<Key> keys; // pressed together
         int weight;
         int shortestHold, longestHold; // frames
     };
@@ -47,5 +49,5 @@ private:
 
     std::mt19937_64 rng;
     std::vector<Habits> habits;
-    std::vector<int> framesLeft; // per scancode, 0 when up
+    std::vector<int> framesLeft; // per key, 0 when up
 };

@@ -6,6 +6,7 @@
 #include "level/graphics.h"
 #include "text/data_file.h"
 #include "text/font.h"
+#include "ui/message_screen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,8 +22,9 @@ void loadGameData() {
     static bool loaded = false;
     if (loaded) return;
     loaded = true;
-    gameFont.load("DATA\\FONT.FNT");
-    loadGraphics();
+    std::string error;
+    if (!gameFont.load("DATA\\FONT.FNT", error)) showError(error.c_str());
+    loadPlayGraphics();
 }
 
 int exitStatus(const PlaybackResult& r) {

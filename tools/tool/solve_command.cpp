@@ -69,11 +69,11 @@ int solve(int argc, char** argv) {
     if (!mapPath || options.segmentTicks < 1 || options.budgetSeconds <= 0 || options.weight < 1 ||
         options.maxNodes < 1)
         return usage();
-    loadGraphics();
+    loadPlayGraphics();
     playMode = {true, DemoMode::Playback, false};
     playRecord.stageIndex = 0;
     setFrameHook([]() { gameTicks += 1; });
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     if (!startFromFile(mapPath)) return 2;
     SolverResult r = solveStage(options);
     std::printf("states %lld in %.1f s\n", (long long)r.statesExplored, r.seconds);

@@ -1,18 +1,17 @@
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/headless.h"
 #include "platform/input.h"
 
-#include <allegro.h>
 #include <cstdio>
 
 bool messagesToStderr = false;
 
-void drawShadowText(BITMAP* bitmap, const char* text, int x, int y) {
-    textout_centre_ex(bitmap, font, text, x, y, makecol(0, 0, 0), -1);
-    textout_centre_ex(bitmap, font, text, x + 2, y - 2, makecol(255, 255, 255), -1);
+void drawShadowText(Picture& picture, const char* text, int x, int y) {
+    drawLibraryText(picture, text, x, y, colourOf(0, 0, 0));
+    drawLibraryText(picture, text, x + 2, y - 2, colourOf(255, 255, 255));
 }
 
 void showMessage(const char* title, const char* text) {
@@ -23,9 +22,9 @@ void showMessage(const char* title, const char* text) {
     FreshPress press;
     while (!press.consumePendingTicks()) {
         // Drawn on the page itself, so the caller's back buffer survives.
-        clear_to_color(drawPage, makecol(0, 0, 128));
-        drawShadowText(drawPage, title, screenWidth / 2, 12);
-        drawShadowText(drawPage, text, screenWidth / 2, 50);
+        clearPicture(*drawPage, colourOf(0, 0, 128));
+        drawShadowText(*drawPage, title, screenWidth / 2, 12);
+        drawShadowText(*drawPage, text, screenWidth / 2, 50);
         flipPage();
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-struct BITMAP;
+#include "platform/picture.h"
 
 // A full-screen message in the library's own font (so it works when the game font
 // is what failed), shown until a button is pressed after having been released.
@@ -9,4 +9,4 @@ void showError(const char* text);
 // In tools (and tests) the message goes to standard error instead of waiting.
 extern bool messagesToStderr;
 // Library-font text centred on x, white over a black shadow.
-void drawShadowText(BITMAP* bitmap, const char* text, int x, int y);
+void drawShadowText(Picture& picture, const char* text, int x, int y);

@@ -2,9 +2,9 @@
 // background, the music switch is forced on only while it runs, and the menu
 // tune comes back when it is left.
 #include "platform/sound_mixer.h"
+#include "screens/extras_fixture.h"
 #include "screens/extras_menu.h"
 #include "screens/jukebox.h"
-#include "screens_test/extras_fixture.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ protected:
     void musicOff() {
         menuMusic.stop();
         settings.playMusic = false;
-        applySoundSwitches();
+        applySettings();
         menuMusic.play();
     }
 
@@ -30,7 +30,7 @@ protected:
         Moment m;
         m.tune = jukeboxSong.handle >= 0 ? jukeboxSong.fileName : "";
         m.sounding = soundMixer.songPlaying(jukeboxSong.handle);
-        m.background = getpixel(backBuffer, 2, 2);
+        m.background = pixelAt(backBuffer, 2, 2);
         return m;
     }
     static int songRow() {
@@ -47,33 +47,33 @@ TEST_F(JukeboxTest, EachRowPlaysItsTuneOverItsBackgroundAndTheMenuTuneComesBack)
     bool menuTuneMarked = true;
     int rowBeforeRestart = 0, rowAfterRestart = -1;
     FrameDriver driver([&](int frame) {
-        tapAt(frame, 2, KEY_DOWN);
-        tapAt(frame, 12, KEY_ENTER); // "Jukebox"
+        tapAt(frame, 2, Key::Down);
+        tapAt(frame, 12, Key::Return); // "Jukebox"
         if (frame == 20) {
             moments.push_back(now());
             menuTuneMarked = menuMusic.playing;
         }
-        tapAt(frame, 22, KEY_DOWN);
-        tapAt(frame, 32, KEY_ENTER); // row 1
+        tapAt(frame, 22, Key::Down);
+        tapAt(frame, 32, Key::Return); // row 1
         if (frame == 40) {
             moments.push_back(now());
             std::vector<int16_t> out(2 * 22050);
             soundMixer.render(out.data(), 22050);
             rowBeforeRestart = songRow();
         }
-        tapAt(frame, 42, KEY_ENTER); // row 1 again: from the start
+        tapAt(frame, 42, Key::Return); // row 1 again: from the start
         if (frame == 50) rowAfterRestart = songRow();
-        tapAt(frame, 52, KEY_DOWN);
-        tapAt(frame, 62, KEY_ENTER); // row 2
+        tapAt(frame, 52, Key::Down);
+        tapAt(frame, 62, Key::Return); // row 2
         if (frame == 70) moments.push_back(now());
         for (int i = 0; i < 3; ++i)
-            tapAt(frame, 72 + 10 * i, KEY_DOWN);
-        tapAt(frame, 102, KEY_ENTER); // row 5
+            tapAt(frame, 72 + 10 * i, Key::Down);
+        tapAt(frame, 102, Key::Return); // row 5
         if (frame == 110) moments.push_back(now());
-        tapAt(frame, 112, KEY_DOWN);
-        tapAt(frame, 122, KEY_ENTER); // "Return"
+        tapAt(frame, 112, Key::Down);
+        tapAt(frame, 122, Key::Return); // "Return"
         if (frame == 130) moments.push_back(now());
-        tapAt(frame, 132, KEY_ESC);
+        tapAt(frame, 132, Key::Escape);
         if (frame > 300) requestQuit();
     });
     extrasMenu();

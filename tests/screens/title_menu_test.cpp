@@ -10,8 +10,8 @@ namespace {
 // after frame `lastHeldFrame`, then ENTER; the chosen item.
 int titleAfterHoldingDown(int lastHeldFrame) {
     ScreenDriver driver([=](int frame) {
-        setKey(KEY_DOWN, frame <= lastHeldFrame);
-        tap(KEY_ENTER, frame, lastHeldFrame + 5);
+        simulateKey(Key::Down, frame <= lastHeldFrame);
+        tap(Key::Return, frame, lastHeldFrame + 5);
     });
     return titleMenu();
 }
@@ -25,19 +25,19 @@ TEST_F(FrontEndTest, TitleCursorMovesAtOnceThenEvery8TicksAndWraps) {
     EXPECT_EQ(titleAfterHoldingDown(39), titleExit);
     EXPECT_EQ(titleAfterHoldingDown(40), titlePlay); // down from "Exit" wraps
     ScreenDriver driver([](int frame) {
-        tap(KEY_UP, frame, 0);
-        tap(KEY_ENTER, frame, 10);
+        tap(Key::Up, frame, 0);
+        tap(Key::Return, frame, 10);
     });
     EXPECT_EQ(titleMenu(), titleExit); // up from "Play" wraps
 }
 
 TEST_F(FrontEndTest, TitleIgnoresEscAndAnEnterHeldFromBefore) {
     listenTo({"GOLD"});
-    setKey(KEY_ENTER, true);
+    simulateKey(Key::Return, true);
     ScreenDriver driver([](int frame) {
-        if (frame == 10) setKey(KEY_ENTER, false);
-        tap(KEY_ESC, frame, 20);
-        tap(KEY_ENTER, frame, 40);
+        if (frame == 10) simulateKey(Key::Return, false);
+        tap(Key::Escape, frame, 20);
+        tap(Key::Return, frame, 40);
     });
     EXPECT_EQ(titleMenu(), titlePlay);
     EXPECT_EQ(driver.frames(), 41); // the step after frame 40 chose
@@ -49,14 +49,14 @@ TEST_F(FrontEndTest, UnlockCombinationWorksOncePerVisit) {
     listenTo({"TELEPORT"});
     auto visit = [] {
         ScreenDriver driver([](int frame) {
-            for (int key : unlockCombinationKeys) {
+            for (Key key : unlockCombinationKeys) {
                 tap(key, frame, 5);  // held together
                 tap(key, frame, 20); // and again: nothing more
             }
             // Two of the three do nothing.
             tap(unlockCombinationKeys[0], frame, 30);
             tap(unlockCombinationKeys[1], frame, 30);
-            tap(KEY_ENTER, frame, 40);
+            tap(Key::Return, frame, 40);
         });
         titleMenu();
     };
@@ -75,17 +75,17 @@ TEST_F(FrontEndTest, PlayMenuBacksOutWithEscSilently) {
     listenTo({"GOLD"});
     {
         ScreenDriver driver([](int frame) {
-            setKey(KEY_DOWN, frame == 3);
-            tap(KEY_ESC, frame, 10);
+            simulateKey(Key::Down, frame == 3);
+            tap(Key::Escape, frame, 10);
         });
         EXPECT_EQ(playMenu(), playReturn);
         EXPECT_EQ(driver.frames(), 11);
         EXPECT_EQ(voices(), 0);
     }
     ScreenDriver confirm([](int frame) {
-        tap(KEY_UP, frame, 3);
-        tap(KEY_UP, frame, 10);
-        tap(KEY_ENTER, frame, 20);
+        tap(Key::Up, frame, 3);
+        tap(Key::Up, frame, 10);
+        tap(Key::Return, frame, 20);
     });
     EXPECT_EQ(playMenu(), playContinue); // wrapped from "New Game" to "Return", then up
     EXPECT_EQ(voices(), 1);
@@ -99,8 +99,8 @@ TEST_F(FrontEndTest, ContinueMenuListsTheUnbrokenRunOfUnlockedGroups) {
     auto choose = [](int downs) {
         ScreenDriver driver([=](int frame) {
             for (int i = 0; i < downs; ++i)
-                tap(KEY_DOWN, frame, 3 + 10 * i);
-            tap(KEY_ENTER, frame, 3 + 10 * downs);
+                tap(Key::Down, frame, 3 + 10 * i);
+            tap(Key::Return, frame, 3 + 10 * downs);
         });
         return continueMenu();
     };
@@ -109,7 +109,7 @@ TEST_F(FrontEndTest, ContinueMenuListsTheUnbrokenRunOfUnlockedGroups) {
     EXPECT_EQ(choose(2), -1); // "Return"
     EXPECT_EQ(choose(3), 0);  // wrapped
     {
-        ScreenDriver back([](int frame) { tap(KEY_ESC, frame, 3); });
+        ScreenDriver back([](int frame) { tap(Key::Escape, frame, 3); });
         EXPECT_EQ(continueMenu(), -1);
     }
 

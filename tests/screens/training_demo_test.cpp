@@ -9,7 +9,7 @@
 #include "screens/demo_browser.h"
 #include "screens/stage_select.h"
 #include "support/stage_files.h"
-#include "text/list_menu.h"
+#include "ui/list_menu.h"
 
 namespace {
 void writeRunwayStage() {
@@ -33,12 +33,12 @@ TEST_F(FrontEndTest, ADemoRecordedInTrainingIsListedAndPlaysBackToTheSameEnd) {
     recordStats = true;
     {
         ScreenDriver driver([&](int frame) {
-            tap(KEY_ENTER, frame, 5);  // the only stage
-            tap(KEY_F2, frame, 40, 3); // record
-            setKey(KEY_RIGHT, frame >= 60 && frame < 600);
-            tap(KEY_R, frame, 700);     // the demo's name
-            tap(KEY_ENTER, frame, 720); // saves it
-            tap(KEY_ESC, frame, 800);   // leaves the list
+            tap(Key::Return, frame, 5); // the only stage
+            tap(Key::F2, frame, 40, 3); // record
+            simulateKey(Key::Right, frame >= 60 && frame < 600);
+            tap(Key::R, frame, 700);      // the demo's name
+            tap(Key::Return, frame, 720); // saves it
+            tap(Key::Escape, frame, 800); // leaves the list
         });
         stageSelectScreen();
     }
@@ -58,8 +58,8 @@ TEST_F(FrontEndTest, ADemoRecordedInTrainingIsListedAndPlaysBackToTheSameEnd) {
     clearsThisRun = 0;
     Statistics before = statistics;
     ScreenDriver driver([&](int frame) {
-        tap(KEY_ENTER, frame, 5);
-        tap(KEY_ESC, frame, 1500);
+        tap(Key::Return, frame, 5);
+        tap(Key::Escape, frame, 1500);
     });
     demoBrowserScreen();
     EXPECT_EQ(clearsThisRun, 1);

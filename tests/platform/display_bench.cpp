@@ -8,6 +8,7 @@
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <benchmark/benchmark.h>
+#include <utility>
 
 namespace {
 // Two pictures that differ in every row, so that no row is left as it was.
@@ -23,28 +24,24 @@ void drawPictures(BITMAP* a, BITMAP* b) {
 // every frame (a scrolling stage).
 void BM_PresentFrameScale3(benchmark::State& state) {
     ensureHeadless();
-    BITMAP* pictures[2] = {create_bitmap(320, 240), create_bitmap(320, 240)};
-    drawPictures(pictures[0], pictures[1]);
-    BITMAP* ownBackBuffer = backBuffer;
+    Picture pictures[2] = {Picture::create(320, 240), Picture::create(320, 240)};
+    drawPictures(pictures[0].handle(), pictures[1].handle());
+    std::swap(backBuffer, pictures[0]);
     if (!scaleHeadlessFrames(3, 32)) {
         state.SkipWithError("no 32-bit picture at scale 3");
         return;
     }
     bool changing = state.range(0) == 1;
-    int frame = 0;
     for (auto _ : state) {
-        backBuffer = pictures[changing ? frame & 1 : 0];
+        // Trading places with the other picture changes every row.
+        if (changing) std::swap(backBuffer, pictures[1]);
         presentFrame();
-        ++frame;
-        benchmark::DoNotOptimize(scaledFrame()->line[0][0]);
+        benchmark::DoNotOptimize(scaledFrame().handle()->line[0][0]);
     }
     state.counters["fps"] =
         benchmark::Counter((double)state.iterations(), benchmark::Counter::kIsRate);
-    backBuffer = ownBackBuffer;
-    // Setting the mode again ends the enlarged flips.
+    // Setting the mode again ends the enlarged flips and makes a new back buffer.
     setDisplayMode(screenWidth, screenHeight, true);
-    destroy_bitmap(pictures[0]);
-    destroy_bitmap(pictures[1]);
 }
 
 // What a flip cost before the display layer enlarged the page itself: the library

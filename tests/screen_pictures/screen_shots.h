@@ -2,7 +2,7 @@
 
 // `make screens`: pictures of every screen for review, written by driving the
 // real screens headless, tick by tick, as a player would. Each file of
-// tests/screens/*_shots.cpp registers its shots; the runner plays each one in a
+// tests/screen_pictures/*_shots.cpp registers its shots; the runner plays each one in a
 // fresh copy of the built game folder, with the game's data loaded as at
 // start-up (font, effects without sound, the default stage set, settings,
 // statistics, shared pictures).

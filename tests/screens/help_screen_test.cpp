@@ -1,7 +1,7 @@
 // The first-time help driven as a player meets it: one line more every second,
 // one at once on a press, and the press after the last line ends it.
+#include "screens/extras_fixture.h"
 #include "screens/first_time_help.h"
-#include "screens_test/extras_fixture.h"
 
 #include <vector>
 
@@ -20,17 +20,17 @@ protected:
 
 TEST_F(HelpScreenTest, ALineEverySecondOrAtOnceOnAPressAndAPressAfterTheLastEndsIt) {
     settings.firstTime = true;
-    setKey(KEY_ENTER, true); // still held from the menu: must not count
+    simulateKey(Key::Return, true); // still held from the menu: must not count
     std::vector<int> shown;
     bool flagClearedAtOnce = false;
     FrameDriver driver([&](int frame) {
         if (frame == 0) flagClearedAtOnce = !settings.firstTime;
         shown.push_back(linesShown());
-        if (frame == 3) setKey(KEY_ENTER, false);
+        if (frame == 3) simulateKey(Key::Return, false);
         // Presses at 150, then every 10 frames from 220 on.
         for (int at : {150, 220, 230, 240, 250, 260, 270, 300, 320}) {
-            if (frame == at) setKey(KEY_ENTER, true);
-            if (frame == at + 3) setKey(KEY_ENTER, false);
+            if (frame == at) simulateKey(Key::Return, true);
+            if (frame == at + 3) simulateKey(Key::Return, false);
         }
         if (frame > 400) requestQuit(); // a help that never ends fails below
     });

@@ -1,7 +1,7 @@
 // Pictures of every stage in play: near its start (with the stage's title),
 // halfway and at its goal, taken while its solution demo (build/solutions)
 // plays through the real game loop.
-#include "screens/screen_shots.h"
+#include "screen_pictures/screen_shots.h"
 
 #include "game/demo.h"
 #include "game/game_loop.h"
@@ -63,7 +63,7 @@ void stages(ShotContext& shot) {
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
         if (entry.path().extension() == ".TDM") demos.push_back(entry.path());
     std::sort(demos.begin(), demos.end());
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
     for (const auto& path : demos)
         playAndCapture(shot, path);
 }

@@ -6,7 +6,7 @@
 #include "screens/demo_browser.h"
 #include "screens/stage_select.h"
 #include "screens/stage_set_select.h"
-#include "text/list_menu.h"
+#include "ui/list_menu.h"
 
 #include <algorithm>
 #include <map>
@@ -69,8 +69,8 @@ TEST_F(FrontEndTest, StageSelectShowsTheListAgainWhenAMapCannotLoadAndBacksOutOf
     ASSERT_TRUE(loadNumberedSet("DEFAULT.STG", {2})); // the maps are missing
     std::string messages = messagesOf([] {
         ScreenDriver driver([](int frame) {
-            tap(KEY_ENTER, frame, 5);
-            tap(KEY_ESC, frame, 20);
+            tap(Key::Return, frame, 5);
+            tap(Key::Escape, frame, 20);
         });
         stageSelectScreen();
         EXPECT_EQ(driver.frames(), 21);
@@ -79,9 +79,9 @@ TEST_F(FrontEndTest, StageSelectShowsTheListAgainWhenAMapCannotLoadAndBacksOutOf
 
     unlockData.stageUnlocked[0] = 0; // nothing to choose: ESC is the way on
     ScreenDriver driver([](int frame) {
-        tap(KEY_DOWN, frame, 2);
-        tap(KEY_ENTER, frame, 10);
-        tap(KEY_ESC, frame, 20);
+        tap(Key::Down, frame, 2);
+        tap(Key::Return, frame, 10);
+        tap(Key::Escape, frame, 20);
     });
     stageSelectScreen();
     EXPECT_EQ(driver.frames(), 21);
@@ -117,8 +117,8 @@ TEST_F(FrontEndTest, StageSetSelectLoadsTheChosenSetWithItsProgress) {
     int other = (int)(std::find(names.begin(), names.end(), "OTHER.STG") - names.begin());
     ScreenDriver driver([=](int frame) {
         for (int i = 0; i < other; ++i)
-            tap(KEY_DOWN, frame, 2 + 4 * i, 2);
-        tap(KEY_ENTER, frame, 20);
+            tap(Key::Down, frame, 2 + 4 * i, 2);
+        tap(Key::Return, frame, 20);
     });
     messagesOf([] { stageSetSelectScreen(); }); // its maps are missing
     EXPECT_STREQ(stageSet.title, "Other");
@@ -133,14 +133,14 @@ TEST_F(FrontEndTest, StageSetSelectLoadsTheChosenSetWithItsProgress) {
     EXPECT_EQ(gameLog.indent(), 0);
 
     // Backing out changes nothing.
-    ScreenDriver back([](int frame) { tap(KEY_ESC, frame, 25); });
+    ScreenDriver back([](int frame) { tap(Key::Escape, frame, 25); });
     stageSetSelectScreen();
     EXPECT_STREQ(stageSet.title, "Other");
     EXPECT_EQ(voices(), 1);
 }
 
 TEST_F(FrontEndTest, WithoutStageSetsTheSelectSaysSoUntilAPress) {
-    ScreenDriver driver([](int frame) { tap(KEY_ESC, frame, 30); });
+    ScreenDriver driver([](int frame) { tap(Key::Escape, frame, 30); });
     stageSetSelectScreen();
     EXPECT_EQ(driver.frames(), 31);
     EXPECT_EQ(gameLog.indent(), 0);
@@ -169,11 +169,11 @@ TEST_F(FrontEndTest, DeletingADemoHighlightsTheOneThatTookItsPlaceAndHoldingDele
     std::vector<std::string> before = listedDemos();
     listenTo({"DIE"});
     ScreenDriver driver([](int frame) {
-        tap(KEY_DOWN, frame, 2, 2);
-        tap(KEY_DOWN, frame, 6, 2);
-        tap(KEY_DEL, frame, 12, 40); // held: one file only
-        tap(KEY_DEL, frame, 70, 2);  // the entry now in the third row
-        tap(KEY_ESC, frame, 90);
+        tap(Key::Down, frame, 2, 2);
+        tap(Key::Down, frame, 6, 2);
+        tap(Key::Delete, frame, 12, 40); // held: one file only
+        tap(Key::Delete, frame, 70, 2);  // the entry now in the third row
+        tap(Key::Escape, frame, 90);
     });
     demoBrowserScreen();
     EXPECT_EQ(voices(), 1); // the death sound, which never plays twice at once
@@ -191,10 +191,10 @@ TEST_F(FrontEndTest, ADemoThatCannotBePlayedIsLoggedAndTheListComesBack) {
     writeDemo("NOMAP.TDM", "Gone", "00:01:00", 0, 0); // its map "S0" is missing
     std::string messages = messagesOf([] {
         ScreenDriver driver([](int frame) {
-            tap(KEY_ENTER, frame, 5);
-            tap(KEY_DOWN, frame, 15, 2);
-            tap(KEY_ENTER, frame, 25);
-            tap(KEY_ESC, frame, 40);
+            tap(Key::Return, frame, 5);
+            tap(Key::Down, frame, 15, 2);
+            tap(Key::Return, frame, 25);
+            tap(Key::Escape, frame, 40);
         });
         demoBrowserScreen();
     });

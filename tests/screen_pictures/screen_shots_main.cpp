@@ -1,5 +1,5 @@
 // tumblo-screens GAME_DIR OUTPUT_DIR [NAME...]: runs the registered shots.
-#include "screens/screen_shots.h"
+#include "screen_pictures/screen_shots.h"
 
 #include "level/graphics.h"
 #include "platform/bitmap_file.h"
@@ -7,16 +7,16 @@
 #include "platform/display.h"
 #include "platform/headless.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
+#include "screens/menu_look.h"
 #include "support/test_env.h"
 #include "text/font.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -40,7 +40,8 @@ void loadGameData() {
     settings = Settings();
     statistics = Statistics();
     unlockData = UnlockData();
-    gameFont.load("DATA\\FONT.FNT");
+    std::string error;
+    if (!gameFont.load("DATA\\FONT.FNT", error)) std::fprintf(stderr, "%s\n", error.c_str());
     gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
     loadSoundEffects();
     loadStageSet("DEFAULT.STG");
@@ -56,7 +57,7 @@ ShotRegistration::ShotRegistration(const char* name, ShotFunction function) {
 
 void ShotContext::capture(const std::string& name) {
     std::string path = folder + "/" + name + ".bmp";
-    save_bitmap(path.c_str(), backBuffer, nullptr);
+    saveBitmapFile(backBuffer, path);
     ++count;
 }
 
@@ -67,7 +68,7 @@ void ShotContext::drive(std::function<void(int frame)> script) {
         script(frame++);
         gameTicks += 1;
     });
-    startGameTimer(60);
+    startGameTimer(ticksPerSecond);
 }
 
 void ShotContext::leaveScreen() {
@@ -92,12 +93,14 @@ int main(int argc, char** argv) {
         TempGameDir dir;
         std::filesystem::copy(game, ".", std::filesystem::copy_options::recursive);
         loadGameData();
+        // Each picture as its shot alone makes it, whichever ran before.
+        menuScroll = 0;
         ShotContext context(output, game);
         shot.function(context);
         setFrameHook(nullptr);
         stopGameTimer();
         clearQuitRequest();
-        releaseAllKeys();
+        releaseSimulatedKeys();
         std::printf("%-24s %d picture(s)\n", shot.name, context.captured());
         if (context.captured() == 0) ++failed;
     }

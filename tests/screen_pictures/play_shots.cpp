@@ -1,6 +1,6 @@
 // Pictures of play: the first stage with its intro, the exit prompt over it,
 // the pause, and the name entry of a recorded demo.
-#include "screens/screen_shots.h"
+#include "screen_pictures/screen_shots.h"
 
 #include "game/demo.h"
 #include "game/game_loop.h"
@@ -8,8 +8,6 @@
 #include "game/stage_flow.h"
 #include "support/test_env.h"
 #include "text/text_utils.h"
-
-#include <allegro.h>
 
 namespace {
 bool startFirstStage(bool singleStage, DemoMode mode) {
@@ -22,10 +20,10 @@ bool startFirstStage(bool singleStage, DemoMode mode) {
 void playing(ShotContext& shot) {
     if (!startFirstStage(false, DemoMode::None)) return;
     shot.drive([&](int frame) {
-        setKey(KEY_RIGHT, frame >= 30 && frame < 150);
+        simulateKey(Key::Right, frame >= 30 && frame < 150);
         if (frame == 20) shot.capture("play-intro");
         if (frame == 150) shot.capture("play");
-        setKey(KEY_ESC, frame >= 160 && frame < 170);
+        simulateKey(Key::Escape, frame >= 160 && frame < 170);
         if (frame == 180) shot.capture("play-exit-prompt");
         if (frame == 181) shot.leaveScreen();
     });
@@ -36,11 +34,11 @@ REGISTER_SHOT("play", playing);
 void paused(ShotContext& shot) {
     if (!startFirstStage(true, DemoMode::None)) return;
     shot.drive([&](int frame) {
-        setKey(KEY_RIGHT, frame >= 10 && frame < 60);
-        setKey(KEY_SPACE, frame >= 130 && frame < 135);
+        simulateKey(Key::Right, frame >= 10 && frame < 60);
+        simulateKey(Key::Space, frame >= 130 && frame < 135);
         if (frame == 140) shot.capture("play-pause");
-        setKey(KEY_ESC, frame >= 150 && frame < 155); // ends the pause
-        setKey(KEY_F1, frame >= 160 && frame < 165);
+        simulateKey(Key::Escape, frame >= 150 && frame < 155); // ends the pause
+        simulateKey(Key::F1, frame >= 160 && frame < 165);
         if (frame == 170) shot.capture("play-beginner-notes");
         if (frame == 171) shot.leaveScreen();
     });
@@ -52,10 +50,10 @@ void naming(ShotContext& shot) {
     if (!startFirstStage(true, DemoMode::Recording)) return;
     shot.drive([&](int frame) {
         // Straight to the goal; after the clear sequence the name is asked for.
-        setKey(KEY_RIGHT, frame >= 5 && frame < 900);
-        const int letters[] = {KEY_R, KEY_U, KEY_N};
+        simulateKey(Key::Right, frame >= 5 && frame < 900);
+        const Key letters[] = {Key::R, Key::U, Key::N};
         for (int i = 0; i < 3; ++i)
-            setKey(letters[i], frame >= 1200 + 10 * i && frame < 1205 + 10 * i);
+            simulateKey(letters[i], frame >= 1200 + 10 * i && frame < 1205 + 10 * i);
         if (frame == 1250) shot.capture("demo-name-entry");
         if (frame == 1251) shot.leaveScreen();
     });

@@ -1,7 +1,7 @@
 // Pictures of the title menu (plain and after the game was cleared), the play
 // and continue menus, the stage and stage-set selects, the demo browser (with
 // demos and empty) and the settings menu.
-#include "screens/screen_shots.h"
+#include "screen_pictures/screen_shots.h"
 
 #include "game/demo.h"
 #include "game/play_records.h"
@@ -24,18 +24,16 @@
 #include "text/data_file.h"
 #include "text/text_utils.h"
 
-#include <allegro.h>
-
 namespace {
 // A press of a key at frame `at` for five frames.
-void tap(int key, int frame, int at) {
-    if (frame == at) setKey(key, true);
-    if (frame == at + 5) setKey(key, false);
+void tap(Key key, int frame, int at) {
+    if (frame == at) simulateKey(key, true);
+    if (frame == at + 5) simulateKey(key, false);
 }
 
 void title(ShotContext& shot) {
     shot.drive([&](int frame) {
-        tap(KEY_DOWN, frame, 5);
+        tap(Key::Down, frame, 5);
         if (frame == 30) shot.capture("title");
         if (frame == 31) shot.leaveScreen();
     });
@@ -58,7 +56,7 @@ REGISTER_SHOT("title-super", titleCleared);
 
 void play(ShotContext& shot) {
     shot.drive([&](int frame) {
-        tap(KEY_DOWN, frame, 5);
+        tap(Key::Down, frame, 5);
         if (frame == 20) shot.capture("play-menu");
         if (frame == 21) shot.leaveScreen();
     });
@@ -69,7 +67,7 @@ REGISTER_SHOT("play-menu", play);
 void continueGame(ShotContext& shot) {
     unlockAll();
     shot.drive([&](int frame) {
-        tap(KEY_DOWN, frame, 5);
+        tap(Key::Down, frame, 5);
         if (frame == 20) shot.capture("continue-menu");
         if (frame == 21) shot.leaveScreen();
     });
@@ -83,7 +81,7 @@ void stages(ShotContext& shot) {
     unlockData.clearedWithCup[0] = 1;
     unlockData.clearedWithCup[1] = 1;
     shot.drive([&](int frame) {
-        tap(KEY_DOWN, frame, 5);
+        tap(Key::Down, frame, 5);
         if (frame == 20) shot.capture("stage-select");
         if (frame == 21) shot.leaveScreen();
     });
@@ -103,7 +101,7 @@ void longStageList(ShotContext& shot) {
     unlockAll();
     shot.drive([&](int frame) {
         if (frame == 10) shot.capture("stage-select-long-top");
-        setKey(KEY_DOWN, frame >= 15 && frame < 85);
+        simulateKey(Key::Down, frame >= 15 && frame < 85);
         if (frame == 80) shot.capture("stage-select-long-scrolled");
         if (frame == 81) shot.leaveScreen();
     });
@@ -115,7 +113,7 @@ void stageSets(ShotContext& shot) {
     copyExtraStages();
     shot.drive([&](int frame) {
         if (frame == 20) shot.capture("stage-set-select");
-        tap(KEY_DOWN, frame, 25);
+        tap(Key::Down, frame, 25);
         if (frame == 40) shot.capture("stage-set-select-second");
         if (frame == 41) shot.leaveScreen();
     });
@@ -138,7 +136,7 @@ void demos(ShotContext& shot) {
     writeDemo("SLOW", "01:12:08", 0, 0);
     shot.drive([&](int frame) {
         if (frame == 20) shot.capture("demo-browser");
-        tap(KEY_UP, frame, 25); // wraps round to the last
+        tap(Key::Up, frame, 25); // wraps round to the last
         if (frame == 40) shot.capture("demo-browser-last");
         if (frame == 41) shot.leaveScreen();
     });
@@ -159,8 +157,8 @@ void settingsShot(ShotContext& shot) {
     settings.showFps = true;
     settings.playMusic = false;
     shot.drive([&](int frame) {
-        tap(KEY_UP, frame, 5);
-        tap(KEY_UP, frame, 15);
+        tap(Key::Up, frame, 5);
+        tap(Key::Up, frame, 15);
         if (frame == 30) shot.capture("settings");
         if (frame == 31) shot.leaveScreen();
     });

@@ -1,7 +1,7 @@
 // The statistics screen over a prepared stats.dat: every counter, the shares,
 // each on its row, and any button leaving.
+#include "screens/extras_fixture.h"
 #include "screens/statistics_screen.h"
-#include "screens_test/extras_fixture.h"
 
 #include <string>
 #include <vector>
@@ -73,14 +73,14 @@ TEST_F(StatisticsScreenTest, AFirstRunAndASetWithoutStagesShowZeroShares) {
 
 TEST_F(StatisticsScreenTest, DrawsItsLinesAndLeavesOnAnyButtonAfterARelease) {
     prepare({42, 3, 187, 1234, 17, 9, 61, 19, 107, 1});
-    setKey(KEY_ENTER, true); // the press that chose the screen
+    simulateKey(Key::Return, true); // the press that chose the screen
     bool drawn = false;
     FrameDriver driver([&](int frame) {
         if (frame == 2) drawn = textOnRow(16) && textOnRow(160);
-        if (frame == 10) setKey(KEY_ENTER, false);
-        if (frame == 12) setKey(KEY_DOWN, true); // arrows do not leave
-        if (frame == 20) setJoystick(4);
-        if (frame == 20) setJoystickButton(3, true); // any joystick button does
+        if (frame == 10) simulateKey(Key::Return, false);
+        if (frame == 12) simulateKey(Key::Down, true); // arrows do not leave
+        if (frame == 20) simulateJoystick(4);
+        if (frame == 20) simulateJoystickButton(3, true); // any joystick button does
         if (frame > 100) requestQuit();
     });
     statisticsScreen();

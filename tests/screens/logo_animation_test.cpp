@@ -1,7 +1,7 @@
 // The start-up logo runs its course, half a second still, 26 frames 6 ticks
 // apart and the fade, even when its pictures are missing.
+#include "screens/extras_fixture.h"
 #include "screens/logo_animation.h"
-#include "screens_test/extras_fixture.h"
 
 TEST_F(ExtrasTest, LogoWithoutItsPicturesStillRunsItsCourse) {
     FrameDriver driver([](int) {});

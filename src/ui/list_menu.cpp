@@ -1,15 +1,13 @@
-#include "text/list_menu.h"
+#include "ui/list_menu.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "text/font.h"
-#include "text/message_screen.h"
 #include "text/text_pool.h"
-
-#include <allegro.h>
+#include "ui/message_screen.h"
+#include "ui/sound_table.h"
 
 namespace {
 constexpr int firstRepeatDelay = 16;
@@ -98,8 +96,8 @@ void ListMenu::movePrevious() {
     }
 }
 
-void ListMenu::draw(BITMAP* snapshot, int x, int y) const {
-    blit(snapshot, backBuffer, 0, 0, 0, 0, 320, 240);
+void ListMenu::draw(const Picture& snapshot, int x, int y) const {
+    copyArea(snapshot, backBuffer, 0, 0, 0, 0, 320, 240);
     for (int r = 0; r < visibleRows; ++r) {
         int index = scrollTop + r;
         if (index < 0 || index >= count) continue;
@@ -122,9 +120,9 @@ int ListMenu::run(int x, int y) {
     if (visibleRows > count) visibleRows = count;
     if (visibleRows < 0) visibleRows = 0;
     bool canMove = anySelectable() && visibleRows > 0;
-    BITMAP* snapshot = create_bitmap(320, 240);
+    Picture snapshot = Picture::create(320, 240);
     if (!snapshot) return backedOut;
-    blit(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
+    copyArea(backBuffer, snapshot, 0, 0, 0, 0, 320, 240);
     bool latched = true;
     int delay = firstRepeatDelay;
     int countdown = 0;
@@ -147,7 +145,7 @@ int ListMenu::run(int x, int y) {
                 delay = nextRepeatDelay;
                 if (canMove) moveNext();
             }
-            if (isKeyDown(KEY_DEL) && deleteEnabled) {
+            if (isKeyDown(Key::Delete) && deleteEnabled) {
                 result = deleteRequested;
                 done = true;
                 break;
@@ -176,6 +174,5 @@ int ListMenu::run(int x, int y) {
         draw(snapshot, x, y);
         presentFrame();
     }
-    destroy_bitmap(snapshot);
     return result;
 }

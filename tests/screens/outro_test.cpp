@@ -1,8 +1,8 @@
 // The outro: the timing of its phases from the scene's own steps, and the
 // screen driven with pictures of one colour each, ended by ESC or by itself.
+#include "screens/extras_fixture.h"
 #include "screens/outro.h"
 #include "screens/outro_scene.h"
-#include "screens_test/extras_fixture.h"
 
 #include <vector>
 
@@ -82,32 +82,34 @@ protected:
         writeSolidBitmap("BITMAP/GENERAL/SUN.BMP", 98, 64, sun);
         writeSolidBitmap("BITMAP/GENERAL/CLIFF.BMP", 100, 150, cliff);
         // Two frames of reflection, 30 ticks each.
-        BITMAP* waves = create_bitmap(196, 65);
-        rectfill(waves, 0, 0, 97, 64, waveA);
-        rectfill(waves, 98, 0, 195, 64, waveB);
+        Picture waves = Picture::create(196, 65), second = Picture::create(98, 65);
+        clearPicture(waves, waveA);
+        clearPicture(second, waveB);
+        copyArea(second, waves, 0, 0, 98, 0, 98, 65);
         savePicture("BITMAP/GENERAL/SUNSETWAVE.BMP", waves);
-        destroy_bitmap(waves);
         writeFileBytes("DATA/SUNSET.ANM",
                        Bytes().i32(1).i32(2).i32(0).i32(1).i32(30).i32(30).i32(0).i32(0).data());
     }
-    const int sky = makecol(96, 32, 128);
-    const int water = makecol(24, 40, 120);
-    const int sun = makecol(248, 240, 48);
-    const int cliff = makecol(32, 24, 24);
-    const int waveA = makecol(240, 120, 40);
-    const int waveB = makecol(216, 88, 96);
+    const int sky = colourOf(96, 32, 128);
+    const int water = colourOf(24, 40, 120);
+    const int sun = colourOf(248, 240, 48);
+    const int cliff = colourOf(32, 24, 24);
+    const int waveA = colourOf(240, 120, 40);
+    const int waveB = colourOf(216, 88, 96);
 };
 } // namespace
 
 TEST_F(OutroScreenTest, EscEndsItAtOnceButAJoystickButtonDoesNot) {
-    setJoystick(4);
+    simulateJoystick(4);
     FrameDriver driver([&](int frame) {
-        setJoystickButton(1, frame >= 10 && frame < 40);
-        if (frame == 100) setKey(KEY_ESC, true);
+        simulateJoystickButton(1, frame >= 10 && frame < 40);
+        if (frame == 100) simulateKey(Key::Escape, true);
         if (frame > 400) requestQuit();
     });
     outro();
     // Step 101 saw ESC; frames 101 to 121 are the fade's.
     EXPECT_EQ(driver.frames(), 122);
-    EXPECT_LT(getb(getpixel(backBuffer, 10, 10)), 16); // faded towards black
+    int red, green, blue;
+    colourParts(pixelAt(backBuffer, 10, 10), red, green, blue);
+    EXPECT_LT(blue, 16); // faded towards black
 }

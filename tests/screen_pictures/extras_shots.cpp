@@ -1,6 +1,6 @@
 // Pictures of the logo animation, the first-time help, the extras menu and its
 // screens, and the outro.
-#include "screens/screen_shots.h"
+#include "screen_pictures/screen_shots.h"
 
 #include "platform/quit_request.h"
 #include "progress/statistics.h"
@@ -15,13 +15,11 @@
 #include "screens/statistics_screen.h"
 #include "support/test_env.h"
 
-#include <allegro.h>
-
 namespace {
 // A press of a key from `frame` for five frames.
-void tap(int key, int frame, int at) {
-    if (frame == at) setKey(key, true);
-    if (frame == at + 5) setKey(key, false);
+void tap(Key key, int frame, int at) {
+    if (frame == at) simulateKey(key, true);
+    if (frame == at + 5) simulateKey(key, false);
 }
 
 void logoAnimation(ShotContext& shot) {
@@ -37,7 +35,7 @@ REGISTER_SHOT("logo", logoAnimation);
 void help(ShotContext& shot) {
     shot.drive([&](int frame) {
         for (int i = 0; i < 10; ++i)
-            tap(KEY_ENTER, frame, 10 + 10 * i);
+            tap(Key::Return, frame, 10 + 10 * i);
         if (frame == 130) shot.capture("help-all-lines");
         if (frame == 131) shot.leaveScreen();
     });
@@ -47,8 +45,8 @@ REGISTER_SHOT("help", help);
 
 void extras(ShotContext& shot) {
     shot.drive([&](int frame) {
-        tap(KEY_DOWN, frame, 5);
-        tap(KEY_DOWN, frame, 15);
+        tap(Key::Down, frame, 5);
+        tap(Key::Down, frame, 15);
         if (frame == 30) shot.capture("extras");
         if (frame == 31) shot.leaveScreen();
     });
@@ -56,8 +54,8 @@ void extras(ShotContext& shot) {
     clearQuitRequest();
     statistics.gamesCleared = 1;
     shot.drive([&](int frame) {
-        tap(KEY_UP, frame, 5);
-        tap(KEY_UP, frame, 15);
+        tap(Key::Up, frame, 5);
+        tap(Key::Up, frame, 15);
         if (frame == 30) shot.capture("extras-cleared");
         if (frame == 31) shot.leaveScreen();
     });
@@ -68,7 +66,7 @@ REGISTER_SHOT("extras", extras);
 void soundTestShot(ShotContext& shot) {
     shot.drive([&](int frame) {
         for (int i = 0; i < 5; ++i)
-            tap(KEY_DOWN, frame, 5 + 10 * i);
+            tap(Key::Down, frame, 5 + 10 * i);
         if (frame == 70) shot.capture("sound-test");
         if (frame == 71) shot.leaveScreen();
     });
@@ -81,10 +79,10 @@ void jukeboxShot(ShotContext& shot) {
     // Down to a row and confirm it: its background comes up.
     auto choose = [](int frame, int at, int row) {
         for (int i = 0; i < row; ++i)
-            tap(KEY_DOWN, frame, at + 10 * i);
-        tap(KEY_ENTER, frame, at + 10 * row);
+            tap(Key::Down, frame, at + 10 * i);
+        tap(Key::Return, frame, at + 10 * row);
         for (int i = 0; i < row; ++i)
-            tap(KEY_UP, frame, at + 10 * row + 10 + 10 * i);
+            tap(Key::Up, frame, at + 10 * row + 10 + 10 * i);
     };
     const int rows[] = {0, 1, 2, 3, 4, 6};
     const char* const names[] = {"jukebox",      "jukebox-tropical", "jukebox-desert",
@@ -121,7 +119,7 @@ void statisticsShot(ShotContext& shot) {
     }
     shot.drive([&](int frame) {
         if (frame == 20) shot.capture("statistics");
-        tap(KEY_ENTER, frame, 25);
+        tap(Key::Return, frame, 25);
     });
     statisticsScreen();
 }
@@ -131,7 +129,7 @@ void about(ShotContext& shot) {
     shot.drive([&](int frame) {
         if (frame == 30) shot.capture("about");
         if (frame == 60 + 40) shot.capture("about-pulse");
-        tap(KEY_ESC, frame, 110);
+        tap(Key::Escape, frame, 110);
     });
     aboutScreen();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/picture.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
-struct BITMAP;
 class Font;
 
 // One line of a list menu.
@@ -64,7 +65,7 @@ private:
     void moveNext();
     void movePrevious();
     bool anySelectable() const;
-    void draw(BITMAP* snapshot, int x, int y) const;
+    void draw(const Picture& snapshot, int x, int y) const;
 
     std::unique_ptr<MenuEntry[]> entries;
 };

@@ -6,7 +6,7 @@
 // that the test renders itself.
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
-#include "screens_test/front_end_fixture.h"
+#include "screens/front_end_fixture.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +26,7 @@ inline const Backdrop extrasBackdrops[] = {
 
 inline int backdropColour(const char* file) {
     for (const Backdrop& b : extrasBackdrops)
-        if (std::strcmp(b.file, file) == 0) return makecol(b.r, b.g, b.b);
+        if (std::strcmp(b.file, file) == 0) return colourOf(b.r, b.g, b.b);
     return -1;
 }
 
@@ -36,10 +36,10 @@ protected:
         FrontEndTest::SetUp();
         useBoxFont();
         for (const Backdrop& b : extrasBackdrops)
-            writeSolidBitmap(b.file, 320, 240, makecol(b.r, b.g, b.b));
+            writeSolidBitmap(b.file, 320, 240, colourOf(b.r, b.g, b.b));
         ensureDarkOverlay();
-        destroyBitmap(titleBackground);
-        destroyBitmap(titleLogo);
+        titleBackground.reset();
+        titleLogo.reset();
         titleBackground = loadBitmap("BITMAP\\BG\\BG03.BMP");
         writeEffectFiles(2205);
         for (const char* name : {"WANDER", "TROPICAL", "DESERT", "CAVE", "ICE", "COMPLETE", "S"})
@@ -52,11 +52,11 @@ protected:
     }
     // The rightmost white pixel on rows y .. y + boxHeight - 1, -1 when none.
     static int textEndOnRow(int y) {
-        const int white = makecol(255, 255, 255);
+        const int white = colourOf(255, 255, 255);
         int end = -1;
         for (int row = y; row < y + boxHeight; ++row)
             for (int x = 0; x < 320; ++x)
-                if (getpixel(backBuffer, x, row) == white) end = std::max(end, x);
+                if (pixelAt(backBuffer, x, row) == white) end = std::max(end, x);
         return end;
     }
     static bool textOnRow(int y) { return textEndOnRow(y) >= 0; }
@@ -64,8 +64,8 @@ protected:
     static int textEnd(int x, const char* text) { return x + gameFont.textWidth(text); }
     // The pixel at (x, y) is white: text or a pointer is drawn there.
     static bool whiteAt(int x, int y) {
-        return getpixel(backBuffer, x, y) == makecol(255, 255, 255);
+        return pixelAt(backBuffer, x, y) == colourOf(255, 255, 255);
     }
     // A press of `key` at frame `at`, held for three frames.
-    static void tapAt(int frame, int at, int key) { tap(key, frame, at, 3); }
+    static void tapAt(int frame, int at, Key key) { tap(key, frame, at, 3); }
 };

@@ -8,18 +8,18 @@
 #include "platform/display.h"
 #include "platform/log.h"
 #include "platform/quit_request.h"
-#include "platform/sound.h"
 #include "platform/sound_mixer.h"
 #include "platform/sound_test_files.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
+#include "screens/menu_look.h"
 #include "support/test_env.h"
 #include "text/font.h"
-#include "text/message_screen.h"
+#include "ui/message_screen.h"
+#include "ui/sound_table.h"
 
-#include <allegro.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -30,12 +30,12 @@ protected:
         ensureHeadless();
         messagesToStderr = true;
         clearQuitRequest();
-        releaseAllKeys();
+        releaseSimulatedKeys();
         settings = Settings();
         statistics = Statistics();
         unlockData = UnlockData();
         stageSet = StageSet();
-        applySoundSwitches();
+        applySettings();
         menuScroll = 0;
         gameLog.setFile("tumblo.log");
         gameLog.setEnabled(true);
@@ -45,11 +45,12 @@ protected:
         gameFont.destroySheet();
         gameFont = Font();
         releaseGameData();
+        releaseTitleArt();
         menuMusic.unload();
         closeSound();
         gameLog.setEnabled(false);
         clearQuitRequest();
-        releaseAllKeys();
+        releaseSimulatedKeys();
     }
 
     // Only the named effects are loaded (long enough never to end, since the
@@ -73,8 +74,8 @@ protected:
         gameFont.spaceWidth = boxSpace;
         for (int c = 33; c < Font::tableSize; ++c)
             gameFont.glyphs[c] = gameFont.icons[c] = {0, 0, boxWidth};
-        gameFont.sheet = create_bitmap(boxWidth, boxHeight);
-        clear_to_color(gameFont.sheet, makecol(255, 255, 255));
+        gameFont.sheet = Picture::create(boxWidth, boxHeight);
+        clearPicture(gameFont.sheet, colourOf(255, 255, 255));
     }
     std::vector<std::string> logLines() const { return fileLines("tumblo.log"); }
 
@@ -98,7 +99,7 @@ public:
 // Holds `key` from frame `at` for `length` frames. What a script sets after
 // frame n is seen by the step after it, so steps at + 1 .. at + length see the
 // key held.
-inline void tap(int key, int frame, int at, int length = 5) {
-    if (frame == at) setKey(key, true);
-    if (frame == at + length) setKey(key, false);
+inline void tap(Key key, int frame, int at, int length = 5) {
+    if (frame == at) simulateKey(key, true);
+    if (frame == at + length) simulateKey(key, false);
 }

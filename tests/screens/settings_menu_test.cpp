@@ -8,15 +8,15 @@ namespace {
 void confirmItems(int items) {
     ScreenDriver driver([=](int frame) {
         for (int i = 0; i < items; ++i) {
-            tap(KEY_ENTER, frame, 5 + 20 * i, 3);
-            tap(KEY_DOWN, frame, 15 + 20 * i, 3);
+            tap(Key::Return, frame, 5 + 20 * i, 3);
+            tap(Key::Down, frame, 15 + 20 * i, 3);
         }
         // On to "Return"; up from the first item wraps round to it.
         int at = 20 * items + 5;
-        if (items == 0) tap(KEY_UP, frame, at, 3);
+        if (items == 0) tap(Key::Up, frame, at, 3);
         for (int i = 0; items > 0 && i < 6 - items; ++i)
-            tap(KEY_DOWN, frame, at + 10 * i, 3);
-        tap(KEY_ENTER, frame, at + 50, 3);
+            tap(Key::Down, frame, at + 10 * i, 3);
+        tap(Key::Return, frame, at + 50, 3);
     });
     settingsMenu();
 }
@@ -47,11 +47,11 @@ TEST_F(FrontEndTest, EachSwitchActsAtOnceAndIsWrittenAtExit) {
 }
 
 TEST_F(FrontEndTest, SettingsIgnoreAnEnterHeldFromTheTitleAndLeaveByUpOrEsc) {
-    setKey(KEY_ENTER, true);
+    simulateKey(Key::Return, true);
     {
         ScreenDriver driver([](int frame) {
-            if (frame == 10) setKey(KEY_ENTER, false);
-            tap(KEY_ESC, frame, 20);
+            if (frame == 10) simulateKey(Key::Return, false);
+            tap(Key::Escape, frame, 20);
         });
         settingsMenu();
         EXPECT_EQ(driver.frames(), 21);
@@ -66,13 +66,13 @@ TEST_F(FrontEndTest, StageSetItemOpensTheSelectAndItsPressMustBeLetGo) {
     std::string messages = messagesOf([] {
         ScreenDriver driver([](int frame) {
             for (int i = 0; i < 5; ++i)
-                tap(KEY_DOWN, frame, 2 + 4 * i, 2); // to "Stage Set"
-            tap(KEY_ENTER, frame, 30, 3);
+                tap(Key::Down, frame, 2 + 4 * i, 2); // to "Stage Set"
+            tap(Key::Return, frame, 30, 3);
             // Choosing the set with ENTER held on: the menu waits for its release.
-            if (frame == 45) setKey(KEY_ENTER, true);
-            if (frame == 120) setKey(KEY_ENTER, false);
-            tap(KEY_DOWN, frame, 125, 2);
-            tap(KEY_ENTER, frame, 135, 3); // "Return"
+            if (frame == 45) simulateKey(Key::Return, true);
+            if (frame == 120) simulateKey(Key::Return, false);
+            tap(Key::Down, frame, 125, 2);
+            tap(Key::Return, frame, 135, 3); // "Return"
         });
         settingsMenu();
         EXPECT_EQ(driver.frames(), 136);

@@ -1,8 +1,8 @@
 // The extras menu driven as a player would: its items, the ways back, and the
 // sounds and tunes around the screens it opens.
 #include "platform/sound_mixer.h"
+#include "screens/extras_fixture.h"
 #include "screens/extras_menu.h"
-#include "screens_test/extras_fixture.h"
 
 namespace {
 constexpr int itemX = 140;
@@ -12,19 +12,19 @@ int itemY(int item) {
 } // namespace
 
 TEST_F(ExtrasTest, BackOrReturnLeavesAndTheCursorWrapsUpToReturn) {
-    setKey(KEY_ESC, true); // the press that came here must not leave at once
+    simulateKey(Key::Escape, true); // the press that came here must not leave at once
     FrameDriver back([&](int frame) {
-        if (frame == 3) setKey(KEY_ESC, false);
-        tapAt(frame, 6, KEY_ESC);
+        if (frame == 3) simulateKey(Key::Escape, false);
+        tapAt(frame, 6, Key::Escape);
         if (frame > 100) requestQuit();
     });
     extrasMenu();
     EXPECT_EQ(back.frames(), 7);
-    releaseAllKeys();
+    releaseSimulatedKeys();
 
     FrameDriver wrap([&](int frame) {
-        tapAt(frame, 2, KEY_UP);
-        tapAt(frame, 10, KEY_ENTER);
+        tapAt(frame, 2, Key::Up);
+        tapAt(frame, 10, Key::Return);
         if (frame > 100) requestQuit();
     });
     extrasMenu();
@@ -36,20 +36,20 @@ TEST_F(ExtrasTest, ItemFourIsTheHelpUntilTheGameIsClearedThenTheOutro) {
     bool tuneDuringHelp = false;
     FrameDriver help([&](int frame) {
         for (int i = 0; i < 4; ++i)
-            tapAt(frame, 2 + 10 * i, KEY_DOWN);
-        tapAt(frame, 50, KEY_ENTER);
+            tapAt(frame, 2 + 10 * i, Key::Down);
+        tapAt(frame, 50, Key::Return);
         if (frame == 60) tuneDuringHelp = menuMusic.playing;
         // Eleven lines at once by presses, then the press that ends the help.
         for (int i = 0; i < 12; ++i)
-            tapAt(frame, 70 + 10 * i, KEY_ENTER);
-        tapAt(frame, 200, KEY_ESC);
+            tapAt(frame, 70 + 10 * i, Key::Return);
+        tapAt(frame, 200, Key::Escape);
         if (frame > 300) requestQuit();
     });
     extrasMenu();
     EXPECT_EQ(help.frames(), 201);
     EXPECT_FALSE(settings.firstTime);
     EXPECT_TRUE(tuneDuringHelp); // the help keeps the menu tune
-    releaseAllKeys();
+    releaseSimulatedKeys();
 
     statistics.gamesCleared = 1;
     int outroEnd = -1;
@@ -57,17 +57,17 @@ TEST_F(ExtrasTest, ItemFourIsTheHelpUntilTheGameIsClearedThenTheOutro) {
     bool tuneAfterOutro = false;
     FrameDriver outro([&](int frame) {
         if (frame == 1) outroEnd = textEndOnRow(itemY(4));
-        tapAt(frame, 2, KEY_UP);
-        tapAt(frame, 12, KEY_UP);
-        tapAt(frame, 22, KEY_ENTER);
+        tapAt(frame, 2, Key::Up);
+        tapAt(frame, 12, Key::Up);
+        tapAt(frame, 22, Key::Return);
         if (frame == 40) tuneDuringOutro = menuMusic.playing;
         // ESC ends the outro; held on, it must not also leave the menu.
-        if (frame == 50) setKey(KEY_ESC, true);
+        if (frame == 50) simulateKey(Key::Escape, true);
         if (frame == 120) {
             tuneAfterOutro = menuMusic.playing;
-            setKey(KEY_ESC, false);
+            simulateKey(Key::Escape, false);
         }
-        tapAt(frame, 130, KEY_ESC);
+        tapAt(frame, 130, Key::Escape);
         if (frame > 300) requestQuit();
     });
     extrasMenu();
@@ -79,27 +79,27 @@ TEST_F(ExtrasTest, ItemFourIsTheHelpUntilTheGameIsClearedThenTheOutro) {
 
 TEST_F(ExtrasTest, TheSoundTestIsHeardWithEffectsOffAndLeavesTheSwitchOff) {
     settings.playSound = false;
-    applySoundSwitches();
+    applySettings();
     int voices[5] = {};
     bool tuneInTest = true;
     FrameDriver driver([&](int frame) {
-        tapAt(frame, 2, KEY_ENTER); // "Sound test", its confirm sound switched off
+        tapAt(frame, 2, Key::Return); // "Sound test", its confirm sound switched off
         if (frame == 10) {
             voices[0] = soundMixer.activeVoices();
             tuneInTest = menuMusic.playing;
         }
-        tapAt(frame, 12, KEY_ENTER); // gold
+        tapAt(frame, 12, Key::Return); // gold
         if (frame == 20) voices[1] = soundMixer.activeVoices();
-        tapAt(frame, 22, KEY_DOWN);  // the cursor sound
-        tapAt(frame, 32, KEY_ENTER); // cup
+        tapAt(frame, 22, Key::Down);   // the cursor sound
+        tapAt(frame, 32, Key::Return); // cup
         if (frame == 40) voices[2] = soundMixer.activeVoices();
-        tapAt(frame, 42, KEY_UP);
-        tapAt(frame, 52, KEY_UP); // wraps to "Return"
-        tapAt(frame, 62, KEY_ENTER);
+        tapAt(frame, 42, Key::Up);
+        tapAt(frame, 52, Key::Up); // wraps to "Return"
+        tapAt(frame, 62, Key::Return);
         if (frame == 70) voices[3] = soundMixer.activeVoices();
-        tapAt(frame, 72, KEY_DOWN); // back in the extras: silent again
+        tapAt(frame, 72, Key::Down); // back in the extras: silent again
         if (frame == 80) voices[4] = soundMixer.activeVoices();
-        tapAt(frame, 82, KEY_ESC);
+        tapAt(frame, 82, Key::Escape);
         if (frame > 200) requestQuit();
     });
     extrasMenu();
