@@ -7,6 +7,7 @@
 #include "text/text_utils.h"
 #include "ui/sound_table.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -70,12 +71,17 @@ void pickBonuses(Actor& ball) {
                 take(currentMap.bonuses[i], ball);
         return;
     }
-    static std::vector<int32_t> candidates;
+    static std::vector<int32_t> met;
+    met.clear();
     int x, y;
     worldRect(ball.hullBox, ball, x, y);
-    currentMap.bonusIndex.query({x, y, x + ball.hullBox.width, y + ball.hullBox.height},
-                                candidates);
-    for (int32_t i : candidates)
-        if (currentMap.bonuses[i].active && meets(ball, currentMap.bonuses[i]))
-            take(currentMap.bonuses[i], ball);
+    currentMap.bonusIndex.forEachMeeting(
+        {x, y, x + ball.hullBox.width, y + ball.hullBox.height}, [&](int32_t i, const IndexBox&) {
+            if (currentMap.bonuses[i].active && meets(ball, currentMap.bonuses[i]))
+                met.push_back(i);
+        });
+    // Taken in their order, as the literal rules take them.
+    std::sort(met.begin(), met.end());
+    for (int32_t i : met)
+        take(currentMap.bonuses[i], ball);
 }
