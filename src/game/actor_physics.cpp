@@ -136,15 +136,12 @@ void fallStep(Actor& actor) {
     // The count is taken once; a bounce met on the way (an enemy's, which does
     // not block) clears `falling` but the steps already decided go on.
     int steps = (int)actor.fallSpeed;
-    int free = 0;
     for (int i = 0; i < steps; ++i) {
-        if (free == 0 && !literalStepping)
-            free = freeSteps(actor, true, 1.0f, steps - i, actor.feetProbe, false, true);
-        actor.y += 1.0f;
-        if (free > 0) {
-            --free;
-            continue;
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, true, 1.0f, steps - i, actor.feetProbe, false, true);
+            if (i == steps) return;
         }
+        actor.y += 1.0f;
         if (!probeSurface(actor.feetProbe, actor)) continue;
         if (probeSolid(actor.hullBox, actor) || probeSolid(actor.feetProbe, actor)) actor.y -= 1.0f;
         if (isBall(actor)) actor.sprite.play(ballLandingSequence);
@@ -160,15 +157,12 @@ void riseStep(Actor& actor) {
     actor.riseSpeed -= currentMap.gravity;
     if (actor.riseSpeed < 0) actor.rising = false; // the step below still runs
     int steps = (int)actor.riseSpeed;              // below 1: no step
-    int free = 0;
     for (int i = 0; i < steps; ++i) {
-        if (free == 0 && !literalStepping)
-            free = freeSteps(actor, true, -1.0f, steps - i, actor.hullBox, true, false);
-        actor.y -= 1.0f;
-        if (free > 0) {
-            --free;
-            continue;
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, true, -1.0f, steps - i, actor.hullBox, true, false);
+            if (i == steps) return;
         }
+        actor.y -= 1.0f;
         if (!probeSolid(actor.hullBox, actor)) continue;
         actor.y += 1.0f;
         actor.rising = false;
@@ -185,15 +179,12 @@ void horizontalStep(Actor& actor) {
     int steps = (int)actor.velocityX;
     if (steps < 0) steps = -steps;
     float direction = actor.velocityX < 0 ? -1.0f : 1.0f;
-    int free = 0;
     for (int i = 0; i < steps; ++i) {
-        if (free == 0 && !literalStepping)
-            free = freeSteps(actor, false, direction, steps - i, actor.hullBox, true, true);
-        actor.x += direction;
-        if (free > 0) {
-            --free;
-            continue;
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, false, direction, steps - i, actor.hullBox, true, true);
+            if (i == steps) return;
         }
+        actor.x += direction;
         if (probeSolid(actor.hullBox, actor) || probeSurface(actor.hullBox, actor)) {
             actor.x -= direction;
             actor.velocityX = 0;

@@ -72,6 +72,22 @@ bool findFooting(const IndexBox& probe, bool ball, IndexBox& footing, IndexBox& 
     }
     return true;
 }
+// A new footing for a probe outside the old one; false when there is none.
+[[gnu::noinline]] bool learnFooting(MapMemo& memo, const IndexBox& probe, bool ball) {
+    // A probe that found no footing here finds none again.
+    const IndexBox& miss = memo.noFooting;
+    if (probe.x0 == miss.x0 && probe.y0 == miss.y0 && probe.x1 == miss.x1 && probe.y1 == miss.y1)
+        return false;
+    // The old footing stays true; the body may walk back onto it.
+    IndexBox footing, floor;
+    if (!findFooting(probe, ball, footing, floor)) {
+        memo.noFooting = probe;
+        return false;
+    }
+    memo.footing = footing;
+    memo.floor = floor;
+    return true;
+}
 } // namespace
 
 bool touchActs(int32_t blockType, bool ball) {
@@ -91,21 +107,9 @@ bool touchActs(int32_t blockType, bool ball) {
 bool footingAnswers(Actor& actor, const IndexBox& probe, bool& meets) {
     MapMemo& memo = actor.memo;
     memo.keepTo(currentMap.blockIndex.generation());
-    if (!boxInside(probe, memo.footing)) {
-        // A probe that found no footing here finds none again.
-        const IndexBox& miss = memo.noFooting;
-        if (probe.x0 == miss.x0 && probe.y0 == miss.y0 && probe.x1 == miss.x1 &&
-            probe.y1 == miss.y1)
-            return false;
-        // The old footing stays true; the body may walk back onto it.
-        IndexBox footing, floor;
-        if (!findFooting(probe, actor.role == ActorRole::Ball, footing, floor)) {
-            memo.noFooting = probe;
-            return false;
-        }
-        memo.footing = footing;
-        memo.floor = floor;
-    }
+    if (!boxInside(probe, memo.footing) &&
+        !learnFooting(memo, probe, actor.role == ActorRole::Ball))
+        return false;
     meets = boxesMeet(probe, memo.floor);
     return true;
 }

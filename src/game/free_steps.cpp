@@ -25,10 +25,15 @@ IndexBox boxAt(const Actor& actor, bool vertical, float at, const Rect& r) {
 // The boxes of the probe at every step from `first` to `last`. Adding the same
 // step again and again only ever grows (or only ever shrinks) a position, and
 // so the probe's box: those at the ends span all the others.
-IndexBox stepsBox(const Actor& actor, bool vertical, float first, float last, const Rect& r) {
-    IndexBox a = boxAt(actor, vertical, std::min(first, last), r);
-    IndexBox b = boxAt(actor, vertical, std::max(first, last), r);
-    return {a.x0, a.y0, b.x1, b.y1};
+inline IndexBox stepsBox(const Actor& actor, bool vertical, float first, float last,
+                         const Rect& r) {
+    float low = std::min(first, last), high = std::max(first, last);
+    if (vertical) {
+        int x = (int)(actor.x + (float)r.x);
+        return {x, (int)(low + (float)r.y), x + r.width, (int)(high + (float)r.y) + r.height};
+    }
+    int y = (int)(actor.y + (float)r.y);
+    return {(int)(low + (float)r.x), y, (int)(high + (float)r.x) + r.width, y + r.height};
 }
 
 // The box around `steps` (grown by the margin, then cut back before every block
@@ -98,14 +103,45 @@ bool meetsAny(const IndexBox& box, const std::vector<IndexBox>& things) {
         if (boxesMeet(box, t)) return true;
     return false;
 }
+
+// The steps when the body's clear area does not settle them alone: the blocks
+// and (the ball's) treasures and enemies near them, step by step.
+[[gnu::noinline]] int takeStepsNearThings(Actor& actor, bool vertical, float step, int count,
+                                          const Rect& rect, bool solid, bool surface,
+                                          const IndexBox& steps, float last) {
+    float& position = vertical ? actor.y : actor.x;
+    nearBlocks.clear();
+    if (!boxInside(steps, actor.memo.clearArea))
+        gatherBlocks(actor.memo, steps, vertical, solid, surface);
+    nearThings.clear();
+    if (actor.role == ActorRole::Ball)
+        gatherHullThings(stepsBox(actor, vertical, position + step, last, actor.hullBox));
+    if (nearBlocks.empty() && nearThings.empty()) {
+        position = last;
+        return count;
+    }
+    float at = position;
+    for (int j = 0; j < count; ++j) {
+        float next = at + step;
+        if (meetsAny(boxAt(actor, vertical, next, rect), nearBlocks) ||
+            (!nearThings.empty() &&
+             meetsAny(boxAt(actor, vertical, next, actor.hullBox), nearThings))) {
+            position = at;
+            return j;
+        }
+        at = next;
+    }
+    position = at;
+    return count;
+}
 } // namespace
 
-int freeSteps(Actor& actor, bool vertical, float step, int count, const Rect& rect, bool solid,
-              bool surface) {
+int takeFreeSteps(Actor& actor, bool vertical, float step, int count, const Rect& rect, bool solid,
+                  bool surface) {
     if (count <= 0) return 0;
     // The same additions as the steps make, so the same positions to the last bit.
-    float start = vertical ? actor.y : actor.x;
-    float first = start + step, last = first;
+    float& position = vertical ? actor.y : actor.x;
+    float first = position + step, last = first;
     if (vertical) {
         // The world's side edges block; going up or down the body's x stays.
         if (atWorldEdge(actor.x)) return 0;
@@ -119,20 +155,10 @@ int freeSteps(Actor& actor, bool vertical, float step, int count, const Rect& re
         count = n;
     }
     IndexBox steps = stepsBox(actor, vertical, first, last, rect);
-    MapMemo& memo = actor.memo;
-    memo.keepTo(currentMap.blockIndex.generation());
-    nearBlocks.clear();
-    if (!boxInside(steps, memo.clearArea)) gatherBlocks(memo, steps, vertical, solid, surface);
-    nearThings.clear();
-    if (actor.role == ActorRole::Ball)
-        gatherHullThings(stepsBox(actor, vertical, first, last, actor.hullBox));
-    if (nearBlocks.empty() && nearThings.empty()) return count;
-    float at = start;
-    for (int j = 0; j < count; ++j) {
-        at += step;
-        if (meetsAny(boxAt(actor, vertical, at, rect), nearBlocks)) return j;
-        if (!nearThings.empty() && meetsAny(boxAt(actor, vertical, at, actor.hullBox), nearThings))
-            return j;
+    actor.memo.keepTo(currentMap.blockIndex.generation());
+    if (actor.role != ActorRole::Ball && boxInside(steps, actor.memo.clearArea)) {
+        position = last;
+        return count;
     }
-    return count;
+    return takeStepsNearThings(actor, vertical, step, count, rect, solid, surface, steps, last);
 }

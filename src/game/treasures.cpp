@@ -4,6 +4,7 @@
 #include "game/play_records.h"
 #include "level/map.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 #include "text/text_utils.h"
 #include "ui/sound_table.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int32_t goldPerLife = 25;
 
 void burst(const Bonus& bonus, int colour, bool falling) {
+    if (!playShown) return; // pieces nobody sees, and their random numbers
     for (int i = 0; i < 25; ++i) {
         int x = randomBetween(bonus.x, bonus.x + 11);
         int y = randomBetween(bonus.y, bonus.y + 11);

@@ -3,7 +3,7 @@
 // searches a steering that clears a stage and writes it as a demo.
 #include "tool/command.h"
 #include "tool/game_tree.h"
-#include "tool/solver.h"
+#include "solver/solver.h"
 
 #include "game/demo.h"
 #include "game/headless_playback.h"
@@ -11,6 +11,7 @@
 #include "game/stage_flow.h"
 #include "level/graphics.h"
 #include "level/map.h"
+#include "level/play_shown.h"
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "text/data_file.h"
@@ -70,6 +71,7 @@ int solve(int argc, char** argv) {
         options.maxNodes < 1)
         return usage();
     loadPlayGraphics();
+    playShown = false; // nobody sees the search
     playMode = {true, DemoMode::Playback, false};
     playRecord.stageIndex = 0;
     setFrameHook([]() { gameTicks += 1; });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,10 @@ struct SolverOptions {
     size_t maxNodes = 20'000'000;
     // The steering a demo file can carry.
     int32_t maxTicks = 9001;
+    // Looked at between states: once it holds true the search stops, as when
+    // the budget runs out. Another thread may set it (a stage editor whose
+    // modder painted on).
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 struct SolverResult {
@@ -33,6 +38,7 @@ struct SolverResult {
     int32_t clearTick = -1;
     int64_t statesExplored = 0;
     double seconds = 0;
+    bool cancelled = false;
 };
 
 // The stage (`currentMapFile`) must have been started as a demo playback.

@@ -1,5 +1,5 @@
-#include "tool/solver.h"
-#include "tool/cell_distances.h"
+#include "solver/solver.h"
+#include "solver/cell_distances.h"
 
 #include "game/ball.h"
 #include "game/demo.h"
@@ -10,12 +10,13 @@
 #include "level/map_format.h"
 #include "platform/clock.h"
 
+#include "solver/seen_states.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <queue>
-#include <unordered_map>
 
 namespace {
 // Added to the estimate of a state from which the cells see no way on: such
@@ -26,16 +27,35 @@ struct Point {
     float x, y;
 };
 
-// A moment of play as the search keeps it: the snapshot without the treasures,
-// which are kept as one bit each (lying or taken). Only the nodes still waiting
-// to be expanded hold one.
-struct Moment {
-    PlaySnapshot play;
-    std::vector<uint64_t> lying;
+// The snapshots of the nodes still waiting to be expanded, in slots of one size
+// in large blocks; a slot freed by an expanded node is used again.
+class Moments {
+public:
+    explicit Moments(size_t slotBytes) : size(slotBytes) {}
+    int32_t take() {
+        if (!freed.empty()) {
+            int32_t slot = freed.back();
+            freed.pop_back();
+            return slot;
+        }
+        if (used % perBlock == 0) blocks.emplace_back(new uint8_t[size * perBlock]);
+        return used++;
+    }
+    void give(int32_t slot) { freed.push_back(slot); }
+    uint8_t* at(int32_t slot) {
+        return blocks[(size_t)slot / perBlock].get() + size * ((size_t)slot % perBlock);
+    }
+
+private:
+    static constexpr size_t perBlock = 4096;
+    size_t size;
+    int32_t used = 0;
+    std::vector<std::unique_ptr<uint8_t[]>> blocks;
+    std::vector<int32_t> freed;
 };
 
 struct Node {
-    std::unique_ptr<Moment> moment;
+    int32_t moment = -1;  // slot of its snapshot while it waits to be expanded
     int32_t tick = 0;     // ticks simulated so far
     int32_t parent = -1;  // index into the node list
     uint8_t steering = 0; // held over the segment that led here
@@ -111,7 +131,7 @@ float distance(Point a, Point b) {
 
 class Search {
 public:
-    explicit Search(const SolverOptions& o) : options(o) {
+    explicit Search(const SolverOptions& o) : options(o), moments(snapshotSize()) {
         for (int32_t i = 0; i < currentMap.blockCount; ++i) {
             const BlockData& b = currentMap.blocks[i];
             if (b.type == blockGoal && b.solidRect.enabled)
@@ -132,9 +152,13 @@ public:
         run_.begin();
         nodes.push_back({capture(), 0, -1, 0, 0});
         open.push({estimate(0), order++, 0});
-        seen[stateKey(options.coarse)] = 0;
+        seen.insert(stateKey(options.coarse));
         while (!open.empty()) {
             if (secondsSince(started) > options.budgetSeconds) break;
+            if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
+                result.cancelled = true;
+                break;
+            }
             int32_t current = open.top().node;
             open.pop();
             if (nodes.size() >= options.maxNodes) break;
@@ -150,7 +174,8 @@ public:
                 }
             }
             // Expanded: only the way back to it is still needed.
-            nodes[(size_t)current].moment.reset();
+            moments.give(nodes[(size_t)current].moment);
+            nodes[(size_t)current].moment = -1;
         }
         result.seconds = secondsSince(started);
         return result;
@@ -197,29 +222,17 @@ private:
         return tick + options.weight * best;
     }
 
-    std::unique_ptr<Moment> capture() {
-        auto m = std::make_unique<Moment>();
-        m->play = takeSnapshot(run_);
-        m->play.bonuses.clear();
-        m->play.bonuses.shrink_to_fit();
-        m->lying.assign(((size_t)currentMap.bonusCount + 63) / 64, 0);
-        for (int32_t i = 0; i < currentMap.bonusCount; ++i)
-            if (currentMap.bonuses[i].active) m->lying[(size_t)i / 64] |= 1ULL << (i % 64);
-        return m;
-    }
-
-    // The treasures' pictures are not put back: they never decide play.
-    void restore(const Moment& m) {
-        restoreSnapshot(m.play, run_);
-        for (int32_t i = 0; i < currentMap.bonusCount; ++i)
-            currentMap.bonuses[i].active = (m.lying[(size_t)i / 64] >> (i % 64)) & 1;
+    int32_t capture() {
+        int32_t slot = moments.take();
+        takeSnapshot(run_, moments.at(slot));
+        return slot;
     }
 
     // Plays a segment of held steering from a node; the new node's index, or -1
     // when the segment ends the run without the clear wanted or reaches a state
     // already seen.
     int32_t expand(int32_t from, uint8_t steering) {
-        restore(*nodes[(size_t)from].moment);
+        restoreSnapshot(moments.at(nodes[(size_t)from].moment), run_);
         int32_t tick = nodes[(size_t)from].tick;
         int32_t ticks = 0;
         for (; ticks < options.segmentTicks && tick < options.maxTicks; ++ticks, ++tick) {
@@ -232,19 +245,16 @@ private:
                 if (options.takeCups && playRecord.cups < cupsOnStage) return -1;
                 solved = true;
                 clearTick = tick;
-                nodes.push_back({nullptr, tick + 1, from, steering, ticks + 1});
+                nodes.push_back({-1, tick + 1, from, steering, ticks + 1});
                 return (int32_t)nodes.size() - 1;
             }
             if (outcome != TickOutcome::Continue || playState.state == Dying || !ball.active)
                 return -1;
         }
         if (ticks == 0) return -1;
-        uint64_t key = stateKey(options.coarse);
-        auto found = seen.find(key);
-        if (found != seen.end()) return -1;
+        if (!seen.insert(stateKey(options.coarse))) return -1;
         nodes.push_back({capture(), tick, from, steering, ticks});
         int32_t index = (int32_t)nodes.size() - 1;
-        seen[key] = index;
         open.push({estimate(tick), order++, index});
         return index;
     }
@@ -265,9 +275,10 @@ private:
     CellDistances toGoal;
     std::vector<CellDistances> cupFields; // by bonus, for the cups
     int32_t cupsOnStage = 0;
+    Moments moments;
     std::vector<Node> nodes;
     std::priority_queue<Queued> open;
-    std::unordered_map<uint64_t, int32_t> seen;
+    SeenStates seen;
     int64_t order = 0;
     bool solved = false;
     int32_t clearTick = -1;
