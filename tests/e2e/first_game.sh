@@ -87,4 +87,11 @@ read -r -a stats <<< "$(ints stats.dat)"
 for picture in help stage; do
     [ "$(convert "$picture.png" -format '%k' info:)" -gt 8 ] || fail "$picture.png is blank"
 done
+# The window (960x720 at the top left of this desktop) shows the frame enlarged
+# three times, nearest neighbour, whether the X server or the game enlarges it:
+# each 3 by 3 block of the stage's picture is one colour.
+convert stage.png -crop 960x720+0+0 +repage window.png
+convert window.png -sample 320x240 -sample 960x720 blocks.png
+differing=$(compare -metric AE window.png blocks.png null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the window is not the frame enlarged three times ($differing pixels differ)"
 echo "first_game: ok"
