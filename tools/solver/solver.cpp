@@ -10,13 +10,16 @@
 #include "level/map_format.h"
 #include "platform/clock.h"
 
+#include "solver/helper_process.h"
 #include "solver/seen_states.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <queue>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 // Added to the estimate of a state from which the cells see no way on: such
@@ -151,25 +154,35 @@ public:
         SolverResult result;
         run_.begin();
         nodes.push_back({capture(), 0, -1, 0, 0});
-        open.push({estimate(0), order++, 0});
+        pushOpen({estimate(0), order++, 0});
         seen.insert(stateKey(options.coarse));
+        if (options.helpers > 0) startHelper();
         while (!open.empty()) {
             if (secondsSince(started) > options.budgetSeconds) break;
             if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
                 result.cancelled = true;
                 break;
             }
-            int32_t current = open.top().node;
-            open.pop();
+            if (helper.running() && helper.idle()) collectAndSend();
+            int32_t current = open.front().node;
+            std::pop_heap(open.begin(), open.end());
+            open.pop_back();
             if (nodes.size() >= options.maxNodes) break;
-            for (uint8_t steering : {steerRight, steerLeft, steerNone}) {
-                int32_t child = expand(current, steering);
+            Expansion expansion = expansionOf(current);
+            for (int k = 0; k < 3; ++k) {
+                int32_t child = commit(current, steerings[k], expansion.children[k]);
                 ++result.statesExplored;
                 if (child >= 0 && solved) {
+                    // The game is left as the clear left it (the time, the cups),
+                    // whichever process played it first.
+                    int32_t scratch = moments.take();
+                    play(moments.at(nodes[(size_t)current].moment), nodes[(size_t)current].tick,
+                         steerings[k], moments.at(scratch));
                     result.found = true;
                     result.clearTick = clearTick;
                     result.steering = steeringTo(child);
                     result.seconds = secondsSince(started);
+                    helper.stop();
                     return result;
                 }
             }
@@ -177,6 +190,7 @@ public:
             moments.give(nodes[(size_t)current].moment);
             nodes[(size_t)current].moment = -1;
         }
+        helper.stop();
         result.seconds = secondsSince(started);
         return result;
     }
@@ -228,12 +242,32 @@ private:
         return slot;
     }
 
-    // Plays a segment of held steering from a node; the new node's index, or -1
-    // when the segment ends the run without the clear wanted or reaches a state
-    // already seen.
-    int32_t expand(int32_t from, uint8_t steering) {
-        restoreSnapshot(moments.at(nodes[(size_t)from].moment), run_);
-        int32_t tick = nodes[(size_t)from].tick;
+    // What a segment of held steering from a node led to. Played from the
+    // node's snapshot alone, so that the helper can play it as well as the
+    // search.
+    struct Outcome {
+        enum Kind : int32_t { DeadEnd, State, Cleared };
+        Kind kind = DeadEnd;
+        int32_t tick = 0;  // State: the tick reached; Cleared: the tick of the clear
+        int32_t ticks = 0; // the segment's length (Cleared: with the tick of the clear)
+        uint64_t key = 0;
+        double priority = 0;
+    };
+    // An outcome with the snapshot of its state in a slot of `moments`.
+    struct Child {
+        Outcome outcome;
+        int32_t moment = -1;
+    };
+    struct Expansion {
+        Child children[3];
+    };
+    static constexpr uint8_t steerings[3] = {steerRight, steerLeft, steerNone};
+
+    // Plays a segment from a snapshot at `tick`; a new state's snapshot goes to
+    // `out`. A run that ends without the clear wanted is a dead end.
+    Outcome play(const uint8_t* from, int32_t tick, uint8_t steering, uint8_t* out) {
+        restoreSnapshot(from, run_);
+        Outcome o;
         int32_t ticks = 0;
         for (; ticks < options.segmentTicks && tick < options.maxTicks; ++ticks, ++tick) {
             demoSteering[tick] = steering;
@@ -242,21 +276,118 @@ private:
             gameTicks = 1 << 20;
             TickOutcome outcome = run_.tick();
             if (clearsThisRun > 0) {
-                if (options.takeCups && playRecord.cups < cupsOnStage) return -1;
-                solved = true;
-                clearTick = tick;
-                nodes.push_back({-1, tick + 1, from, steering, ticks + 1});
-                return (int32_t)nodes.size() - 1;
+                if (options.takeCups && playRecord.cups < cupsOnStage) return o;
+                return {Outcome::Cleared, tick, ticks + 1, 0, 0};
             }
             if (outcome != TickOutcome::Continue || playState.state == Dying || !ball.active)
-                return -1;
+                return o;
         }
-        if (ticks == 0) return -1;
-        if (!seen.insert(stateKey(options.coarse))) return -1;
-        nodes.push_back({capture(), tick, from, steering, ticks});
+        if (ticks == 0) return o;
+        takeSnapshot(run_, out);
+        return {Outcome::State, tick, ticks, stateKey(options.coarse), estimate(tick)};
+    }
+
+    // The three segments from a node: played by the helper already, or now.
+    Expansion expansionOf(int32_t node) {
+        auto found = ready.find(node);
+        if (found != ready.end()) {
+            Expansion e = found->second;
+            ready.erase(found);
+            return e;
+        }
+        // A batch still playing it will find it expanded.
+        if (inFlight.count(node)) expandedMeanwhile.insert(node);
+        Expansion e;
+        for (int k = 0; k < 3; ++k) {
+            int32_t slot = moments.take();
+            e.children[k].outcome = play(moments.at(nodes[(size_t)node].moment),
+                                         nodes[(size_t)node].tick, steerings[k], moments.at(slot));
+            if (e.children[k].outcome.kind == Outcome::State)
+                e.children[k].moment = slot;
+            else
+                moments.give(slot);
+        }
+        return e;
+    }
+
+    // The child as the search takes it, in the order it always has: a new
+    // node, or -1 for a dead end or a state already seen.
+    int32_t commit(int32_t from, uint8_t steering, const Child& child) {
+        const Outcome& o = child.outcome;
+        if (o.kind == Outcome::Cleared) {
+            solved = true;
+            clearTick = o.tick;
+            nodes.push_back({-1, o.tick + 1, from, steering, o.ticks});
+            return (int32_t)nodes.size() - 1;
+        }
+        if (o.kind == Outcome::DeadEnd || !seen.insert(o.key)) {
+            if (child.moment >= 0) moments.give(child.moment);
+            return -1;
+        }
+        nodes.push_back({child.moment, o.tick, from, steering, o.ticks});
         int32_t index = (int32_t)nodes.size() - 1;
-        open.push({estimate(tick), order++, index});
+        pushOpen({o.priority, order++, index});
         return index;
+    }
+
+    void pushOpen(const Queued& q) {
+        open.push_back(q);
+        std::push_heap(open.begin(), open.end());
+    }
+
+    // The helper plays nodes near the top of the waiting states while the
+    // search expands the top one; the search takes their outcomes in its own
+    // order, so it finds exactly what it finds alone.
+    static constexpr int batchSize = 48;
+
+    void startHelper() {
+        size_t snapshot = snapshotSize();
+        helper.start(2 * sizeof(int32_t) + snapshot, 3 * (sizeof(Outcome) + snapshot), batchSize,
+                     [this, snapshot](const uint8_t* job, uint8_t* result) {
+                         int32_t tick;
+                         std::memcpy(&tick, job + sizeof(int32_t), sizeof tick);
+                         const uint8_t* from = job + 2 * sizeof(int32_t);
+                         for (int k = 0; k < 3; ++k) {
+                             uint8_t* at = result + k * (sizeof(Outcome) + snapshot);
+                             Outcome o = play(from, tick, steerings[k], at + sizeof(Outcome));
+                             std::memcpy(at, &o, sizeof o);
+                         }
+                     });
+    }
+
+    void collectAndSend() {
+        size_t snapshot = snapshotSize();
+        for (size_t i = 0; i < sent.size(); ++i) {
+            int32_t node = sent[i];
+            inFlight.erase(node);
+            if (expandedMeanwhile.erase(node)) continue;
+            Expansion e;
+            const uint8_t* result = helper.result((int)i);
+            for (int k = 0; k < 3; ++k) {
+                const uint8_t* at = result + k * (sizeof(Outcome) + snapshot);
+                std::memcpy(&e.children[k].outcome, at, sizeof(Outcome));
+                if (e.children[k].outcome.kind != Outcome::State) continue;
+                e.children[k].moment = moments.take();
+                std::memcpy(moments.at(e.children[k].moment), at + sizeof(Outcome), snapshot);
+            }
+            ready.emplace(node, e);
+        }
+        sent.clear();
+        // The next batch: waiting nodes high in the heap (not the top, which the
+        // search takes now) that nobody has played yet.
+        size_t look = std::min(open.size(), (size_t)batchSize * 4);
+        for (size_t h = 1; h < look && (int)sent.size() < batchSize; ++h) {
+            int32_t node = open[h].node;
+            if (ready.count(node) || inFlight.count(node)) continue;
+            uint8_t* job = helper.job((int)sent.size());
+            std::memcpy(job, &node, sizeof node);
+            std::memcpy(job + sizeof(int32_t), &nodes[(size_t)node].tick, sizeof(int32_t));
+            std::memcpy(job + 2 * sizeof(int32_t), moments.at(nodes[(size_t)node].moment),
+                        snapshot);
+            sent.push_back(node);
+            inFlight.insert(node);
+        }
+        if (!sent.empty()) helper.send((int)sent.size());
     }
 
     std::vector<uint8_t> steeringTo(int32_t node) const {
@@ -276,8 +407,13 @@ private:
     std::vector<CellDistances> cupFields; // by bonus, for the cups
     int32_t cupsOnStage = 0;
     Moments moments;
+    HelperProcess helper;
+    std::vector<int32_t> sent; // the batch with the helper
+    std::unordered_set<int32_t> inFlight, expandedMeanwhile;
+    std::unordered_map<int32_t, Expansion> ready; // played by the helper
     std::vector<Node> nodes;
-    std::priority_queue<Queued> open;
+    // The states waiting, as a heap ordered as std::priority_queue orders it.
+    std::vector<Queued> open;
     SeenStates seen;
     int64_t order = 0;
     bool solved = false;

@@ -30,6 +30,11 @@ struct SolverOptions {
     // the budget runs out. Another thread may set it (a stage editor whose
     // modder painted on).
     const std::atomic<bool>* cancel = nullptr;
+    // Processes forked to play states ahead on other cores (0 or 1). The
+    // search takes their outcomes in its own order, so it finds the same way
+    // either way. A program with threads of its own (sound, a window) may want
+    // none: only the forking thread lives on in a helper.
+    int helpers = 1;
 };
 
 struct SolverResult {
