@@ -12,9 +12,11 @@ const char* unlockPath(const char* fileName) {
     return joinText("DATA\\UNLOCK\\", fileName);
 }
 
+// The integers are kept as they are: each reader decides what counts (the
+// stage select asks for 1, the continue menu stops at 0).
 int32_t readFlag(DataReader& in) {
     int32_t value = readInt32(in);
-    return !in.failed() && value == 1 ? 1 : 0;
+    return in.failed() ? 0 : value;
 }
 
 bool reportSaveFailure() {
