@@ -183,9 +183,8 @@ void stageClear() {
     }
     completeMusic.stop();
     if (inGameMode()) {
-        int opened = recordStageClear(playRecord.stageIndex, playRecord.cupThisStage,
-                                      playRecord.goldThisStage == currentMap.goldTotal);
-        if (opened >= 0) showUnlockedBanner(opened);
+        recordStageClear(playRecord.stageIndex, playRecord.cupThisStage,
+                         playRecord.goldThisStage == currentMap.goldTotal, showUnlockedBanner);
     }
     fadeOutWorld();
     nextStage();

@@ -67,7 +67,7 @@ bool saveUnlockData(const char* fileName) {
     return true;
 }
 
-int recordStageClear(int s, bool cupTaken, bool allGoldTaken) {
+int recordStageClear(int s, bool cupTaken, bool allGoldTaken, void (*announce)(int group)) {
     if (s < 0 || s >= stageSet.stageCount) return -1;
     unlockData.stageUnlocked[s + 1] = 1;
     if (cupTaken) unlockData.clearedWithCup[s] = 1;
@@ -81,6 +81,8 @@ int recordStageClear(int s, bool cupTaken, bool allGoldTaken) {
         }
         break;
     }
+    // The banner comes first: a failed save then reports over it, not before.
+    if (opened >= 0 && announce) announce(opened);
     saveUnlockData(stageSet.fileName);
     return opened;
 }

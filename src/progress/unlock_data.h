@@ -35,10 +35,11 @@ bool readUnlockData(DataReader& in, int stageCount, int groupCount, UnlockData& 
 
 // Books stage `stageIndex` of the set in use as cleared in the normal game (the
 // game does not call it for training or demo runs): opens the next stage, marks
-// the cup and the gold as told, opens the group that starts at the next stage
-// and saves. Returns the index of the group it newly opened, for the "Unlocked"
-// banner, else -1.
-int recordStageClear(int stageIndex, bool cupTaken, bool allGoldTaken);
+// the cup and the gold as told, opens the group that starts at the next stage,
+// hands that group to `announce` (the "Unlocked" banner) and then saves.
+// Returns the index of the group it newly opened, else -1.
+int recordStageClear(int stageIndex, bool cupTaken, bool allGoldTaken,
+                     void (*announce)(int group) = nullptr);
 
 // Opens every stage and group of the set in use and saves.
 bool unlockAll();
