@@ -118,3 +118,18 @@ TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldow
     start(corridor(12), true, DemoMode::Playback);
     EXPECT_EQ(ticksOf(5, {KEY_F2}), TickOutcome::Continue);
 }
+
+TEST_F(RunFlow, TheButtonThatLeavesThePauseWaitsForItsReleaseBeforeActing) {
+    for (int key : {KEY_ESC, KEY_F2}) {
+        SCOPED_TRACE(key);
+        start(corridor(12), true);
+        // SPACE is let go inside the pause, then the key is pressed and held.
+        KeyScript leave{{{KEY_SPACE, -1, 0}, {key, 5, 1000}}};
+        drivenByFrames(leave);
+        EXPECT_EQ(tick({KEY_SPACE}), TickOutcome::Continue);
+        ASSERT_EQ(run.loop.pauseCooldown, 59);
+        EXPECT_EQ(ticksOf(5, {key}), TickOutcome::Continue); // still the same press
+        tick();
+        EXPECT_EQ(tick({key}), key == KEY_ESC ? TickOutcome::EndRun : TickOutcome::RecordRequested);
+    }
+}
