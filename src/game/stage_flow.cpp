@@ -91,7 +91,10 @@ bool startLoadedStage() {
     resetBall();
     setPlayState(Intro);
     clearPopups();
-    if (playMode.demoMode == DemoMode::Recording) sfxStart.play();
+    if (playMode.demoMode == DemoMode::Recording) {
+        clearSteering();
+        sfxStart.play();
+    }
     if (!currentMap.music.playing) {
         currentMap.music.setSpeed(1.0f);
         currentMap.music.play();
