@@ -18,7 +18,6 @@
 #include "platform/sound.h"
 #include "progress/extra_stages.h"
 #include "progress/stage_set.h"
-#include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "text/font.h"
 #include "text/text_utils.h"
@@ -203,11 +202,7 @@ void nextStage() {
         startNextStageOrEnd();
         return;
     }
-    if (extraStagesEarned(playRecord.cups)) {
-        statistics.extraStagesUnlocked = 1;
-        showExtraStagesScreen();
-    }
-    statistics.countGameCleared();
+    recordSetCleared(playRecord.cups, showExtraStagesScreen);
     if (outroScreen) outroScreen();
     quitFlag = true;
 }
