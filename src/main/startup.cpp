@@ -12,6 +12,7 @@
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
+#include "screens/about_screen.h"
 #include "screens/frame_counter.h"
 #include "screens/logo_animation.h"
 #include "screens/outro.h"
@@ -78,6 +79,7 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     // Clearing the last stage of a set plays the outro, a screen play cannot
     // name itself.
     setOutroScreen(outro);
+    setModdingGuidePath(roots.moddingGuide.c_str());
     detectJoystick();
     seedRandom();
     set_window_title("Tumblo");

@@ -11,6 +11,7 @@
 #include "text/text_utils.h"
 
 #include <allegro.h>
+#include <string>
 
 namespace {
 constexpr int creditCount = 5;
@@ -18,11 +19,24 @@ const char* const creditTexts[creditCount] = {
     "Code::The Tumblo team",          "Bitmaps::The Tumblo team", "Music::The Tumblo team",
     "Sound effects::The Tumblo team", "Levels::The Tumblo team",
 };
-// Where players learn how everything they saw was made.
-const char* const addressLine = "Make your own: see docs/MODDING.md";
+// Where players learn how everything they saw was made: the guide's path in
+// this installation, since a source tree's docs/ is not where players look.
+std::string moddingGuide = "docs/MODDING.md";
 constexpr int creditWidth = 200;
 constexpr int creditHeight = 18;
 constexpr int pulseSize = 20;
+
+// The line names the guide; a path too long for the screen loses its start,
+// so that the file's own name stays in view.
+std::string addressLine() {
+    std::string path = moddingGuide;
+    std::string line = "Make your own: " + path;
+    while (gameFont.textWidth(line.c_str()) > 316 && path.size() > 1) {
+        path.erase(0, 1);
+        line = "Make your own: ..." + path;
+    }
+    return line;
+}
 
 void destroyCredits(BITMAP* (&credits)[creditCount]) {
     for (BITMAP*& credit : credits)
@@ -40,6 +54,10 @@ void drawPulsed(BITMAP* picture, int x, int y, int pulse) {
 }
 } // namespace
 
+void setModdingGuidePath(const char* path) {
+    moddingGuide = path;
+}
+
 void aboutScreen() {
     BITMAP* credits[creditCount] = {};
     for (int i = 0; i < creditCount; ++i) {
@@ -56,6 +74,7 @@ void aboutScreen() {
     pollJoystick();
     bool latched = heldButton() != -1;
     const int white = makecol(255, 255, 255);
+    const std::string address = addressLine();
     while (!quitRequested()) {
         while (gameTicks > 0) {
             pollJoystick();
@@ -87,7 +106,7 @@ void aboutScreen() {
         drawParticles();
         if (titleLogo) drawPulsed(titleLogo, (320 - titleLogo->w) / 2, 40, pulse);
         drawPulsed(credits[credit], 60, 140, pulse);
-        gameFont.drawTextCentered(addressLine, 220, backBuffer);
+        gameFont.drawTextCentered(address.c_str(), 220, backBuffer);
         presentFrame();
     }
     destroyCredits(credits);

@@ -11,6 +11,9 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1 ||
     fail "install failed: $(tail -n 3 "$work/install.log")"
 [ -x "$prefix/games/tumblo" ] || fail "no game in $prefix/games"
+# The guide the about screen names.
+cmp -s "$prefix/share/doc/tumblo/MODDING.md" "$SOURCE_DIR/docs/MODDING.md" ||
+    fail "the modding guide is not in $prefix/share/doc/tumblo"
 # The command line: what it offers, and a one-line refusal of anything else.
 [ "$("$prefix/games/tumblo" --version)" = "tumblo 1.1" ] || fail "--version"
 "$prefix/games/tumblo" --help | grep -q -- "--user-dir DIR" || fail "--help lacks --user-dir"
