@@ -83,7 +83,11 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     detectJoystick();
     seedRandom();
     set_window_title("Tumblo");
-    set_close_button_callback(nullptr); // the window cannot be closed, only exited
+    // Players expect the close button to leave the game; it asks to leave the
+    // way a signal does, so settings and statistics are saved and the whole
+    // shut-down runs. (The library calls it from its own thread: the request
+    // is an atomic flag.)
+    set_close_button_callback(requestQuit);
 
     gameLog.write("Starting fMod");
     if (options.headless) {
