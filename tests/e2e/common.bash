@@ -123,13 +123,13 @@ hold_until() {
 }
 
 # The pointer "$r" of the menu on screen: moves it to row TARGET of COUNT rows
-# that start at y FIRST_Y, 12 apart, the pointer at x POINTER_X. The cursor key
-# is held (by the probe, which lets it go as soon as it sees the pointer there)
-# while the menu's repeat moves the pointer row by row; should a slow machine
-# let it run past, the next round brings it back.
+# that start at y FIRST_Y, 12 apart, the pointer at x POINTER_X. One row a
+# press: the key is held 100 ms (one xdotool run times it), under the 8 ticks
+# (133 ms) after which a held cursor key moves again. Should a loaded machine
+# see the key longer and move twice, the next press brings the pointer back.
 menu_to() {
     local target=$1 count=$2 pointer_x=${3:-120} first_y=${4:-140} row key
-    for _ in $(seq 1 12); do
+    for _ in $(seq 1 20); do
         row=$(probe row "$window" "$STATE_SECONDS" "$pointer_x" "$first_y" 12 "$count" '$r') ||
             return 1
         [ "$row" = "$target" ] && return 0
@@ -138,8 +138,8 @@ menu_to() {
         else
             key=Up
         fi
-        probe press "$window" "$STATE_SECONDS" "$key" text "$pointer_x" \
-            $((first_y + 12 * target)) '$r' || return 1
+        xdotool keydown "$key" sleep 0.1 keyup "$key"
+        no_longer_shows "$pointer_x" $((first_y + 12 * row)) '$r' || return 1
     done
     return 1
 }

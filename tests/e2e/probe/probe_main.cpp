@@ -7,17 +7,13 @@
 //   tumblo-probe GAME_DIR wait WINDOW SECONDS gone X Y TEXT
 //   tumblo-probe GAME_DIR wait WINDOW SECONDS picture X Y FILE
 //   tumblo-probe GAME_DIR wait WINDOW SECONDS colour X Y R G B
-//   tumblo-probe GAME_DIR press WINDOW SECONDS KEY text|gone|picture|colour ...
 //   tumblo-probe GAME_DIR row WINDOW SECONDS X FIRST_Y SPACING COUNT TEXT
 //   tumblo-probe GAME_DIR save WINDOW FILE.bmp
 //   tumblo-probe GAME_DIR close WINDOW
 //
 // X is a column of the 320 by 240 frame or "centre" (centred as the game
 // centres it). `wait` returns 0 as soon as the frame shows what is asked (for
-// `gone`: no longer shows the text), 1 when SECONDS pass first. `press` holds
-// KEY down with xdotool until the frame shows what is asked, and at least
-// 100 ms: held just as long as it takes, a menu's cursor key moves the cursor
-// to the row asked for and no further. `row` prints
+// `gone`: no longer shows the text), 1 when SECONDS pass first. `row` prints
 // the one row from 0 to COUNT - 1 that shows TEXT at (X, FIRST_Y + SPACING *
 // row), as soon as exactly one does. `close` sends the close request of a
 // window manager. Status 2: wrong use, no X server, or data that do not load.
@@ -28,16 +24,14 @@
 #include "platform/paths.h"
 #include "text/font.h"
 
+#include <algorithm>
 #include <allegro.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 constexpr int frameWidth = 320;
@@ -51,13 +45,11 @@ constexpr double shownShare = 0.97;
 constexpr double goneShare = 0.5;
 
 int usage() {
-    std::fputs(
-        "usage: tumblo-probe GAME_DIR wait WINDOW SECONDS text|gone|picture|colour ...\n"
-        "       tumblo-probe GAME_DIR press WINDOW SECONDS KEY text|gone|picture|colour ...\n"
-        "       tumblo-probe GAME_DIR row WINDOW SECONDS X FIRST_Y SPACING COUNT TEXT\n"
-        "       tumblo-probe GAME_DIR save WINDOW FILE.bmp\n"
-        "       tumblo-probe GAME_DIR close WINDOW\n",
-        stderr);
+    std::fputs("usage: tumblo-probe GAME_DIR wait WINDOW SECONDS text|gone|picture|colour ...\n"
+               "       tumblo-probe GAME_DIR row WINDOW SECONDS X FIRST_Y SPACING COUNT TEXT\n"
+               "       tumblo-probe GAME_DIR save WINDOW FILE.bmp\n"
+               "       tumblo-probe GAME_DIR close WINDOW\n",
+               stderr);
     return 2;
 }
 
@@ -69,7 +61,7 @@ public:
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
 
-    void clear() { clear_to_color(bitmap, makecol(255, 0, 255)); }
+    void clear() { clear_to_color(bitmap, mask()); }
     void text(const char* x, int y, const char* text) {
         if (std::strcmp(x, "centre") == 0)
             gameFont.drawTextCentered(text, y, bitmap);
@@ -85,15 +77,35 @@ public:
         return true;
     }
     void pixel(int x, int y, int r, int g, int b) { putpixel(bitmap, x, y, makecol(r, g, b)); }
+    void copy(const WindowFrame& frame) {
+        for (int y = 0; y < frameHeight; ++y)
+            for (int x = 0; x < frameWidth; ++x) {
+                const Rgb& c = frame.at(x, y);
+                putpixel(bitmap, x, y, makecol(c.r, c.g, c.b));
+            }
+    }
+    bool save(const char* file) const { return save_bitmap(file, bitmap, nullptr) == 0; }
+
+    // Where anything is drawn; an empty area when nothing is.
+    FrameArea area() const {
+        int left = frameWidth, top = frameHeight, right = -1, bottom = -1;
+        for (int y = 0; y < frameHeight; ++y)
+            for (int x = 0; x < frameWidth; ++x)
+                if (getpixel(bitmap, x, y) != mask()) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        if (right < 0) return {0, 0, 0, 0};
+        return {left, top, right - left + 1, bottom - top + 1};
+    }
 
     // The share of the drawn pixels that the frame shows; -1 with none drawn.
     double shareIn(const WindowFrame& frame) const {
-        const int mask = makecol(255, 0, 255);
         long drawn = 0, matching = 0;
         for (int y = 0; y < frameHeight; ++y)
             for (int x = 0; x < frameWidth; ++x) {
                 int c = getpixel(bitmap, x, y);
-                if (c == mask) continue;
+                if (c == mask()) continue;
                 ++drawn;
                 const Rgb& seen = frame.at(x, y);
                 if (std::abs(getr(c) - seen.r) <= channelTolerance &&
@@ -104,29 +116,22 @@ public:
         return drawn == 0 ? -1.0 : (double)matching / (double)drawn;
     }
 
+private:
+    static int mask() { return makecol(255, 0, 255); }
     BITMAP* bitmap;
 };
 
-// Looks again and again until `seen` says yes or the time is up.
+// Looks at `area` again and again until `seen` says yes or the time is up. A
+// look at a small area is quick, which matters on a loaded machine.
 template <typename Seen>
-bool waitFor(WindowFrame& frame, unsigned long window, double seconds, Seen seen) {
+bool waitFor(WindowFrame& frame, unsigned long window, double seconds, FrameArea area, Seen seen) {
     auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     for (;;) {
-        bool captured = frame.capture(window);
+        bool captured = frame.capture(window, area);
         if (seen(captured)) return true;
         if (std::chrono::steady_clock::now() >= end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-}
-
-// Runs xdotool with a key action; true when it did its work.
-bool xdotool(const char* action, const char* key) {
-    const char* args[] = {"xdotool", action, key, nullptr};
-    pid_t child;
-    if (posix_spawnp(&child, "xdotool", nullptr, nullptr, const_cast<char**>(args), environ) != 0)
-        return false;
-    int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool loadGameLook(const std::string& gameDir) {
@@ -136,9 +141,7 @@ bool loadGameLook(const std::string& gameDir) {
     return gameFont.load("DATA\\FONT.FNT") && gameFont.sheet;
 }
 
-// `key`, when given, is held down while the probe waits, and at least 100 ms.
-int waitCommand(WindowFrame& frame, unsigned long window, double seconds, int argc, char** argv,
-                const char* key = nullptr) {
+int waitCommand(WindowFrame& frame, unsigned long window, double seconds, int argc, char** argv) {
     if (argc < 3) return usage();
     std::string kind = argv[0];
     const char* x = argv[1];
@@ -157,18 +160,14 @@ int waitCommand(WindowFrame& frame, unsigned long window, double seconds, int ar
         return usage();
     }
     bool gone = kind == "gone";
-    auto shown = [&](bool captured) {
-        if (!captured) return gone;
-        double share = expected.shareIn(frame);
-        return gone ? share < goneShare : share >= shownShare;
-    };
-    if (!key) return waitFor(frame, window, seconds, shown) ? 0 : 1;
-    auto held = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
-    if (!xdotool("keydown", key)) return 2;
-    bool seen = waitFor(frame, window, seconds, shown);
-    std::this_thread::sleep_until(held);
-    if (!xdotool("keyup", key)) return 2;
-    return seen ? 0 : 1;
+    return waitFor(frame, window, seconds, expected.area(),
+                   [&](bool captured) {
+                       if (!captured) return gone;
+                       double share = expected.shareIn(frame);
+                       return gone ? share < goneShare : share >= shownShare;
+                   })
+               ? 0
+               : 1;
 }
 
 int rowCommand(WindowFrame& frame, unsigned long window, double seconds, char** argv) {
@@ -177,19 +176,22 @@ int rowCommand(WindowFrame& frame, unsigned long window, double seconds, char** 
     const char* text = argv[4];
     if (count < 1) return usage();
     Drawing expected;
+    for (int row = 0; row < count; ++row)
+        expected.text(x, firstY + spacing * row, text);
+    FrameArea rows = expected.area();
     int found = -1;
-    bool seen = waitFor(frame, window, seconds, [&](bool captured) {
+    bool seen = waitFor(frame, window, seconds, rows, [&](bool captured) {
         if (!captured) return false;
-        int rows = 0;
+        int showing = 0;
         for (int row = 0; row < count; ++row) {
             expected.clear();
             expected.text(x, firstY + spacing * row, text);
             if (expected.shareIn(frame) >= shownShare) {
                 found = row;
-                ++rows;
+                ++showing;
             }
         }
-        return rows == 1;
+        return showing == 1;
     });
     if (!seen) return 1;
     std::printf("%d\n", found);
@@ -199,12 +201,8 @@ int rowCommand(WindowFrame& frame, unsigned long window, double seconds, char** 
 int saveCommand(WindowFrame& frame, unsigned long window, const char* file) {
     if (!frame.capture(window)) return 1;
     Drawing copy;
-    for (int y = 0; y < frameHeight; ++y)
-        for (int x = 0; x < frameWidth; ++x) {
-            const Rgb& c = frame.at(x, y);
-            putpixel(copy.bitmap, x, y, makecol(c.r, c.g, c.b));
-        }
-    return save_bitmap(file, copy.bitmap, nullptr) == 0 ? 0 : 2;
+    copy.copy(frame);
+    return copy.save(file) ? 0 : 2;
 }
 } // namespace
 
@@ -226,8 +224,6 @@ int main(int argc, char** argv) {
     if (argc < 5) return usage();
     double seconds = std::atof(argv[4]);
     if (command == "wait") return waitCommand(frame, window, seconds, argc - 5, argv + 5);
-    if (command == "press" && argc > 6)
-        return waitCommand(frame, window, seconds, argc - 6, argv + 6, argv[5]);
     if (command == "row" && argc == 10) return rowCommand(frame, window, seconds, argv + 5);
     return usage();
 }

@@ -37,23 +37,25 @@ WindowFrame::~WindowFrame() {
     if (display) XCloseDisplay(asDisplay(display));
 }
 
-bool WindowFrame::capture(unsigned long window) {
+bool WindowFrame::capture(unsigned long window, FrameArea area) {
+    if (area.w <= 0 || area.h <= 0) return false;
     Display* d = asDisplay(display);
     XWindowAttributes a;
     if (!XGetWindowAttributes(d, window, &a) || a.map_state != IsViewable) return false;
     int scale = a.width / 320 < a.height / 240 ? a.width / 320 : a.height / 240;
     if (scale < 1) return false;
-    int left = (a.width - 320 * scale) / 2, top = (a.height - 240 * scale) / 2;
-    XImage* image = XGetImage(d, window, left, top, 320u * (unsigned)scale, 240u * (unsigned)scale,
-                              AllPlanes, ZPixmap);
+    int left = (a.width - 320 * scale) / 2 + area.x * scale;
+    int top = (a.height - 240 * scale) / 2 + area.y * scale;
+    XImage* image = XGetImage(d, window, left, top, (unsigned)(area.w * scale),
+                              (unsigned)(area.h * scale), AllPlanes, ZPixmap);
     if (!image) return false;
     // The middle of each enlarged pixel.
-    for (int y = 0; y < 240; ++y)
-        for (int x = 0; x < 320; ++x) {
+    for (int y = 0; y < area.h; ++y)
+        for (int x = 0; x < area.w; ++x) {
             unsigned long p = XGetPixel(image, x * scale + scale / 2, y * scale + scale / 2);
-            pixels[(size_t)y * 320 + (size_t)x] = {channel(p, image->red_mask),
-                                                   channel(p, image->green_mask),
-                                                   channel(p, image->blue_mask)};
+            pixels[(size_t)(area.y + y) * 320 + (size_t)(area.x + x)] = {
+                channel(p, image->red_mask), channel(p, image->green_mask),
+                channel(p, image->blue_mask)};
         }
     XDestroyImage(image);
     return true;
