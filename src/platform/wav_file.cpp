@@ -86,6 +86,9 @@ bool decodeWav(const uint8_t* data, size_t size, int outputRate, std::vector<int
     size_t outFrames =
         (size_t)((uint64_t)sourceFrames * (uint64_t)outputRate / (uint64_t)wav.spec.freq);
     if (outFrames == 0) outFrames = 1;
+    // Longer than any effect could be: a slow rate or a packed encoding must
+    // not make a small file fill the memory.
+    if (outFrames > (size_t)outputRate * maxWavSeconds) return false;
     frames.resize(outFrames * 2);
     for (size_t i = 0; i < outFrames; ++i) {
         double where = (double)i * step;

@@ -11,8 +11,10 @@
 // Turns the bytes of a ".WAV" file into interleaved 16-bit stereo frames at
 // `outputRate`, so the mixer only ever adds one format. Accepts what SDL's WAV
 // loader reads (PCM of 8, 16, 24 or 32 bits, 32-bit float, IMA and Microsoft
-// ADPCM, mu-law, A-law), mono or stereo, at 1 to 384 kHz; anything else, or a
-// file shorter than its headers claim, gives false and leaves `frames` empty.
+// ADPCM, mu-law, A-law), mono or stereo, at 1 to 384 kHz, up to maxWavSeconds
+// long; anything else, or a file shorter than its headers claim, gives false
+// and leaves `frames` empty.
+constexpr int maxWavSeconds = 600;
 bool decodeWav(const uint8_t* data, size_t size, int outputRate, std::vector<int16_t>& frames);
 
 // A PCM ".WAV" file of interleaved `samples`, each stored in bits / 8 bytes,

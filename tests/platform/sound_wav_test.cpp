@@ -69,6 +69,8 @@ TEST(WavDecode, RefusesWhatItCannotPlayOrWhatIsCutShort) {
     std::vector<int16_t> frames;
     std::vector<uint8_t> good = makeToneWav(22050, 100);
     EXPECT_FALSE(decode(makeWav(44100, 3, 16, {1, 2, 3}), 44100, frames));
+    // Ten minutes and a frame of the slowest rate: more than any effect.
+    EXPECT_FALSE(decode(makeWav(1000, 1, 8, std::vector<int>(600 * 1000 + 1, 128)), 44100, frames));
     // An encoding nobody here decodes (MPEG layer 3).
     EXPECT_FALSE(decode(wav_encodings::file(0x55, 1, 8000, 0, 1, {}, {1, 2, 3, 4}), 44100, frames));
     EXPECT_FALSE(decode(makeWav(44100, 1, 16, {}), 44100, frames)); // no frames at all
