@@ -268,8 +268,9 @@ void setWindowTitle(const char* title) {
     set_window_title(title);
 }
 
-void disableCloseButton() {
-    set_close_button_callback(nullptr);
+void letCloseButtonQuit() {
+    // The library calls it from its own thread: the request is an atomic flag.
+    set_close_button_callback(requestQuit);
 }
 
 void keepRunningInBackground() {

@@ -57,8 +57,8 @@ void drawDimOverlay(Picture& picture);
 
 // The window's title bar.
 void setWindowTitle(const char* title);
-// The window's close button does nothing: the game is left through its menus.
-void disableCloseButton();
+// The window's close button asks the game to leave, as a signal does.
+void letCloseButtonQuit();
 // The game goes on running while its window is in the background.
 void keepRunningInBackground();
 // A message box of the desktop, for the one error that has no window to show

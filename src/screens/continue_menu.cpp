@@ -14,7 +14,7 @@ int continuableGroups() {
     // its unlock flag says.
     int limit = stageSet.groupCount < groupScanLimit ? stageSet.groupCount : groupScanLimit;
     int count = 0;
-    while (count < limit && unlockData.groupUnlocked[count] == 1)
+    while (count < limit && unlockData.groupUnlocked[count] != 0)
         ++count;
     return count;
 }

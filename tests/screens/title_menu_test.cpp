@@ -93,7 +93,7 @@ TEST_F(FrontEndTest, PlayMenuBacksOutWithEscSilently) {
 
 TEST_F(FrontEndTest, ContinueMenuListsTheUnbrokenRunOfUnlockedGroups) {
     ASSERT_TRUE(loadNumberedSet("DEFAULT.STG", {1, 1, 1, 1}));
-    unlockData.groupUnlocked[1] = 1;
+    unlockData.groupUnlocked[1] = 2; // any integer but 0 goes on
     unlockData.groupUnlocked[3] = 1; // after a gap: not offered
     EXPECT_EQ(continuableGroups(), 2);
     auto choose = [](int downs) {
