@@ -58,6 +58,7 @@ public:
     int rowHeight = 12;
     ScreenPoint upArrowPos;
     ScreenPoint downArrowPos;
+    bool arrowsPlaced = false; // by setArrowPositions
     ScreenPoint descriptionPos;
     bool deleteEnabled = false;
 
