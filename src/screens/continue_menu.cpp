@@ -1,5 +1,6 @@
 #include "screens/continue_menu.h"
 
+#include "platform/clock.h"
 #include "progress/stage_set.h"
 #include "progress/unlock_data.h"
 #include "screens/item_menu.h"
@@ -20,6 +21,7 @@ int continuableGroups() {
 }
 
 int continueMenu() {
+    fpsCounter.start();
     int count = continuableGroups();
     ItemMenu menu;
     for (int g = 0; g < count; ++g)
