@@ -23,6 +23,8 @@ int scale = 1;
 int offsetX = 0;
 int offsetY = 0;
 bool windowedMode = true;
+// Headless runs stand in for a desktop that has no full-screen mode to give.
+bool fullScreenRefused = false;
 PageOverlay pageOverlay = nullptr;
 // The shown page enlarged at the screen's depth; without it a flip stretches the
 // page onto the screen through the library.
@@ -138,6 +140,7 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     if (headlessMode) {
         set_color_depth(16);
         scale = 1;
+        ok = windowed || !fullScreenRefused;
     } else {
         ok = windowed ? setWindowMode() : setFullscreenMode();
     }
@@ -183,6 +186,10 @@ int displayScale() {
 }
 bool displayIsWindowed() {
     return windowedMode;
+}
+
+void simulateFullScreenRefused(bool refused) {
+    fullScreenRefused = refused;
 }
 
 bool scaleHeadlessFrames(int factor, int depth) {

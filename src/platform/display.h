@@ -30,6 +30,8 @@ void applyWindowMode(bool fullScreen);
 int displayScale();
 // The mode in effect (a window when the full screen was refused).
 bool displayIsWindowed();
+// Headless runs stand in for a desktop that refuses the full screen.
+void simulateFullScreenRefused(bool refused);
 
 // Headless runs (tests, benchmarks) can have every flip enlarge the shown page as
 // a screen of this scale and colour depth would get it; false when that depth

@@ -108,7 +108,8 @@ void ListMenu::draw(const Picture& snapshot, int x, int y) const {
     // Without places of their own, the arrows stand just above the first row
     // and just below the last, as the stage select places them.
     ScreenPoint up = arrowsPlaced ? upArrowPos : ScreenPoint{x + 5, y - 10};
-    ScreenPoint down = arrowsPlaced ? downArrowPos : ScreenPoint{x + 5, y + visibleRows * rowHeight};
+    ScreenPoint down =
+        arrowsPlaced ? downArrowPos : ScreenPoint{x + 5, y + visibleRows * rowHeight};
     if (scrollTop > 0) gameFont.drawText("$u", up.x, up.y, backBuffer);
     if (scrollTop < count - visibleRows) gameFont.drawText("$d", down.x, down.y, backBuffer);
     gameFont.drawText("$r", x - 24, y + cursorRow * rowHeight, backBuffer);
