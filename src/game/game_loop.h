@@ -48,5 +48,7 @@ public:
 
 private:
     void handleFunctionKeys();
+    void stepPlaybackRate();
     int rate = ticksPerSecond;
+    bool shoulderHeld[2] = {};
 };
