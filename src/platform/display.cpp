@@ -1,6 +1,7 @@
 #include "platform/display.h"
 
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/frame_scaler.h"
 #include "platform/headless.h"
 #include "platform/log.h"
@@ -134,6 +135,7 @@ bool setFullscreenMode() {
 } // namespace
 
 bool initGraphics(int width, int height, bool windowed) {
+    leaveWhenTheDisplayIsLost();
     if (allegro_init() != 0) return false;
     if (!setDisplayMode(width, height, windowed)) return false;
     install_timer();
