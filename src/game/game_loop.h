@@ -50,5 +50,7 @@ public:
 
 private:
     void handleFunctionKeys();
+    void stepPlaybackRate();
     int rate = ticksPerSecond;
+    bool shoulderHeld[2] = {};
 };

@@ -7,6 +7,7 @@
 #include "platform/input.h"
 #include "platform/log.h"
 #include "platform/quit_request.h"
+#include "progress/controls.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
@@ -115,6 +116,8 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     loadStageSet("DEFAULT.STG");
     loadSettings();
     applySettings(options.fullScreen.value_or(settings.fullScreen));
+    loadControls();
+    setAltEnterAction(toggleFullScreen);
     loadStatistics();
     gameLog.write("Loading Graphics");
     loadGraphics();

@@ -63,6 +63,10 @@ void setWindowTitle(const char* title);
 void letCloseButtonQuit();
 // The game goes on running while its window is in the background.
 void keepRunningInBackground();
+// True once after the window lost the focus (a game or training run pauses).
+bool takeFocusLoss();
+// Headless runs stand in for the desktop taking the focus away.
+void simulateFocusLoss();
 // A message box of the desktop, for the one error that has no window to show
 // it in; then the media library is closed.
 void showSystemMessage(const char* text);

@@ -77,7 +77,8 @@ background=$(map_text "DATA/$first" 4)
         " Loading SoundEffects" " Loading StageSet: DEFAULT.STG"
     while read -r stage; do echo "  Loading Mapheader: $stage"; done <<< "$stages"
     printf '%s\n' "  Loading unlockFile for DEFAULT.STG" " Loading SETTINGS.DAT" \
-        " Can't find SETTINGS.DAT. Using default!" " Loading Graphics"
+        " Can't find SETTINGS.DAT. Using default!" " Loading controls.cfg" \
+        " No controls.cfg: using the default controls" " Loading Graphics"
     for anim in CUP GOLD ENEMY01 ENEMY02 DEFANM TUMBLO; do
         echo " Loading Animation: DATA\\$anim.ANM"
     done

@@ -3,6 +3,7 @@
 // and what a played stage leaves in the log, the statistics and the unlock data.
 #include "game/stage_fixture.h"
 
+#include "platform/display.h"
 #include "platform/log.h"
 #include "progress/stage_set_format.h"
 #include "text/data_file.h"
@@ -155,6 +156,24 @@ TEST_F(RunFlow, TheLastStageOfTheDefaultSetEndsTheGameEarningTheExtrasOnlyTheFir
     EXPECT_FALSE(fileExists("DATA/extra.stg"));
     EXPECT_EQ(outros, 2);
     setOutroScreen(nullptr);
+}
+
+TEST_F(RunFlow, LosingTheWindowsFocusPausesPlayButNeverAPlayback) {
+    simulateFocusLoss(); // in a menu: no reason to pause the next run
+    start(corridor(12), true);
+    tick();
+    EXPECT_EQ(run.loop.pauseCooldown, 0);
+    KeyScript press{{{Key::Return, 5, 10}}};
+    drivenByFrames(press);
+    simulateFocusLoss();
+    tick();
+    EXPECT_EQ(run.loop.pauseCooldown, 59);
+    EXPECT_EQ(press.frame, 6); // the pause waited for the press
+
+    start(corridor(12), true, DemoMode::Playback);
+    simulateFocusLoss();
+    ticksOf(30);
+    EXPECT_EQ(run.loop.pauseCooldown, 0);
 }
 
 TEST_F(RunFlow, LosingTheLastLifeShowsGameOverThenEndsTheRun) {

@@ -96,3 +96,19 @@ TEST_F(FrontEndTest, ARefusedFullScreenShowsTheWindowAndKeepsThePlayersChoice) {
     EXPECT_EQ(refusals(), 2);
     simulateFullScreenRefused(false);
 }
+
+TEST_F(FrontEndTest, AltEnterSwitchesTheScreenAsTheItemDoesAndConfirmsNothing) {
+    setAltEnterAction(toggleFullScreen);
+    ScreenDriver driver([](int frame) {
+        if (frame == 5) simulateKey(Key::Alt, true);
+        tap(Key::Return, frame, 8, 3);
+        if (frame == 14) simulateKey(Key::Alt, false);
+        tap(Key::Escape, frame, 20, 3);
+    });
+    settingsMenu();
+    setAltEnterAction(nullptr);
+    EXPECT_FALSE(displayIsWindowed());
+    EXPECT_TRUE(settings.fullScreen);
+    EXPECT_TRUE(settings.playSound); // the item under the cursor was not confirmed
+    applySettings(false);
+}
