@@ -54,10 +54,11 @@ std::vector<Sheet> sheets() {
     };
     for (const char* theme : {"TROP", "DESE", "CAVE", "ICE"}) {
         for (const char* tile :
-             {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO"})
+             {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO", "STRONG",
+              "CRACK"})
             all.push_back(
                 {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 1, 1});
-        for (const char* tile : {"GOAL", "TELEPORT"})
+        for (const char* tile : {"GOAL", "TELEPORT", "TRAP"})
             all.push_back(
                 {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 4, 1});
         all.push_back({std::string("BITMAP\\TILES\\") + theme + "_AIR.bmp", 16, 16, 1, 1, true});
