@@ -174,8 +174,8 @@ TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {
          "stage.txt:14: key T is already defined on line 11"},
         {std::string(header) + "start 20 3\n" + keys + grid(),
          "stage.txt:6: the start lies outside the map"},
-        {std::string(header).substr(0, std::string(header).find("time")) +
-             "time -3\nstart 2 11\n" + keys + grid(),
+        {std::string(header).substr(0, std::string(header).find("time")) + "time -3\nstart 2 11\n" +
+             keys + grid(),
          "stage.txt:5: time needs a number N from -2 up"},
     };
     for (const auto& [source, message] : cases)

@@ -282,8 +282,7 @@ bool MapParser::parse(const std::string& path) {
             ok = words.size() == 2 && parseInt(words[1], map.timeCode) &&
                  map.timeCode >= minPlayableTimeCode && map.timeCode <= maxMapTimeCode;
             if (!ok)
-                return error(here.number,
-                             "time needs a number N from -2 up (30 x N + 90 seconds)");
+                return error(here.number, "time needs a number N from -2 up (30 x N + 90 seconds)");
             timeLine = here.number;
         } else if (key == "start") {
             ok = parseStart(here, words);
