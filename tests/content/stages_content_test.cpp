@@ -285,8 +285,8 @@ TEST_F(ShippedStages, EachClockIsTheSmallestStepOverTwoAndAHalfClears) {
 }
 
 // The rules below hold for the stages reworked so far; they are switched on
-// once the rest (Pusher Depths, Crystal Heart, Frozen Peaks and the remixes
-// but Island Remix) is rebuilt to them.
+// once the rest (Pusher Depths, Crystal Heart and the remixes but Island
+// Remix) is rebuilt to them.
 TEST_F(ShippedStages, DISABLED_CupsAskForADetourOrARisk) {
     int floating = 0;
     for (const StageRef& s : stages) {
