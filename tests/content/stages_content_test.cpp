@@ -284,10 +284,7 @@ TEST_F(ShippedStages, EachClockIsTheSmallestStepOverTwoAndAHalfClears) {
     }
 }
 
-// The rules below hold for the stages reworked so far; they are switched on
-// once the rest (Pusher Depths, Crystal Heart and the remixes but Island
-// Remix) is rebuilt to them.
-TEST_F(ShippedStages, DISABLED_CupsAskForADetourOrARisk) {
+TEST_F(ShippedStages, CupsAskForADetourOrARisk) {
     int floating = 0;
     for (const StageRef& s : stages) {
         MapFile map = readBuiltMap(s.map);
@@ -321,7 +318,7 @@ TEST_F(ShippedStages, DISABLED_CupsAskForADetourOrARisk) {
     EXPECT_LE(floating * 4, (int)stages.size()) << floating << " cups float over bounce blocks";
 }
 
-TEST_F(ShippedStages, DISABLED_SecretsHideBehindCrackedWalls) {
+TEST_F(ShippedStages, SecretsHideBehindCrackedWalls) {
     int withSecrets = 0;
     for (const StageRef& s : stages) {
         MapFile map = readBuiltMap(s.map);
@@ -333,7 +330,7 @@ TEST_F(ShippedStages, DISABLED_SecretsHideBehindCrackedWalls) {
     EXPECT_GE(withSecrets, 8);
 }
 
-TEST_F(ShippedStages, DISABLED_NoTwoStagesShareMuchOfTheirLayout) {
+TEST_F(ShippedStages, NoTwoStagesShareMuchOfTheirLayout) {
     std::vector<std::set<std::string>> windows;
     for (const StageRef& s : stages)
         windows.push_back(layoutWindows(readBuiltMap(s.map)));
