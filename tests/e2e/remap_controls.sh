@@ -25,8 +25,10 @@ with_x 1280x1024 '
     # the second row, its key in the column 100 pixels in.
     menu_to 1 14 16 34 && hold_until Return shows centre 100 "Press a key or a pad button" ||
         { echo "no wait for a key" > result; exit 1; }
-    hold_until d no_longer_shows centre 100 "Press a key or a pad button" ||
-        { echo "D did not end the wait" > result; exit 1; }
+    # The wait names the key while it is held and ends when it is let go.
+    hold_until d shows centre 124 "D" || { echo "the wait does not name D" > result; exit 1; }
+    no_longer_shows centre 100 "Press a key or a pad button" ||
+        { echo "letting go of D did not end the wait" > result; exit 1; }
     shows 140 46 "D" || { echo "the list does not show D for Right" > result; exit 1; }
     hold_until Escape shows 140 140 "Sound test" || { echo "no way back to the extras" > result; exit 1; }
     menu_to 6 7 && hold_until Return title_menu_shown ||
