@@ -15,6 +15,7 @@
 #include "platform/display.h"
 #include "platform/headless.h"
 #include "platform/input.h"
+#include "platform/pad.h"
 #include "platform/quit_request.h"
 #include "ui/sound_table.h"
 
@@ -108,29 +109,56 @@ void PlayRun::setPlaybackRate(int ticksPerSecond) {
     startGameTimer(rate);
 }
 
-// F1 to F4 and SPACE, read as held every tick; a held speed key starts the
-// clock afresh every tick.
+namespace {
+const int playbackRates[] = {15, 30, ticksPerSecond, 90};
+constexpr int rateCount = 4;
+} // namespace
+
+// The notes, the four speeds and the pause, read as held every tick (F1 to F4
+// and SPACE unless the player bound others); a held speed starts the clock
+// afresh every tick. In playback the pad's shoulders step the speed down and
+// up, once a press.
 void PlayRun::handleFunctionKeys() {
     DemoMode mode = playMode.demoMode;
-    if (isKeyDown(Key::F1)) {
-        if (mode == DemoMode::None) loop.notesTimer = notesTicks;
-        if (mode == DemoMode::Playback) {
-            setPlaybackRate(15);
-            return;
-        }
+    if (mode == DemoMode::None && isActionHeld(Action::Notes)) loop.notesTimer = notesTicks;
+    if (mode == DemoMode::Playback) {
+        for (int i = 0; i < rateCount; ++i)
+            if (isActionHeld(Action(int(Action::Speed1) + i))) {
+                setPlaybackRate(playbackRates[i]);
+                return;
+            }
+        stepPlaybackRate();
+        return;
     }
-    if (isKeyDown(Key::F2) && mode == DemoMode::Playback)
-        setPlaybackRate(30);
-    else if (isKeyDown(Key::F3) && mode == DemoMode::Playback)
-        setPlaybackRate(ticksPerSecond);
-    else if (isKeyDown(Key::F4) && mode == DemoMode::Playback)
-        setPlaybackRate(90);
-    else if (isKeyDown(Key::Space) && mode == DemoMode::None && loop.pauseCooldown == 0) {
+    // Losing the window's focus pauses as the pause key does (never in a
+    // playback, which goes on); it waits for the pause's cooldown.
+    if (mode == DemoMode::None && loop.pauseCooldown == 0 &&
+        (isActionHeld(Action::Pause) || takeFocusLoss())) {
         sfxStart.play();
         pauseScreen();
+        takeFocusLoss(); // leaving the window while paused asks for nothing more
+        // Any button leaves the pause; the one that did must not act again on
+        // the next tick (ESC would end the run or ask to, F2 would restart the
+        // stage as a recording), so all three wait for their release.
         loop.actionLatch = true;
+        loop.exitLatch = true;
+        loop.recordLatch = true;
         loop.pauseCooldown = pauseCooldownTicks;
     }
+}
+
+void PlayRun::stepPlaybackRate() {
+    bool slower = padButtonHeld(PadButton::LeftShoulder);
+    bool faster = padButtonHeld(PadButton::RightShoulder);
+    int step = (slower && !shoulderHeld[0] ? -1 : 0) + (faster && !shoulderHeld[1] ? 1 : 0);
+    shoulderHeld[0] = slower;
+    shoulderHeld[1] = faster;
+    if (step == 0) return;
+    int current = 0;
+    while (current < rateCount - 1 && playbackRates[current] < rate)
+        ++current;
+    int next = current + step;
+    if (next >= 0 && next < rateCount) setPlaybackRate(playbackRates[next]);
 }
 
 TickOutcome PlayRun::tick() {
@@ -156,8 +184,9 @@ TickOutcome PlayRun::tick() {
         }
     }
     handleActionButton(loop, action);
-    if (record && playMode.demoMode != DemoMode::Playback && playMode.singleStage &&
-        recordCooldown == 0)
+    if (!record) loop.recordLatch = false;
+    if (record && !loop.recordLatch && playMode.demoMode != DemoMode::Playback &&
+        playMode.singleStage && recordCooldown == 0)
         return TickOutcome::RecordRequested;
     handleFunctionKeys();
     if (loop.pauseCooldown > 0) loop.pauseCooldown -= 1;
@@ -203,6 +232,7 @@ void PlayRun::drawFrame() const {
 
 void PlayRun::begin(int playbackRate) {
     fpsCounter.start();
+    takeFocusLoss(); // a window left in a menu is no reason to pause the run
     if (playMode.demoMode == DemoMode::Playback && playbackRate != gameTimerRate())
         setPlaybackRate(playbackRate);
     rate = gameTimerRate();

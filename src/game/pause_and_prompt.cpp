@@ -16,19 +16,20 @@ void pauseScreen() {
         copyArea(backBuffer, frame, 0, 0, 0, 0, 320, 240);
         drawDimOverlay(frame);
     }
-    // SPACE that started the pause must be released before it ends it.
+    // The pause key (SPACE, or the pad's Start) that started the pause must be
+    // released before it ends it.
     bool latched = true;
     bool leave = false;
     while (!leave && !quitRequested()) {
         while (gameTicks > 0) {
             pollJoystick();
-            bool space = isKeyDown(Key::Space);
-            bool pressed = heldButton() != -1 || space;
+            bool pauseHeld = isActionHeld(Action::Pause);
+            bool pressed = heldButton() != -1 || pauseHeld;
             if (pressed && !latched) {
                 leave = true;
                 break;
             }
-            if (!space) latched = false;
+            if (!pauseHeld) latched = false;
             gameTicks -= 1;
         }
         if (leave) break;

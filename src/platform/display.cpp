@@ -1,13 +1,16 @@
 #include "platform/display.h"
 
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/frame_scaler.h"
 #include "platform/headless.h"
 #include "platform/log.h"
+#include "platform/pad.h"
 #include "platform/quit_request.h"
 #include "platform/server_scaler.h"
 
 #include <allegro.h>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,12 +21,28 @@ Picture* drawPage = nullptr;
 Picture darkOverlay;
 
 namespace {
+std::atomic<bool> focusLost{false};
+
+// Called by the library's own thread when the window loses the focus.
+void onSwitchOut() {
+    focusLost = true;
+}
+
+// Setting the switch mode removes the library's switch callbacks: ours comes
+// back with it.
+void runInBackground() {
+    set_display_switch_mode(SWITCH_BACKGROUND);
+    if (!headlessMode) set_display_switch_callback(SWITCH_OUT, onSwitchOut);
+}
+
 Picture firstPage;
 Picture secondPage;
 int scale = 1;
 int offsetX = 0;
 int offsetY = 0;
 bool windowedMode = true;
+// Headless runs stand in for a desktop that has no full-screen mode to give.
+bool fullScreenRefused = false;
 PageOverlay pageOverlay = nullptr;
 // The shown page enlarged at the screen's depth; without it a flip stretches the
 // page onto the screen through the library.
@@ -123,6 +142,7 @@ bool setFullscreenMode() {
 } // namespace
 
 bool initGraphics(int width, int height, bool windowed) {
+    leaveWhenTheDisplayIsLost();
     if (allegro_init() != 0) return false;
     if (!setDisplayMode(width, height, windowed)) return false;
     install_timer();
@@ -143,6 +163,7 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     if (headlessMode) {
         set_color_depth(16);
         scale = 1;
+        ok = windowed || !fullScreenRefused;
     } else {
         ok = windowed ? setWindowMode() : setFullscreenMode();
     }
@@ -181,11 +202,16 @@ void reportDisplayFailure(const char* program) {
 
 void applyWindowMode(bool fullScreen) {
     bool windowed = !fullScreen;
+    // The picture of the moment survives the new pages: a switch in the middle
+    // of a screen (Alt+Enter) must not leave it black until it draws again.
+    Picture kept = Picture::create(320, 240);
+    copyPicture(backBuffer, kept);
     if (!setDisplayMode(screenWidth, screenHeight, windowed) && !windowed) {
         gameLog.write("Unable to set full screen mode, using a window");
         setDisplayMode(screenWidth, screenHeight, true);
     }
-    set_display_switch_mode(SWITCH_BACKGROUND);
+    copyPicture(kept, backBuffer);
+    runInBackground();
 }
 
 int displayScale() {
@@ -193,6 +219,10 @@ int displayScale() {
 }
 bool displayIsWindowed() {
     return windowedMode;
+}
+
+void simulateFullScreenRefused(bool refused) {
+    fullScreenRefused = refused;
 }
 
 bool scaleHeadlessFrames(int factor, int depth) {
@@ -248,7 +278,7 @@ void shutdownGraphics() {
     gameLog.write("Removing timer");
     remove_timer();
     gameLog.write("Removing joystick");
-    remove_joystick();
+    closePads();
     gameLog.write("Return to GFX_TEXT mode");
     set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
     gameLog.write("allegro_exit();");
@@ -280,12 +310,21 @@ void setWindowTitle(const char* title) {
     set_window_title(title);
 }
 
-void disableCloseButton() {
-    set_close_button_callback(nullptr);
+void letCloseButtonQuit() {
+    // The library calls it from its own thread: the request is an atomic flag.
+    set_close_button_callback(requestQuit);
 }
 
 void keepRunningInBackground() {
-    set_display_switch_mode(SWITCH_BACKGROUND);
+    runInBackground();
+}
+
+bool takeFocusLoss() {
+    return focusLost.exchange(false);
+}
+
+void simulateFocusLoss() {
+    focusLost = true;
 }
 
 void showSystemMessage(const char* text) {

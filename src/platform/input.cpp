@@ -3,80 +3,103 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/key_codes.h"
+#include "platform/pad.h"
 #include "platform/quit_request.h"
 
 #include <allegro.h>
 #include <cstring>
 
 namespace {
-// The action buttons' bindings; nothing changes them while the game runs.
-struct ButtonBinding {
-    int key;
-    int joystickButton;
-};
-const ButtonBinding bindings[3] = {{KEY_ENTER, 0}, {KEY_ESC, 1}, {KEY_F2, 2}};
+void (*altEnterAction)() = nullptr;
+bool altEnterHeld = false;
 
-bool joystickPresent() {
-    return num_joysticks > 0;
+bool altHeld() {
+    return key[KEY_ALT] || key[KEY_ALTGR];
 }
 
-bool stickFlag(int axis, bool positive) {
-    if (!joystickPresent() || joy[0].num_sticks < 1 || joy[0].stick[0].num_axis <= axis)
+// A key as the game reads it. With Alt held, Return belongs to the window
+// (Alt+Enter), not to the game.
+bool keyHeld(Key k) {
+    int code = keyCode(k);
+    if (code <= 0 || code >= KEY_MAX || !key[code]) return false;
+    return !(k == Key::Return && altHeld());
+}
+
+bool stickDirection(Action action) {
+    switch (action) {
+    case Action::Left:
+        return padStickX() < 0;
+    case Action::Right:
+        return padStickX() > 0;
+    case Action::Up:
+        return padStickY() < 0;
+    case Action::Down:
+        return padStickY() > 0;
+    default:
         return false;
-    const JOYSTICK_AXIS_INFO& a = joy[0].stick[0].axis[axis];
-    return positive ? a.d2 != 0 : a.d1 != 0;
+    }
 }
 
-bool buttonHeld(const ButtonBinding& b) {
-    if (key[b.key]) return true;
-    return joystickPresent() && b.joystickButton < joy[0].num_buttons &&
-           joy[0].button[b.joystickButton].b != 0;
+// Alt+Enter acts once per press, from wherever the inputs are polled.
+void watchAltEnter() {
+    int code = keyCode(Key::Return);
+    bool now = altHeld() && key[code];
+    if (now && !altEnterHeld && altEnterAction) altEnterAction();
+    altEnterHeld = now;
 }
 } // namespace
 
+bool isActionHeld(Action action) {
+    const Binding& b = bindings[action];
+    return keyHeld(b.key) || padButtonHeld(b.button) || stickDirection(action);
+}
+
 bool isUpHeld() {
-    return key[KEY_UP] || stickFlag(1, false);
+    return isActionHeld(Action::Up);
 }
 bool isDownHeld() {
-    return key[KEY_DOWN] || stickFlag(1, true);
+    return isActionHeld(Action::Down);
 }
 bool isLeftHeld() {
-    return key[KEY_LEFT] || stickFlag(0, false);
+    return isActionHeld(Action::Left);
 }
 bool isRightHeld() {
-    return key[KEY_RIGHT] || stickFlag(0, true);
+    return isActionHeld(Action::Right);
 }
 
 void readButtons(bool& a, bool& b, bool& c) {
-    a = buttonHeld(bindings[0]);
-    b = buttonHeld(bindings[1]);
-    c = buttonHeld(bindings[2]);
+    a = isActionHeld(Action::Confirm);
+    b = isActionHeld(Action::Back);
+    c = isActionHeld(Action::Record);
 }
 
 int heldButton() {
-    if (joystickPresent()) {
-        int count = joy[0].num_buttons;
-        if (count > MAX_JOYSTICK_BUTTONS) count = MAX_JOYSTICK_BUTTONS;
-        for (int i = 0; i < count; ++i)
-            if (joy[0].button[i].b) return i;
+    // The d-pad is the pad's arrow keys: like them, it is no button here.
+    for (int i = 0; i < padButtonCount; ++i) {
+        PadButton button = PadButton(i);
+        if (button >= PadButton::DpadUp && button <= PadButton::DpadRight) continue;
+        if (padButtonHeld(button)) return i;
     }
-    for (const ButtonBinding& b : bindings)
-        if (key[b.key]) return 1;
+    for (Action a : {Action::Confirm, Action::Back, Action::Record})
+        if (keyHeld(bindings[a].key)) return 1;
     return -1;
 }
 
 void pollJoystick() {
-    poll_joystick();
+    updatePads();
+    watchAltEnter();
 }
 
 bool detectJoystick() {
-    install_joystick(JOY_TYPE_AUTODETECT);
-    return num_joysticks > 0;
+    return startPads();
 }
 
 bool isKeyDown(Key k) {
-    int code = keyCode(k);
-    return code > 0 && code < KEY_MAX && key[code];
+    return keyHeld(k);
+}
+
+void setAltEnterAction(void (*action)()) {
+    altEnterAction = action;
 }
 
 void simulateKey(Key k, bool down) {
@@ -86,19 +109,6 @@ void simulateKey(Key k, bool down) {
 
 void releaseSimulatedKeys() {
     std::memset((void*)key, 0, KEY_MAX);
-}
-
-void simulateJoystick(int buttons) {
-    if (buttons > MAX_JOYSTICK_BUTTONS) buttons = MAX_JOYSTICK_BUTTONS;
-    num_joysticks = buttons > 0 ? 1 : 0;
-    std::memset(&joy[0], 0, sizeof joy[0]);
-    joy[0].num_buttons = buttons;
-    joy[0].num_sticks = 1;
-    joy[0].stick[0].num_axis = 2;
-}
-
-void simulateJoystickButton(int index, bool down) {
-    if (index >= 0 && index < MAX_JOYSTICK_BUTTONS) joy[0].button[index].b = down ? 1 : 0;
 }
 
 bool FreshPress::consumePendingTicks() {

@@ -44,6 +44,11 @@ void applySettings(std::optional<bool> fullScreen) {
     if (fullScreen && *fullScreen == displayIsWindowed()) applyWindowMode(*fullScreen);
 }
 
+void toggleFullScreen() {
+    settings.fullScreen = displayIsWindowed();
+    applySettings(settings.fullScreen);
+}
+
 bool saveSettings() {
     gameLog.write("Saving SETTINGS.DAT");
     DataWriter out;

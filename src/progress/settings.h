@@ -27,6 +27,9 @@ bool saveSettings();
 // run; the settings menu gives the player's press. A full screen the desktop
 // refuses leaves a window, and the choice stays saved for the next start.
 void applySettings(std::optional<bool> fullScreen = std::nullopt);
+// Window to full screen or back, as the settings menu's item and Alt+Enter ask:
+// the mode asked for becomes the player's saved choice.
+void toggleFullScreen();
 
 // Reads the six flags; only 1 is true, and flags beyond the end of a short file
 // read as false. False when short.

@@ -3,6 +3,7 @@
 #include "progress/settings.h"
 #include "progress/statistics.h"
 #include "screens/about_screen.h"
+#include "screens/controls_screen.h"
 #include "screens/first_time_help.h"
 #include "screens/item_menu.h"
 #include "screens/jukebox.h"
@@ -12,7 +13,15 @@
 #include "ui/sound_table.h"
 
 namespace {
-enum Item { soundTestItem, jukeboxItem, statisticsItem, aboutItem, helpOrOutroItem, returnItem };
+enum Item {
+    soundTestItem,
+    jukeboxItem,
+    statisticsItem,
+    aboutItem,
+    helpOrOutroItem,
+    controlsItem,
+    returnItem
+};
 
 // Runs `screen` with one sound switch forced on, so it is heard whatever the
 // player chose; the switch is put back afterwards and never saved changed.
@@ -41,6 +50,9 @@ void runItem(int item) {
     case aboutItem:
         aboutScreen();
         break;
+    case controlsItem:
+        controlsScreen();
+        break;
     case helpOrOutroItem:
         if (statistics.gamesCleared != 0) {
             menuMusic.stop();
@@ -61,6 +73,7 @@ void extrasMenu() {
                   "Statistics",
                   "About",
                   statistics.gamesCleared != 0 ? "Outro" : "Help",
+                  "Controls",
                   "Return"};
     menu.backChoice = returnItem;
     menu.quitChoice = returnItem;

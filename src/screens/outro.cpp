@@ -83,7 +83,7 @@ void outro() {
     bool done = false;
     while (!done && !quitRequested()) {
         while (gameTicks > 0) {
-            done = scene.step(isKeyDown(Key::Escape));
+            done = scene.step(isKeyDown(bindings[Action::Back].key));
             reflection.update();
             if (done) break;
             gameTicks -= 1;

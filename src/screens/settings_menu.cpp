@@ -52,8 +52,7 @@ void act(int item) {
         // The item shows the mode in effect (a window when the desktop refused
         // the full screen or the command line asked for one); a press asks for
         // the other, and that becomes the player's saved choice.
-        settings.fullScreen = displayIsWindowed();
-        applySettings(settings.fullScreen);
+        toggleFullScreen();
         break;
     case itemAnimate:
         settings.animateTumblo = !settings.animateTumblo;
@@ -88,12 +87,13 @@ void settingsMenu() {
     menu.confirmSound = false;
     menu.backChoice = itemReturn;
     menu.quitChoice = itemReturn;
-    menu.onConfirm = [&menu](int item) {
+    menu.onConfirm = [](int item) {
         if (item == itemReturn) return ItemMenu::After::Leave;
         act(item);
-        menu.items = itemTexts();
         return ItemMenu::After::Stay;
     };
+    // Alt+Enter may change the screen mode at any tick.
+    menu.onStep = [&menu] { menu.items = itemTexts(); };
     menu.drawExtra = [] {
         gameFont.drawTextCentered(joinText("Using Stage Set: ", stageSet.title), 220, backBuffer);
     };

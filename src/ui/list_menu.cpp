@@ -17,6 +17,7 @@ constexpr int nextRepeatDelay = 3;
 void ListMenu::setArrowPositions(int upX, int upY, int downX, int downY) {
     upArrowPos = {upX, upY};
     downArrowPos = {downX, downY};
+    arrowsPlaced = true;
 }
 
 void ListMenu::setCount(int n) {
@@ -102,11 +103,24 @@ void ListMenu::draw(const Picture& snapshot, int x, int y) const {
         int index = scrollTop + r;
         if (index < 0 || index >= count) continue;
         const MenuEntry& e = entries[index];
-        (e.font ? *e.font : gameFont).drawText(e.text.c_str(), x, y + r * rowHeight, backBuffer);
+        const Font& font = e.font ? *e.font : gameFont;
+        size_t from = 0;
+        for (size_t column = 0;; ++column) {
+            size_t tab = e.text.find('\t', from);
+            int at = column == 0 ? 0 : column - 1 < columns.size() ? columns[column - 1] : 0;
+            std::string part = e.text.substr(from, tab == std::string::npos ? tab : tab - from);
+            font.drawText(part.c_str(), x + at, y + r * rowHeight, backBuffer);
+            if (tab == std::string::npos) break;
+            from = tab + 1;
+        }
     }
-    if (scrollTop > 0) gameFont.drawText("$u", upArrowPos.x, upArrowPos.y, backBuffer);
-    if (scrollTop < count - visibleRows)
-        gameFont.drawText("$d", downArrowPos.x, downArrowPos.y, backBuffer);
+    // Without places of their own, the arrows stand just above the first row
+    // and just below the last, as the stage select places them.
+    ScreenPoint up = arrowsPlaced ? upArrowPos : ScreenPoint{x + 5, y - 10};
+    ScreenPoint down =
+        arrowsPlaced ? downArrowPos : ScreenPoint{x + 5, y + visibleRows * rowHeight};
+    if (scrollTop > 0) gameFont.drawText("$u", up.x, up.y, backBuffer);
+    if (scrollTop < count - visibleRows) gameFont.drawText("$d", down.x, down.y, backBuffer);
     gameFont.drawText("$r", x - 24, y + cursorRow * rowHeight, backBuffer);
     if (selected >= 0 && selected < count)
         gameFont.drawText(entries[selected].description.c_str(), descriptionPos.x, descriptionPos.y,
@@ -133,6 +147,7 @@ int ListMenu::run(int x, int y) {
             pollJoystick();
             bool confirm, back, record;
             readButtons(confirm, back, record);
+            if (escapeLeaves && isKeyDown(Key::Escape)) back = true;
             bool up = isUpHeld(), down = isDownHeld(), left = isLeftHeld(), right = isRightHeld();
             if ((up || left) && countdown == 0) {
                 sfxCursor.play();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Font;
 
@@ -58,8 +59,15 @@ public:
     int rowHeight = 12;
     ScreenPoint upArrowPos;
     ScreenPoint downArrowPos;
+    bool arrowsPlaced = false; // by setArrowPositions
     ScreenPoint descriptionPos;
     bool deleteEnabled = false;
+    // Where the second, third, ... part of an entry's text (split at tabs)
+    // begins, from the list's x: rows of a table.
+    std::vector<int> columns;
+    // ESC leaves the list whatever the back action is bound to (the Controls
+    // screen, where back itself may be what is being changed).
+    bool escapeLeaves = false;
 
 private:
     void moveNext();

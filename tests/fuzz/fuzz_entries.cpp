@@ -11,7 +11,9 @@
 #include "platform/bmp_decode.h"
 #include "platform/display.h"
 #include "platform/sound_mixer.h"
+#include "platform/wav_encodings.h"
 #include "platform/wav_file.h"
+#include "progress/controls.h"
 #include "progress/settings.h"
 #include "progress/stage_set_format.h"
 #include "progress/statistics.h"
@@ -96,6 +98,14 @@ bool settingsFile(const uint8_t* data, size_t size) {
     Settings out;
     readSettings(in, out);
     return true;
+}
+
+// What the bindings file gives must come back the same through the file.
+bool controlsFile(const uint8_t* data, size_t size) {
+    std::vector<std::string> problems;
+    Bindings read = parseControls(std::string((const char*)data, size), problems);
+    std::vector<std::string> again;
+    return parseControls(formatControls(read), again) == read && again.empty();
 }
 
 bool statisticsFile(const uint8_t* data, size_t size) {
@@ -286,9 +296,10 @@ const FuzzEntry entries[] = {
     {"unlock", unlock},
     {"settings", settingsFile},
     {"statistics", statisticsFile},
+    {"controls", controlsFile},
     {"demo", demo},
     {"demo-text", demoText},
-    {"wav", wav},
+    {"wav", wav, wav_encodings::otherProgramsSounds},
     {"song", song},
     {"bmp", bmp},
     {"map-source", mapSource},

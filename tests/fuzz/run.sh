@@ -19,7 +19,8 @@ CORPUS=$BUILD/corpus
 LOGS=$BUILD/fuzz-logs
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(map tileset animation font stageset unlock settings statistics
-    demo demo-text wav song bmp map-source tileset-source animation-source pixel-source music-source)
+    controls demo demo-text wav song bmp map-source tileset-source animation-source pixel-source
+    music-source)
 
 # seed TARGET FILE...: copies files into the target's seed folder.
 seed() {
@@ -39,6 +40,13 @@ player_files() {
     mkdir -p "$dir"
     (cd "$dir" && source "$SOURCE_DIR/scripts/data-tree.bash" && write_player_files)
     seed settings "$dir/SETTINGS.DAT"
+    # The bindings file as the game writes its defaults, and as a player edits it.
+    printf '%s\n' "# Tumblo's controls" "left = Left, dpleft" "right = Right, dpright" \
+        "up = Up, dpup" "down = Down, dpdown" "confirm = Return, a" "back = Escape, b" \
+        "record = F2, x" "pause = Space, start" "notes = F1, back" "speed1 = F1" \
+        "speed2 = F2" "speed3 = F3" "speed4 = F4" > "$dir/controls.cfg"
+    printf '%s\n' "right = D   # one hand" "record = , y" "speed1 = keypad 1" > "$dir/edited.cfg"
+    seed controls "$dir/controls.cfg" "$dir/edited.cfg"
     seed statistics "$dir/stats.dat"
     mkdir -p "$SEEDS/unlock"
     { printf '\x04\x02'; head -c 56 "$dir/DATA/UNLOCK/DEFAULT.STG"; } > "$SEEDS/unlock/four-stages"
@@ -94,6 +102,8 @@ for target in "${targets[@]}"; do
         exit 2
     }
     mkdir -p "$CORPUS/$target" "$SEEDS/$target" "$REGRESSIONS/$target"
+    # The target's own seeds (the sounds of other programs for wav).
+    TUMBLO_FUZZ_SEEDS_TO="$SEEDS/$target" "$binary" > /dev/null 2>&1
     echo "== $target: $SECONDS_EACH s"
     log=$LOGS/$target.log
     # Quiet targets (close_fd_mask: their own stdout and stderr); libFuzzer and

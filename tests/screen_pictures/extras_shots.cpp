@@ -5,7 +5,9 @@
 #include "platform/quit_request.h"
 #include "progress/statistics.h"
 #include "progress/unlock_data.h"
+#include "platform/bindings.h"
 #include "screens/about_screen.h"
+#include "screens/controls_screen.h"
 #include "screens/extras_menu.h"
 #include "screens/first_time_help.h"
 #include "screens/jukebox.h"
@@ -124,6 +126,23 @@ void statisticsShot(ShotContext& shot) {
     statisticsScreen();
 }
 REGISTER_SHOT("statistics", statisticsShot);
+
+void controls(ShotContext& shot) {
+    bindings = Bindings::defaults();
+    shot.drive([&](int frame) {
+        if (frame == 10) shot.capture("controls");
+        // Down to "Right" and ENTER: the wait for a key.
+        tap(Key::Down, frame, 12);
+        tap(Key::Return, frame, 22);
+        if (frame == 40) shot.capture("controls-waiting");
+        tap(Key::D, frame, 45);
+        if (frame == 70) shot.capture("controls-right-on-d");
+        if (frame == 71) shot.leaveScreen();
+    });
+    controlsScreen();
+    bindings = Bindings::defaults();
+}
+REGISTER_SHOT("controls", controls);
 
 void about(ShotContext& shot) {
     shot.drive([&](int frame) {

@@ -57,24 +57,25 @@ TEST_F(ExtrasTest, ItemFourIsTheHelpUntilTheGameIsClearedThenTheOutro) {
     bool tuneAfterOutro = false;
     FrameDriver outro([&](int frame) {
         if (frame == 1) outroEnd = textEndOnRow(itemY(4));
-        tapAt(frame, 2, Key::Up);
-        tapAt(frame, 12, Key::Up);
-        tapAt(frame, 22, Key::Return);
-        if (frame == 40) tuneDuringOutro = menuMusic.playing;
+        // Up past "Return" and "Controls".
+        for (int i = 0; i < 3; ++i)
+            tapAt(frame, 2 + 10 * i, Key::Up);
+        tapAt(frame, 32, Key::Return);
+        if (frame == 50) tuneDuringOutro = menuMusic.playing;
         // ESC ends the outro; held on, it must not also leave the menu.
-        if (frame == 50) simulateKey(Key::Escape, true);
-        if (frame == 120) {
+        if (frame == 60) simulateKey(Key::Escape, true);
+        if (frame == 130) {
             tuneAfterOutro = menuMusic.playing;
             simulateKey(Key::Escape, false);
         }
-        tapAt(frame, 130, Key::Escape);
+        tapAt(frame, 140, Key::Escape);
         if (frame > 300) requestQuit();
     });
     extrasMenu();
     EXPECT_EQ(outroEnd, textEnd(itemX, "Outro") - 1);
     EXPECT_FALSE(tuneDuringOutro);
     EXPECT_TRUE(tuneAfterOutro);
-    EXPECT_EQ(outro.frames(), 131);
+    EXPECT_EQ(outro.frames(), 141);
 }
 
 TEST_F(ExtrasTest, TheSoundTestIsHeardWithEffectsOffAndLeavesTheSwitchOff) {

@@ -80,3 +80,35 @@ TEST_F(FrontEndTest, StageSetItemOpensTheSelectAndItsPressMustBeLetGo) {
     EXPECT_STREQ(stageSet.title, "One");
     EXPECT_TRUE(settings.playSound);
 }
+
+TEST_F(FrontEndTest, ARefusedFullScreenShowsTheWindowAndKeepsThePlayersChoice) {
+    simulateFullScreenRefused(true);
+    confirmItems(3); // sound and music off, then full screen: refused
+    EXPECT_TRUE(displayIsWindowed());
+    EXPECT_TRUE(settings.fullScreen); // saved for the next start to try again
+    auto refusals = [this] {
+        std::vector<std::string> lines = logLines();
+        return std::count(lines.begin(), lines.end(),
+                          "Unable to set full screen mode, using a window");
+    };
+    EXPECT_EQ(refusals(), 1);
+    confirmItems(3); // the item shows a window, so a press asks again
+    EXPECT_EQ(refusals(), 2);
+    simulateFullScreenRefused(false);
+}
+
+TEST_F(FrontEndTest, AltEnterSwitchesTheScreenAsTheItemDoesAndConfirmsNothing) {
+    setAltEnterAction(toggleFullScreen);
+    ScreenDriver driver([](int frame) {
+        if (frame == 5) simulateKey(Key::Alt, true);
+        tap(Key::Return, frame, 8, 3);
+        if (frame == 14) simulateKey(Key::Alt, false);
+        tap(Key::Escape, frame, 20, 3);
+    });
+    settingsMenu();
+    setAltEnterAction(nullptr);
+    EXPECT_FALSE(displayIsWindowed());
+    EXPECT_TRUE(settings.fullScreen);
+    EXPECT_TRUE(settings.playSound); // the item under the cursor was not confirmed
+    applySettings(false);
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/input.h"
+#include "platform/pad.h"
 #include "platform/picture.h"
 
 // Starts the game library headless once per test process (no window, no timer).
