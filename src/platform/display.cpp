@@ -4,6 +4,7 @@
 #include "platform/display_loss.h"
 #include "platform/frame_scaler.h"
 #include "platform/headless.h"
+#include "platform/input_poller.h"
 #include "platform/log.h"
 #include "platform/pad.h"
 #include "platform/quit_request.h"
@@ -143,6 +144,7 @@ bool setFullscreenMode() {
 
 bool initGraphics(int width, int height, bool windowed) {
     leaveWhenTheDisplayIsLost();
+    pollInputWithoutSpinning();
     if (allegro_init() != 0) return false;
     if (!setDisplayMode(width, height, windowed)) return false;
     install_timer();
