@@ -157,9 +157,13 @@ int SoundMixer::loadSong(const uint8_t* data, size_t size) {
     if (!started() || size == 0) return -1;
     auto song = std::make_unique<Song>();
     // Parsing happens outside the lock so the audio thread never waits for it.
+    // A tune is only ever played from its start, so the library need not play
+    // it through to learn where each sub-song lies (most of a load's time).
+    static const openmpt_module_initial_ctl ctls[] = {{"load.skip_subsongs_init", "1"},
+                                                      {nullptr, nullptr}};
     song->module = openmpt_module_create_from_memory2(data, size, openmpt_log_func_silent, nullptr,
                                                       openmpt_error_func_ignore, nullptr, nullptr,
-                                                      nullptr, nullptr);
+                                                      nullptr, ctls);
     if (!song->module) return -1;
     openmpt_module_set_repeat_count(song->module, -1);
     std::lock_guard<std::mutex> guard(lock);
