@@ -78,6 +78,7 @@ screens: build
 bench: build
 	cmake --build $(BUILD) --target benchmarks
 	$(BUILD)/tests/benchmarks
+	scripts/bench-figures $(BUILD)
 
 # `make install [PREFIX=/usr] [DESTDIR=/staging]`
 install: build

@@ -3,12 +3,17 @@
 #include "game/ball.h"
 #include "game/block_effects.h"
 #include "game/enemies.h"
+#include "game/footing.h"
+#include "game/free_steps.h"
 #include "game/treasures.h"
 #include "level/map.h"
+#include "level/map_format.h"
+#include "level/play_shown.h"
 
 #include <vector>
 
 bool bruteForceCollision = false;
+bool literalStepping = false;
 
 namespace {
 bool isBall(const Actor& actor) {
@@ -16,65 +21,93 @@ bool isBall(const Actor& actor) {
 }
 
 bool atWorldEdge(const Actor& actor) {
-    return actor.x <= -8.0f || actor.x > (float)(currentMap.width * 16 - 8);
+    return ::atWorldEdge(actor.x);
 }
 
-bool meets(const Rect& probe, const Actor& actor, const Rect& block) {
-    int x, y;
-    worldRect(probe, actor, x, y);
-    return rectsOverlap(x, y, probe.width, probe.height, block.x, block.y, block.width,
-                        block.height);
+IndexBox boxOf(const Rect& r) {
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
 }
 
-// The position is read afresh for every block: after a teleport the remaining
-// blocks of the same probe are tested at the new place.
+// The blocks from `next` on that a probe meets and that act on the body,
+// ascending. A probe meets a few at most; a crowd of overlapping blocks spills
+// into the heap.
+class Touches {
+public:
+    void add(int32_t i) {
+        if (count == inPlace) many.assign(few, few + inPlace);
+        if (count >= inPlace)
+            many.push_back(i);
+        else
+            few[count] = i;
+        ++count;
+    }
+    void sort() {
+        int32_t* first = data();
+        for (int32_t i = 1; i < count; ++i) {
+            int32_t v = first[i], j = i;
+            for (; j > 0 && first[j - 1] > v; --j)
+                first[j] = first[j - 1];
+            first[j] = v;
+        }
+    }
+    int32_t* data() { return count > inPlace ? many.data() : few; }
+    int32_t size() const { return count; }
+
+private:
+    static constexpr int32_t inPlace = 8;
+    int32_t few[inPlace];
+    int32_t count = 0;
+    std::vector<int32_t> many;
+};
+
+// Looks at every enabled block from `next` on whose solid or surface rectangle
+// meets the box, through the index or, for the literal rules, among all of
+// them: true when there is one; those that act go to `touches`.
+bool findBlocks(const IndexBox& box, bool surface, bool ball, int32_t next, Touches& touches) {
+    bool met = false;
+    auto consider = [&](int32_t i, const IndexBox&) {
+        const BlockData& block = currentMap.blocks[i];
+        if (i < next || !block.solidRect.enabled) return;
+        if (!boxesMeet(box, boxOf(surface ? block.surfaceRect : block.solidRect))) return;
+        met = true;
+        if (touchActs(block.type, ball)) touches.add(i);
+    };
+    if (bruteForceCollision) {
+        for (int32_t i = 0; i < currentMap.blockCount; ++i)
+            consider(i, {});
+        return met;
+    }
+    currentMap.blockIndex.forEachMeeting(box, consider);
+    touches.sort();
+    return met;
+}
+
+// The blocks are touched in their order; those that do nothing need not be.
+// The position is what every block is tested at: after a teleport the
+// remaining blocks of the same probe are tested at the new place.
 bool probeBlocks(const Rect& rect, Actor& actor, bool surface) {
     bool blocked = false;
-    if (bruteForceCollision) {
-        for (int32_t i = 0; i < currentMap.blockCount; ++i) {
-            const BlockData& block = currentMap.blocks[i];
-            if (!block.solidRect.enabled) continue;
-            if (meets(rect, actor, surface ? block.surfaceRect : block.solidRect)) {
-                touchBlock(i, actor);
-                blocked = true;
-            }
-        }
-        return blocked;
-    }
-    // Candidates near the probe, in block order; a teleport asks again at the
-    // new place for the blocks after the one that moved the body. Probes nest
-    // (a push probes again), so each depth keeps its own list.
-    static std::vector<std::vector<int32_t>> lists;
-    static size_t depth = 0;
-    if (lists.size() <= depth) lists.resize(depth + 1);
-    std::vector<int32_t> local;
-    local.swap(lists[depth]);
-    ++depth;
-    int32_t next = 0;
-    for (;;) {
+    if (surface && !bruteForceCollision) {
         int x, y;
         worldRect(rect, actor, x, y);
-        currentMap.blockIndex.query({x, y, x + rect.width, y + rect.height}, local);
+        if (footingAnswers(actor, {x, y, x + rect.width, y + rect.height}, blocked)) return blocked;
+    }
+    for (int32_t next = 0;;) {
+        Touches touches;
+        int x, y;
+        worldRect(rect, actor, x, y);
+        IndexBox box{x, y, x + rect.width, y + rect.height};
+        if (findBlocks(box, surface, isBall(actor), next, touches)) blocked = true;
         float atX = actor.x, atY = actor.y;
         bool moved = false;
-        for (int32_t i : local) {
-            if (i < next) continue;
-            const BlockData& block = currentMap.blocks[i];
-            if (!block.solidRect.enabled) continue;
-            if (!meets(rect, actor, surface ? block.surfaceRect : block.solidRect)) continue;
+        for (int32_t k = 0; k < touches.size() && !moved; ++k) {
+            int32_t i = touches.data()[k];
             touchBlock(i, actor);
-            blocked = true;
-            if (actor.x != atX || actor.y != atY) {
-                next = i + 1;
-                moved = true;
-                break;
-            }
+            moved = actor.x != atX || actor.y != atY;
+            next = i + 1;
         }
-        if (!moved) break;
+        if (!moved) return blocked;
     }
-    --depth;
-    local.swap(lists[depth]);
-    return blocked;
 }
 
 bool probe(const Rect& rect, Actor& actor, bool surface) {
@@ -104,6 +137,10 @@ void fallStep(Actor& actor) {
     // not block) clears `falling` but the steps already decided go on.
     int steps = (int)actor.fallSpeed;
     for (int i = 0; i < steps; ++i) {
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, true, 1.0f, steps - i, actor.feetProbe, false, true);
+            if (i == steps) return;
+        }
         actor.y += 1.0f;
         if (!probeSurface(actor.feetProbe, actor)) continue;
         if (probeSolid(actor.hullBox, actor) || probeSolid(actor.feetProbe, actor)) actor.y -= 1.0f;
@@ -121,6 +158,10 @@ void riseStep(Actor& actor) {
     if (actor.riseSpeed < 0) actor.rising = false; // the step below still runs
     int steps = (int)actor.riseSpeed;              // below 1: no step
     for (int i = 0; i < steps; ++i) {
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, true, -1.0f, steps - i, actor.hullBox, true, false);
+            if (i == steps) return;
+        }
         actor.y -= 1.0f;
         if (!probeSolid(actor.hullBox, actor)) continue;
         actor.y += 1.0f;
@@ -139,6 +180,10 @@ void horizontalStep(Actor& actor) {
     if (steps < 0) steps = -steps;
     float direction = actor.velocityX < 0 ? -1.0f : 1.0f;
     for (int i = 0; i < steps; ++i) {
+        if (!literalStepping) {
+            i += takeFreeSteps(actor, false, direction, steps - i, actor.hullBox, true, true);
+            if (i == steps) return;
+        }
         actor.x += direction;
         if (probeSolid(actor.hullBox, actor) || probeSurface(actor.hullBox, actor)) {
             actor.x -= direction;
@@ -182,7 +227,7 @@ bool probeSurface(const Rect& rect, Actor& actor) {
 void updateActor(Actor& actor) {
     if (!actor.active) return;
     think(actor);
-    actor.sprite.update();
+    if (playShown) actor.sprite.update();
     if (actor.falling) {
         fallStep(actor);
     } else if (actor.rising) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "level/actor.h"
+#include "level/map.h"
 
 // How the moving bodies of a stage (the ball and the enemies) move and meet the
-// map: pixel by pixel, every step tested against the blocks' rectangles.
+// map: pixel by pixel, every step tested against the blocks' rectangles. Steps
+// that nothing lies in the way of are taken without their tests, which would
+// find nothing; the positions they pass through are the same.
 //
 // Units: world pixels, y downwards; speeds in pixels per tick. Positions and
 // speeds are 32-bit floats and are truncated towards zero where whole pixels are
@@ -22,6 +25,11 @@ inline bool rectsOverlap(int ax, int ay, int aw, int ah, int bx, int by, int bw,
 inline void worldRect(const Rect& rect, const Actor& actor, int& x, int& y) {
     x = (int)(actor.x + (float)rect.x);
     y = (int)(actor.y + (float)rect.y);
+}
+
+// A body with this x stands at a side edge of the world, which blocks it.
+inline bool atWorldEdge(float x) {
+    return x <= -8.0f || x > (float)(currentMap.width * 16 - 8);
 }
 
 enum ThrustDirection { thrustLeft = -1, thrustRight = 1 };
@@ -45,3 +53,6 @@ void killActor(Actor& actor);
 // Test every block of the map in each probe, as the rules read literally,
 // instead of asking the map's index; both give the same play.
 extern bool bruteForceCollision;
+// Test every one-pixel step, as the rules read literally, instead of taking the
+// steps that meet nothing without their tests; both give the same play.
+extern bool literalStepping;

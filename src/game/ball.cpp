@@ -5,6 +5,7 @@
 #include "level/map.h"
 #include "level/map_format.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 #include "platform/display.h"
 #include "progress/settings.h"
 #include "text/text_utils.h"
@@ -80,7 +81,7 @@ void ballDie() {
         if (enemies[i].active && enemies[i].kind == enemyBouncer) enemies[i].sprite.play(2);
     sfxDie.play();
     int magenta = colourOf(255, 0, 255);
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; playShown && i < 100; ++i)
         spawnParticle(randomBetween((int)ball.x, (int)ball.x + 16),
                       randomBetween((int)ball.y, (int)ball.y + 16), magenta,
                       (float)randomBetween(-5, 5), (float)-randomBetween(1, 5), 0.0f,

@@ -9,6 +9,7 @@
 #include "level/map.h"
 #include "level/map_format.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 #include "text/text_utils.h"
 #include "ui/sound_table.h"
 
@@ -27,7 +28,7 @@ void teleportBall(const BlockData& block) {
     sfxTeleport.play();
     fadeInWorld();
     int white = colourOf(255, 255, 255);
-    for (int i = 0; i < 25; ++i)
+    for (int i = 0; playShown && i < 25; ++i)
         spawnParticle((int)(ball.x + 8.0f), (int)(ball.y + 8.0f), white,
                       (float)randomBetween(-5, 5), (float)randomBetween(-5, 5), 60);
 }

@@ -3,6 +3,7 @@
 #include "game/ball.h"
 #include "level/map.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 
 namespace {
 // The lower bound is tested first; the upper one only when the value is not
@@ -20,6 +21,7 @@ void updateMap() {
     if (!m.lockCameraY) m.cameraY = (int32_t)(ball.y - 120.0f);
     m.cameraX = clampToMap(m.cameraX, m.width, 20);
     m.cameraY = clampToMap(m.cameraY, m.height, 15);
+    if (!playShown) return;
     // Only sprites that play can change; a sprite stopped stays stopped until
     // the stage starts again.
     for (int32_t i : m.animatedBlocks)

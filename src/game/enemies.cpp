@@ -6,6 +6,7 @@
 #include "level/map.h"
 #include "level/map_format.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 #include "text/text_utils.h"
 #include "ui/sound_table.h"
 
@@ -58,9 +59,22 @@ void resetEnemy(Enemy& enemy) {
 // still meets the enemies after it.
 void touchEnemies(Actor& ball) {
     if (!ball.active || pushDepth >= maxPushDepth) return;
+    // The ball's hull, worked out again only when a push has moved the ball.
+    int bx, by;
+    float atX = ball.x, atY = ball.y;
+    worldRect(ball.hullBox, ball, bx, by);
     for (int32_t i = 0; i < enemyCount; ++i) {
         Enemy& enemy = enemies[i];
-        if (!enemy.active || !hullsMeet(ball, ball.hullBox, enemy)) continue;
+        if (!enemy.active) continue;
+        if (ball.x != atX || ball.y != atY) {
+            atX = ball.x, atY = ball.y;
+            worldRect(ball.hullBox, ball, bx, by);
+        }
+        int ex, ey;
+        worldRect(enemy.hullBox, enemy, ex, ey);
+        if (!rectsOverlap(bx, by, ball.hullBox.width, ball.hullBox.height, ex, ey,
+                          enemy.hullBox.width, enemy.hullBox.height))
+            continue;
         switch (enemy.kind) {
         case enemyBouncer:
             sfxJump.play();
@@ -97,7 +111,7 @@ void touchEnemies(Actor& ball) {
 void enemyDie(Actor& actor) {
     sfxDie.play();
     int grey = colourOf(100, 100, 100);
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; playShown && i < 100; ++i)
         spawnParticle(randomBetween((int)actor.x, (int)actor.x + 16),
                       randomBetween((int)actor.y, (int)actor.y + 16), grey,
                       (float)randomBetween(-5, 5), (float)-randomBetween(1, 5), 0.0f,

@@ -4,9 +4,11 @@
 #include "game/play_records.h"
 #include "level/map.h"
 #include "level/particles.h"
+#include "level/play_shown.h"
 #include "text/text_utils.h"
 #include "ui/sound_table.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -14,6 +16,7 @@ namespace {
 constexpr int32_t goldPerLife = 25;
 
 void burst(const Bonus& bonus, int colour, bool falling) {
+    if (!playShown) return; // pieces nobody sees, and their random numbers
     for (int i = 0; i < 25; ++i) {
         int x = randomBetween(bonus.x, bonus.x + 11);
         int y = randomBetween(bonus.y, bonus.y + 11);
@@ -70,12 +73,17 @@ void pickBonuses(Actor& ball) {
                 take(currentMap.bonuses[i], ball);
         return;
     }
-    static std::vector<int32_t> candidates;
+    static std::vector<int32_t> met;
+    met.clear();
     int x, y;
     worldRect(ball.hullBox, ball, x, y);
-    currentMap.bonusIndex.query({x, y, x + ball.hullBox.width, y + ball.hullBox.height},
-                                candidates);
-    for (int32_t i : candidates)
-        if (currentMap.bonuses[i].active && meets(ball, currentMap.bonuses[i]))
-            take(currentMap.bonuses[i], ball);
+    currentMap.bonusIndex.forEachMeeting(
+        {x, y, x + ball.hullBox.width, y + ball.hullBox.height}, [&](int32_t i, const IndexBox&) {
+            if (currentMap.bonuses[i].active && meets(ball, currentMap.bonuses[i]))
+                met.push_back(i);
+        });
+    // Taken in their order, as the literal rules take them.
+    std::sort(met.begin(), met.end());
+    for (int32_t i : met)
+        take(currentMap.bonuses[i], ball);
 }

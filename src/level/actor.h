@@ -1,6 +1,7 @@
 #pragma once
 
 #include "level/animation.h"
+#include "level/map_memo.h"
 
 #include <cstdint>
 
@@ -44,6 +45,8 @@ struct Actor {
     int32_t lastMarker = 0;
     int32_t jumpStrength = 0;
     int32_t jumper = 0;
+    // Not play: what the physics learnt about the map near the body.
+    MapMemo memo;
 };
 
 // An enemy placed by the map: kind 0 bounces the ball, 1 hurts it, 2 pushes it.

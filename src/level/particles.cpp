@@ -1,12 +1,14 @@
 #include "level/particles.h"
 
 #include "level/map.h"
+#include "level/play_shown.h"
 #include "platform/display.h"
 
 Particle particles[particleCount];
 
 void spawnParticle(int x, int y, int colour, float vx, float vy, float accelX, float accelY,
                    int life) {
+    if (!playShown) return;
     for (Particle& p : particles) {
         if (p.active) continue;
         // A particle never stands still on an axis at birth.

@@ -4,9 +4,11 @@
 #include "platform/display_loss.h"
 #include "platform/frame_scaler.h"
 #include "platform/headless.h"
+#include "platform/input_poller.h"
 #include "platform/log.h"
 #include "platform/pad.h"
 #include "platform/quit_request.h"
+#include "platform/server_scaler.h"
 
 #include <allegro.h>
 #include <atomic>
@@ -47,8 +49,12 @@ PageOverlay pageOverlay = nullptr;
 // page onto the screen through the library.
 FrameScaler frameScaler;
 Picture scaledPage;
+// Where the X server can enlarge the frame itself, the game sends it over at
+// 320 by 240 and makes no enlarged picture at all.
+ServerScaler serverScaler;
 
 void destroyPages() {
+    serverScaler.stop();
     // Pages are memory bitmaps: the X11 driver offers neither video bitmaps nor
     // page flipping, so a flip copies the shown page to the screen, enlarged.
     for (Picture* p : {&firstPage, &secondPage, &backBuffer, &scaledPage})
@@ -138,6 +144,7 @@ bool setFullscreenMode() {
 
 bool initGraphics(int width, int height, bool windowed) {
     leaveWhenTheDisplayIsLost();
+    pollInputWithoutSpinning();
     if (allegro_init() != 0) return false;
     if (!setDisplayMode(width, height, windowed)) return false;
     install_timer();
@@ -163,7 +170,12 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
         ok = windowed ? setWindowMode() : setFullscreenMode();
     }
     windowedMode = windowed;
-    if (ok && !headlessMode && screen) makeScaledPage(scale, bitmap_color_depth(screen));
+    if (ok && !headlessMode && screen) {
+        int depth = bitmap_color_depth(screen);
+        if (!frameScaler.prepare(depth) ||
+            !serverScaler.start(scale, offsetX, offsetY, frameScaler.colours()))
+            makeScaledPage(scale, depth);
+    }
     // The frame is always 320 by 240, whatever the mode.
     firstPage = Picture::create(320, 240);
     secondPage = Picture::create(320, 240);
@@ -226,7 +238,9 @@ const Picture& scaledFrame() {
 }
 
 void flipPage() {
-    if (scaledPage && drawPage && *drawPage) {
+    if (serverScaler.active() && drawPage && *drawPage) {
+        serverScaler.present(drawPage->handle());
+    } else if (scaledPage && drawPage && *drawPage) {
         frameScaler.scale(drawPage->handle(), scaledPage.handle());
         // One blit of the whole picture: the X driver sends it to the window at once.
         if (!headlessMode && screen)

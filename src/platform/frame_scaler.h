@@ -16,6 +16,8 @@ public:
     // decides the pixel layouts. It also forgets the last picture.
     bool prepare(int depth);
     int depth() const { return targetDepth; }
+    // The target's pixel for every 16-bit page pixel (65536 of them), once prepared.
+    const uint32_t* colours() const { return table.data(); }
     // Fills `target` (of the prepared depth, 320 * N by 240 * N pixels for a whole
     // N) with the enlarged picture of a 16-bit page of 320 by 240 pixels. Rows
     // that are the same as in the last call for the same target are left alone:

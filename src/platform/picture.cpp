@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include <allegro.h>
+#include <cstdint>
 
 Picture Picture::create(int width, int height) {
     if (width <= 0 || height <= 0) return {};
@@ -73,9 +74,41 @@ void copyPicture(const Picture& from, Picture& to) {
     copyArea(from, to, 0, 0, 0, 0, from.width(), from.height());
 }
 
+namespace {
+// The library's masked blit between two 16-bit pictures in memory, clipped as
+// the library clips it, with a loop the compiler turns into wide instructions:
+// the same pixels, several at a time.
+[[gnu::optimize("tree-vectorize")]] bool maskedBlit16(BITMAP* src, BITMAP* dst, int sx, int sy,
+                                                      int dx, int dy, int w, int h) {
+    if (bitmap_color_depth(src) != 16 || bitmap_color_depth(dst) != 16 || !is_memory_bitmap(src) ||
+        !is_memory_bitmap(dst))
+        return false;
+    if (sx >= src->w || sy >= src->h || dx >= dst->cr || dy >= dst->cb) return true;
+    if (sx < 0) w += sx, dx -= sx, sx = 0;
+    if (sy < 0) h += sy, dy -= sy, sy = 0;
+    if (sx + w > src->w) w = src->w - sx;
+    if (sy + h > src->h) h = src->h - sy;
+    if (dx < dst->cl) dx -= dst->cl, w += dx, sx -= dx, dx = dst->cl;
+    if (dy < dst->ct) dy -= dst->ct, h += dy, sy -= dy, dy = dst->ct;
+    if (dx + w > dst->cr) w = dst->cr - dx;
+    if (dy + h > dst->cb) h = dst->cb - dy;
+    if (w <= 0 || h <= 0) return true;
+    const auto mask = (uint16_t)bitmap_mask_color(src);
+    for (int row = 0; row < h; ++row) {
+        const uint16_t* from = (const uint16_t*)src->line[sy + row] + sx;
+        uint16_t* to = (uint16_t*)dst->line[dy + row] + dx;
+        for (int i = 0; i < w; ++i)
+            to[i] = from[i] == mask ? to[i] : from[i];
+    }
+    return true;
+}
+} // namespace
+
 void drawMasked(const Picture& from, Picture& to, int fromX, int fromY, int toX, int toY, int width,
                 int height) {
-    if (from && to) masked_blit(from.handle(), to.handle(), fromX, fromY, toX, toY, width, height);
+    if (!from || !to) return;
+    if (!maskedBlit16(from.handle(), to.handle(), fromX, fromY, toX, toY, width, height))
+        masked_blit(from.handle(), to.handle(), fromX, fromY, toX, toY, width, height);
 }
 
 void drawMaskedScaled(const Picture& from, Picture& to, int fromX, int fromY, int fromWidth,

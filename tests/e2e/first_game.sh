@@ -47,6 +47,8 @@ with_x 1280x1024 '
     # A second of the stage played: the countdown has moved.
     shows 200 6 "x $((LIMIT - 1))" || { echo "no countdown in the stage" > result; exit 1; }
     probe save "$window" stage.bmp
+    # The whole window as the X server shows it, for the enlargement below.
+    import -window "$window" stage.png
     leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
@@ -112,4 +114,11 @@ read -r -a stats <<< "$(ints stats.dat)"
 for picture in help stage; do
     [ "$(convert "$picture.bmp" -format '%k' info:)" -gt 8 ] || fail "$picture.bmp is blank"
 done
+# The window (960x720) shows the frame enlarged three times, nearest
+# neighbour, whether the X server or the game enlarges it: each 3 by 3 block of
+# the stage's picture is one colour.
+convert stage.png -crop 960x720+0+0 +repage window.png
+convert window.png -sample 320x240 -sample 960x720 blocks.png
+differing=$(compare -metric AE window.png blocks.png null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the window is not the frame enlarged three times ($differing pixels differ)"
 echo "first_game: ok"

@@ -6,6 +6,8 @@
 #include "support/test_env.h"
 #include "text/data_file.h"
 
+#include <random>
+
 void writeStageResources() {
     ensureHeadless();
     // Five held sequences: the ball and the enemies ask for up to sequence 4.
@@ -69,6 +71,99 @@ MapFile largeStage() {
         m.enemies.push_back(e);
     }
     return m;
+}
+
+void writeMixedTileset() {
+    std::vector<TileSpec> tiles;
+    const int sizes[4][2] = {{16, 16}, {32, 8}, {8, 24}, {16, 2}};
+    for (const auto& size : sizes) {
+        std::string name =
+            "BITMAP\\TILES\\m" + std::to_string(size[0]) + "x" + std::to_string(size[1]) + ".bmp";
+        writeSolidBitmap("BITMAP/TILES/m" + std::to_string(size[0]) + "x" +
+                             std::to_string(size[1]) + ".bmp",
+                         size[0], size[1], 0);
+        tiles.push_back({name, "", size[0], size[1]});
+    }
+    writeFileBytes("DATA/MIXED.TLS", tilesetFile(tiles).data());
+}
+
+MapFile randomStage(uint32_t seed) {
+    std::mt19937 random(seed);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    MapFile m;
+    m.name = "Random";
+    m.musicFile = "none.it";
+    m.tilesetFile = "MIXED.TLS";
+    m.backgroundFile = "none.bmp";
+    m.width = between(12, 48);
+    m.height = between(10, 30);
+    m.startX = between(1, m.width - 2) * 16;
+    m.startY = between(0, m.height / 2) * 16;
+    m.timeCode = -2; // 30 s
+    // Floors and ledges in rows, walls in columns, and loose blocks.
+    auto block = [&](int x, int y) {
+        MapBlockRecord b;
+        b.cellX = x;
+        b.cellY = y;
+        b.tileIndex = between(0, 9) < 7 ? 0 : between(1, 3);
+        int kind = between(0, 99);
+        b.type = kind < 70   ? blockPlain
+                 : kind < 78 ? blockBounce
+                 : kind < 84 ? blockHurt
+                 : kind < 92 ? blockTurnMarker
+                 : kind < 95 ? blockGoal
+                             : blockTeleport;
+        b.param1 = b.type == blockBounce ? between(3, 12) : between(0, m.width * 16);
+        b.param2 = between(0, m.height * 16);
+        b.solid = between(0, 19) == 0 ? 0 : 1;
+        if (between(0, 9) == 0) b.bonusCode = between(1, 3);
+        m.blocks.push_back(b);
+    };
+    for (int row = 0; row < between(2, 6); ++row) {
+        int y = between(2, m.height), x0 = between(-2, m.width - 1), length = between(1, m.width);
+        for (int x = x0; x < x0 + length; ++x)
+            block(x, y);
+    }
+    for (int wall = 0; wall < between(0, 4); ++wall) {
+        int x = between(0, m.width), y0 = between(0, m.height - 1);
+        for (int y = y0; y < y0 + between(1, 6); ++y)
+            block(x, y);
+    }
+    for (int i = 0; i < between(0, 30); ++i)
+        block(between(-1, m.width), between(0, m.height + 1));
+    for (int i = 0; i < between(0, 8); ++i) {
+        MapEnemyRecord e;
+        e.cellX = between(0, m.width - 1);
+        e.cellY = between(2, m.height);
+        e.kind = between(0, enemyKindCount - 1);
+        e.direction = between(-1, 1);
+        e.acceleration = between(5, 80);
+        e.maxSpeed = between(50, 400);
+        e.maxFallSpeed = between(200, 2000);
+        e.jumper = between(0, 2) == 0;
+        e.jumpStrength = between(2, 12);
+        m.enemies.push_back(e);
+    }
+    return m;
+}
+
+void writeRandomDemo(const std::string& path, const std::string& map, int ticks, uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> steering;
+    while ((int)steering.size() < ticks) {
+        uint8_t held = (uint8_t)std::uniform_int_distribution<int>(steerNone, steerRight)(random);
+        int run = std::uniform_int_distribution<int>(1, 60)(random);
+        steering.insert(steering.end(), (size_t)run, held);
+    }
+    steering.resize((size_t)ticks);
+    DemoHeader header;
+    header.mapFile = map;
+    header.title = "Random";
+    DataWriter out;
+    writeDemoFile(out, header, steering.data(), steering.size());
+    writeFileBytes(path, out.bytes());
 }
 
 void writeRightwardDemo(const std::string& path, const std::string& map, int ticks) {

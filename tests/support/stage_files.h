@@ -2,6 +2,7 @@
 
 #include "level/map_format.h"
 
+#include <cstdint>
 #include <string>
 
 // The shared pictures, animations and one-tile tileset ("TEST.TLS") that a
@@ -13,6 +14,15 @@ void writeStageResources();
 // turn markers), 512 treasures and 64 enemies, on "TEST.TLS". Holding right,
 // the ball rolls, falls and bounces across the whole of it.
 MapFile largeStage();
+
+// A small stage made at random from `seed`, on "MIXED.TLS" (tiles of four
+// sizes, written by writeMixedTileset): every kind of block (teleports inside
+// the map), treasures, enemies of every kind walking and hopping.
+MapFile randomStage(uint32_t seed);
+void writeMixedTileset();
+// Writes a demo of `map` steering at random (runs of left, right and nothing)
+// for `ticks` ticks to `path`.
+void writeRandomDemo(const std::string& path, const std::string& map, int ticks, uint32_t seed);
 
 // Writes a demo of `map` (relative to DATA\) that steers right for `ticks`
 // ticks to `path`.

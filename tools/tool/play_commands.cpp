@@ -2,8 +2,10 @@
 #include "tool/command.h"
 #include "tool/game_tree.h"
 
+#include "game/actor_physics.h"
 #include "game/headless_playback.h"
 #include "level/graphics.h"
+#include "level/play_shown.h"
 #include "text/data_file.h"
 #include "text/font.h"
 #include "ui/message_screen.h"
@@ -17,11 +19,12 @@
 
 namespace {
 // The pictures the sprites draw with and the font of the overlays, as at the
-// game's start; sound stays off.
+// game's start; sound stays off. Nobody sees these runs.
 void loadGameData() {
     static bool loaded = false;
     if (loaded) return;
     loaded = true;
+    playShown = false;
     std::string error;
     if (!gameFont.load("DATA\\FONT.FNT", error)) showError(error.c_str());
     loadPlayGraphics();
@@ -67,17 +70,40 @@ int replay(int argc, char** argv) {
     return exitStatus(r);
 }
 
+// The switches that must not change play: each turns on a slower way that the
+// rules read more literally, or the animations nobody sees here.
 int trace(int argc, char** argv) {
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: tumblo-tool trace DEMO.TDM\n");
+    const char* path = nullptr;
+    bool literal = false, bruteForce = false, shown = false;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--literal") == 0)
+            literal = true;
+        else if (std::strcmp(argv[i], "--brute-force") == 0)
+            bruteForce = true;
+        else if (std::strcmp(argv[i], "--shown") == 0)
+            shown = true;
+        else if (!path && argv[i][0] != '-')
+            path = argv[i];
+        else
+            path = nullptr, i = argc;
+    }
+    if (!path) {
+        std::fprintf(stderr, "usage: tumblo-tool trace DEMO.TDM [--literal] [--brute-force] "
+                             "[--shown]\n");
         return 2;
     }
     loadGameData();
+    literalStepping = literal;
+    bruteForceCollision = bruteForce;
+    playShown = shown;
+    literalStepping = literal;
+    bruteForceCollision = bruteForce;
+    playShown = shown;
     DataReader in;
-    openCommandLineFile(argv[0], in);
+    openCommandLineFile(path, in);
     PlaybackOptions options;
     options.onTick = [](int32_t tick) { std::printf("%s\n", traceTickLine(tick).c_str()); };
-    PlaybackResult r = playDemoHeadless(in, argv[0], options);
+    PlaybackResult r = playDemoHeadless(in, path, options);
     if (r.end == PlaybackResult::NotStarted) return 2;
     std::printf("end %s %d\n", playbackEndName(r.end), r.tick);
     return exitStatus(r);
@@ -146,5 +172,5 @@ int verify(int argc, char** argv) {
 } // namespace
 
 REGISTER_COMMAND("replay", "replay DEMO.TDM [--rate 15|30|60|90]", replay);
-REGISTER_COMMAND("trace", "trace DEMO.TDM", trace);
+REGISTER_COMMAND("trace", "trace DEMO.TDM [--literal] [--brute-force] [--shown]", trace);
 REGISTER_COMMAND("verify", "verify [FOLDER]   (default: the solutions beside the game)", verify);

@@ -1,4 +1,4 @@
-#include "tool/cell_distances.h"
+#include "solver/cell_distances.h"
 
 #include "level/map.h"
 #include "level/map_format.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,18 @@ struct SolverOptions {
     size_t maxNodes = 20'000'000;
     // The steering a demo file can carry.
     int32_t maxTicks = 9001;
+    // Looked at between states: once it holds true the search stops, as when
+    // the budget runs out. Another thread may set it (a stage editor whose
+    // modder painted on).
+    const std::atomic<bool>* cancel = nullptr;
+    // Processes forked to play states ahead on other cores (0 or 1). The
+    // search takes their outcomes in its own order, so it finds the same way
+    // either way. A program with threads of its own (sound, a window) may want
+    // none: only the forking thread lives on in a helper. None by default: the
+    // search dives, so the node it takes next is mostly a child it has just
+    // made, which no helper has played; on a machine whose cores are shared
+    // the helper's hand-overs cost the search more than its play saves it.
+    int helpers = 0;
 };
 
 struct SolverResult {
@@ -33,6 +46,7 @@ struct SolverResult {
     int32_t clearTick = -1;
     int64_t statesExplored = 0;
     double seconds = 0;
+    bool cancelled = false;
 };
 
 // The stage (`currentMapFile`) must have been started as a demo playback.

@@ -1,0 +1,3 @@
+#include "level/play_shown.h"
+
+bool playShown = true;
