@@ -20,7 +20,10 @@ constexpr int valueLeft = sidePanelLeft + 56;
 // The stage panel's fields: where each starts.
 constexpr int nameLeft = 2, tilesLeft = 196, tuneLeft = 318, backLeft = 440, timeLeft = 560;
 
-void text(Picture& page, const std::string& s, int x, int y) {
+// The game's font has no dash: the verdict's is drawn as a hyphen.
+void text(Picture& page, std::string s, int x, int y) {
+    for (size_t at; (at = s.find("\u2014")) != std::string::npos;)
+        s.replace(at, 3, "-");
     gameFont.drawText(s.c_str(), x, y, page);
 }
 

@@ -7,6 +7,7 @@
 #include "edit/test_play.h"
 
 #include "level/graphics.h"
+#include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/input.h"
@@ -33,6 +34,12 @@ public:
         bool press = down && !before;
         before = down;
         return press;
+    }
+
+    // Keys still held from somewhere else (test-play) are no presses here.
+    void absorb() {
+        for (int k = 1; k < int(Key::Count); ++k)
+            held[k] = isKeyDown(Key(k));
     }
 
 private:
@@ -103,7 +110,13 @@ bool Editor::open() {
     }
     if (!s.pictures.load(s.editing.stage().tileset, s.editing.stage().background))
         say("The tileset " + s.editing.stage().tileset + " is not in the game's DATA");
-    s.view.scroll(0, s.editing.height(), s.editing.width(), s.editing.height());
+    // The view opens on the start, a little below the middle.
+    const StageSource& st = s.editing.stage();
+    int sx = st.startInPixels ? st.startX / 16 : st.startX,
+        sy = st.startInPixels ? st.startY / 16 : st.startY;
+    s.view.scrollX = sx - s.view.columns() / 3;
+    s.view.scrollY = sy - s.view.rows() / 2;
+    s.view.scroll(0, 0, s.editing.width(), s.editing.height());
     lastAutosave = millisecondClock();
     return true;
 }
@@ -291,6 +304,7 @@ void Editor::play(int cellX, int cellY, bool solution) {
     else
         say(solution ? "Back from the solution" : "Back from test play");
     leftWas = rightWas = true; // a button still held from play does not paint
+    presses.absorb();
 }
 
 void Editor::autosave() {
@@ -336,6 +350,7 @@ int runEditorWindow(const std::string& stagePath, bool headless) {
     std::string error;
     if (!gameFont.load("DATA\\FONT.FNT", error))
         std::fprintf(stderr, "tumblo-edit: %s\n", error.c_str());
+    gameFont.sheet = loadBitmap("BITMAP\\GENERAL\\FONT.BMP");
     loadPlayGraphics();
     Editor editor(stagePath, headless);
     if (!editor.open()) return 2;

@@ -20,24 +20,49 @@ std::string mapFileForSource(const std::string& sourcePath) {
     return name + ".MAP";
 }
 
-bool addToMyStages(const std::string& mapFile) {
+namespace {
+const std::string myStagesPath = std::string("DATA\\") + myStagesFile;
+
+// The set as it is, or a new one when it cannot be read: it holds only the
+// editor's stages.
+StageSetFile myStages() {
     StageSetFile set;
     DataReader in;
-    std::string path = std::string("DATA\\") + myStagesFile;
-    // A set that cannot be read is made afresh: it holds only the editor's stages.
-    if (!in.open(path.c_str()) || !readStageSetFile(in, set) || set.groups.size() != 1) {
+    if (!in.open(myStagesPath.c_str()) || !readStageSetFile(in, set) || set.groups.size() != 1) {
         set = StageSetFile();
         set.title = myStagesGroup;
         set.author = "tumblo-edit";
         set.groups.push_back({myStagesGroup, {}});
     }
-    std::vector<std::string>& stages = set.groups[0].stages;
-    bool listed = false;
-    for (const std::string& s : stages)
-        listed = listed || s == mapFile;
-    if (!listed) {
+    return set;
+}
+
+bool listed(const StageSetFile& set, const std::string& mapFile) {
+    for (const std::string& s : set.groups[0].stages)
+        if (s == mapFile) return true;
+    return false;
+}
+
+// A map of the game's own (a shipped stage's name) is never written over: the
+// stage takes the first free name with a number after it.
+std::string freeMapFile(const std::string& wanted) {
+    StageSetFile set = myStages();
+    std::string stem = wanted.substr(0, wanted.size() - 4), name = wanted;
+    for (int n = 2; n < 1000; ++n) {
+        DataReader in;
+        if (listed(set, name) || !in.open(("DATA\\" + name).c_str())) return name;
+        name = stem + "_" + std::to_string(n) + ".MAP";
+    }
+    return name;
+}
+} // namespace
+
+bool addToMyStages(const std::string& mapFile) {
+    StageSetFile set = myStages();
+    const std::string& path = myStagesPath;
+    if (!listed(set, mapFile)) {
         if (set.stageCount() >= maxStages) return false;
-        stages.push_back(mapFile);
+        set.groups[0].stages.push_back(mapFile);
     }
     DataWriter out;
     if (!out.open(path.c_str())) return false;
@@ -63,7 +88,7 @@ SaveOutcome saveStage(const StageSource& stage, const std::string& sourcePath, b
         outcome.message = "Saved " + name + "; not playable: " + fault;
         return outcome;
     }
-    outcome.mapFile = mapFileForSource(sourcePath);
+    outcome.mapFile = freeMapFile(mapFileForSource(sourcePath));
     DataWriter out;
     std::string mapPath = "DATA\\" + outcome.mapFile;
     bool written = out.open(mapPath.c_str());
