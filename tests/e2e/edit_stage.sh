@@ -78,7 +78,7 @@ with_x 1280x1024 '
     start_game
     menu_to 3 6 && hold_until Return shows centre 220 "Using Stage Set: Tumblo" ||
         { echo "no settings menu" > result; exit 1; }
-    menu_to 5 7 && hold_until Return shows centre 5 "SELECT STAGE SET" ||
+    menu_to 5 7 100 128 && hold_until Return shows centre 5 "SELECT STAGE SET" ||
         { echo "no stage-set select" > result; exit 1; }
     shows 40 52 "MYSTAGES.STG" || { echo "My Stages is not offered" > result; exit 1; }
     echo "exit 0" > result
