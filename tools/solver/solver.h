@@ -33,8 +33,11 @@ struct SolverOptions {
     // Processes forked to play states ahead on other cores (0 or 1). The
     // search takes their outcomes in its own order, so it finds the same way
     // either way. A program with threads of its own (sound, a window) may want
-    // none: only the forking thread lives on in a helper.
-    int helpers = 1;
+    // none: only the forking thread lives on in a helper. None by default: the
+    // search dives, so the node it takes next is mostly a child it has just
+    // made, which no helper has played; on a machine whose cores are shared
+    // the helper's hand-overs cost the search more than its play saves it.
+    int helpers = 0;
 };
 
 struct SolverResult {

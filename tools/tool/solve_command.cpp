@@ -1,9 +1,9 @@
 // solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS]
-//       [--weight W] [--coarse] [--max-states N]:
+//       [--weight W] [--coarse] [--max-states N] [--helpers 0|1]:
 // searches a steering that clears a stage and writes it as a demo.
+#include "solver/solver.h"
 #include "tool/command.h"
 #include "tool/game_tree.h"
-#include "solver/solver.h"
 
 #include "game/demo.h"
 #include "game/headless_playback.h"
@@ -27,7 +27,8 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: tumblo-tool solve MAP [--cup] [--out FILE.TDM] "
-                 "[--budget SECONDS] [--segment TICKS] [--weight W] [--coarse] [--max-states N]\n");
+                 "[--budget SECONDS] [--segment TICKS] [--weight W] [--coarse] [--max-states N] "
+                 "[--helpers 0|1]\n");
     return 2;
 }
 
@@ -62,13 +63,15 @@ int solve(int argc, char** argv) {
             options.weight = std::atof(argv[++i]);
         else if (std::strcmp(argv[i], "--max-states") == 0 && i + 1 < argc)
             options.maxNodes = (size_t)std::atoll(argv[++i]);
+        else if (std::strcmp(argv[i], "--helpers") == 0 && i + 1 < argc)
+            options.helpers = std::atoi(argv[++i]);
         else if (!mapPath && argv[i][0] != '-')
             mapPath = argv[i];
         else
             return usage();
     }
     if (!mapPath || options.segmentTicks < 1 || options.budgetSeconds <= 0 || options.weight < 1 ||
-        options.maxNodes < 1)
+        options.maxNodes < 1 || options.helpers < 0 || options.helpers > 1)
         return usage();
     loadPlayGraphics();
     playShown = false; // nobody sees the search
@@ -108,5 +111,5 @@ int solve(int argc, char** argv) {
 
 REGISTER_COMMAND("solve",
                  "solve MAP [--cup] [--out FILE.TDM] [--budget SECONDS] [--segment TICKS] "
-                 "[--weight W] [--coarse] [--max-states N]",
+                 "[--weight W] [--coarse] [--max-states N] [--helpers 0|1]",
                  solve);
