@@ -24,7 +24,6 @@ int runCheckCommand(const char* stagePath, double budgetSeconds) {
     startGameTimer(ticksPerSecond);
     CheckOptions options;
     options.budgetSeconds = budgetSeconds;
-    options.helpers = 1;
     StageVerdict verdict = checkStage(stage, options);
     stopGameTimer();
     setFrameHook(nullptr);

@@ -272,6 +272,8 @@ void Editor::liveCheck(const PointerState& p) {
         std::printf("Check: %s\n", verdict.text.c_str());
         std::fflush(stdout);
     }
+    // A change cancels the check of the stage as it was at once.
+    if (check.running() && check.revision() != s.editing.revision()) check.cancelRunning();
     bool rested = !p.left && !p.right && millisecondClock() - pointerMoved >= restBeforeCheck;
     if (check.revision() != s.editing.revision() && rested) {
         check.start(s.editing.stage(), s.editing.revision(), checkBudget);

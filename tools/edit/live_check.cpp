@@ -11,6 +11,7 @@ void LiveCheck::start(const StageSource& stage, int revision, double budgetSecon
         options.cancel = &cancel;
         // No helper process: only the forking thread would live on in it.
         options.helpers = 0;
+        options.loadPlayPictures = false; // the window draws them meanwhile
         StageVerdict verdict = checkStage(stage, options);
         if (verdict.kind != StageVerdict::Cancelled) {
             std::lock_guard<std::mutex> guard(lock);
@@ -19,6 +20,10 @@ void LiveCheck::start(const StageSource& stage, int revision, double budgetSecon
         }
         busy = false;
     });
+}
+
+void LiveCheck::cancelRunning() {
+    if (busy) cancel = true;
 }
 
 void LiveCheck::stop() {

@@ -17,6 +17,8 @@ public:
     // Cancels the check (if any) and waits for its thread: nothing else may play
     // the game's loop while it runs.
     void stop();
+    // Asks a running check to stop, without waiting for it: the stage changed.
+    void cancelRunning();
     bool running() const { return busy; }
     // The revision being checked or last checked (-1 none).
     int revision() const { return checkedRevision; }

@@ -79,7 +79,7 @@ StageVerdict checkStage(const StageSource& stage, const CheckOptions& options) {
     if (verdict.text.empty() && !compileForPlay(stage, map, verdict.text)) {
     }
     if (!verdict.text.empty()) return verdict;
-    loadPlayGraphics();
+    if (options.loadPlayPictures) loadPlayGraphics();
     bool shown = playShown;
     SolverOptions search;
     search.weight = 2; // a clear soon rather than the shortest: a verdict within the budget

@@ -26,6 +26,9 @@ struct CheckOptions {
     double budgetSeconds = 10; // both searches together
     const std::atomic<bool>* cancel = nullptr;
     int helpers = 0; // see SolverOptions
+    // Loads the pictures and animations play shares first. A window that has
+    // them already (and draws them meanwhile) must not have them replaced.
+    bool loadPlayPictures = true;
 };
 
 // "0:21": a clear time in whole seconds, as minutes and seconds.

@@ -5,7 +5,6 @@
 #include "game/game_loop.h"
 #include "game/play_records.h"
 #include "game/stage_flow.h"
-#include "level/graphics.h"
 #include "level/map.h"
 #include "level/play_shown.h"
 #include "platform/clock.h"
@@ -27,7 +26,6 @@ bool testPlay(const StageSource& stage, int cellX, int cellY, const std::vector<
     }
     releaseSimulatedKeys();
     setDisplayMode(320, 240, true);
-    loadPlayGraphics();
     playShown = true;
     playMode = {true, steering ? DemoMode::Playback : DemoMode::None, false};
     playRecord = PlayRecord();
