@@ -47,6 +47,8 @@ with_x 1280x1024 '
     # A second of the stage played: the countdown has moved.
     shows 200 6 "x $((LIMIT - 1))" || { echo "no countdown in the stage" > result; exit 1; }
     probe save "$window" stage.bmp
+    # The whole desktop too: the window as the X server shows it, enlarged.
+    import -window root stage.png
     leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"

@@ -10,6 +10,7 @@
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/headless.h"
 #include "platform/input.h"
 #include "platform/pointer.h"
 #include "platform/quit_request.h"

@@ -76,8 +76,7 @@ StageVerdict checkStage(const StageSource& stage, const CheckOptions& options) {
     };
     verdict.text = stageFault(stage);
     MapFile map;
-    if (verdict.text.empty() && !compileForPlay(stage, map, verdict.text)) {
-    }
+    if (verdict.text.empty()) compileForPlay(stage, map, verdict.text);
     if (!verdict.text.empty()) return verdict;
     if (options.loadPlayPictures) loadPlayGraphics();
     bool shown = playShown;
