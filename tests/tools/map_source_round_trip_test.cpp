@@ -62,6 +62,7 @@ TEST(MapSourceRoundTrip, EditsKeepCommentsAndPlaceNewLines) {
     parseStageSource(text, source, faults);
     source.name = "New";
     source.timeCode = 2;
+    source.hasStart = true; // given now; the tune and the rest still are not
     StageKey gold;
     gold.letter = 'g';
     gold.tile = "top";
@@ -73,9 +74,6 @@ TEST(MapSourceRoundTrip, EditsKeepCommentsAndPlaceNewLines) {
               "# a stage\n"
               "name        New\n"
               "time        2   # its clock\n"
-              "tune\n"
-              "tileset\n"
-              "background\n"
               "start       0 0\n"
               "key  =  plain  top  solid\n"
               "key  g  plain     top       solid     gold\n"

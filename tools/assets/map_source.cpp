@@ -373,12 +373,17 @@ private:
     const StageSource& s;
     std::string out;
     bool headerWritten[6] = {};
+    const StageSourceLine* lastHeader[6] = {}; // the line of each the layout has
     size_t keysWritten = 0, enemiesWritten = 0;
 };
 
+// Header lines the text never had but the stage has now, before the first key,
+// enemy or the grid.
 void StageWriter::missingHeader() {
+    const bool given[6] = {s.hasName,       s.hasTune, s.hasTileset,
+                           s.hasBackground, s.hasTime, s.hasStart};
     for (int i = 0; i < 6; ++i)
-        if (!headerWritten[i]) {
+        if (!headerWritten[i] && !lastHeader[i] && given[i]) {
             line(headerLine(s, StageSourceLine::Kind(StageSourceLine::Name + i)));
             headerWritten[i] = true;
         }
@@ -397,9 +402,13 @@ void StageWriter::grid() {
 
 std::string StageWriter::write() {
     size_t keyLines = 0, enemyLines = 0;
+    // A header given twice takes its last line's value, as the reader does: the
+    // lines before it stay as they were.
     for (const StageSourceLine& read : s.layout) {
         keyLines += read.kind == StageSourceLine::Key;
         enemyLines += read.kind == StageSourceLine::Enemy;
+        if (read.kind >= StageSourceLine::Name && read.kind <= StageSourceLine::Start)
+            lastHeader[read.kind - StageSourceLine::Name] = &read;
     }
     size_t keySlot = 0, enemySlot = 0;
     bool gridWritten = false;
@@ -425,7 +434,10 @@ std::string StageWriter::write() {
             break;
         default: {
             int header = read.kind - StageSourceLine::Name;
-            if (!headerWritten[header]) value(read, headerLine(s, read.kind));
+            if (&read != lastHeader[header])
+                line(read.text);
+            else
+                value(read, headerLine(s, read.kind));
             headerWritten[header] = true;
         }
         }
