@@ -37,6 +37,9 @@ bool testPlay(const StageSource& stage, int cellX, int cellY, const std::vector<
                   demoSteering);
     }
     copyText(currentMapFile, "EDITED.MAP", mapFileCapacity);
+    // The checks leave the clock full of the ticks they fed the game: play
+    // starts from none.
+    gameTicks = 0;
     startGameTimer(ticksPerSecond);
     if (buildMap(map, currentMapFile) && startLoadedStage()) runPlay();
     stopGameTimer();
