@@ -36,6 +36,12 @@ void runInBackground() {
     if (!headlessMode) set_display_switch_callback(SWITCH_OUT, onSwitchOut);
 }
 
+// The scalers of the server and of our own are made for the game's 320 by 240
+// frame; a frame of another size (the stage editor's) is stretched by the library.
+bool gameSizedFrame() {
+    return screenWidth == 320 && screenHeight == 240;
+}
+
 Picture firstPage;
 Picture secondPage;
 int scale = 1;
@@ -65,6 +71,7 @@ void destroyPages() {
 // The enlarged page at the scaler's depth; none when that depth cannot be made.
 void makeScaledPage(int factor, int depth) {
     scaledPage.reset();
+    if (!gameSizedFrame()) return;
     if (frameScaler.prepare(depth))
         scaledPage = Picture::adopt(create_bitmap_ex(depth, 320 * factor, 240 * factor));
 }
@@ -82,7 +89,7 @@ int windowScale() {
     int w, h;
     desktopSize(w, h);
     int s = 1;
-    while (320 * (s + 1) * 100 <= w * 85 && 240 * (s + 1) * 100 <= h * 85)
+    while (screenWidth * (s + 1) * 100 <= w * 85 && screenHeight * (s + 1) * 100 <= h * 85)
         ++s;
     return s;
 }
@@ -114,7 +121,8 @@ bool setWindowMode() {
     // An X server that is still starting (a fresh session, a busy machine) can
     // refuse the first window; a short wait and another try cost nothing.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (openScreen(GFX_AUTODETECT_WINDOWED, 320 * scale, 240 * scale)) return true;
+        if (openScreen(GFX_AUTODETECT_WINDOWED, screenWidth * scale, screenHeight * scale))
+            return true;
         rest(250);
     }
     return false;
@@ -128,10 +136,10 @@ bool setFullscreenMode() {
     request_refresh_rate(60);
     for (int driver : {GFX_XWINDOWS_FULLSCREEN, GFX_XDGA2, GFX_AUTODETECT_FULLSCREEN}) {
         if (openScreen(driver, w, h)) {
-            scale = w / 320 < h / 240 ? w / 320 : h / 240;
+            scale = w / screenWidth < h / screenHeight ? w / screenWidth : h / screenHeight;
             if (scale < 1) scale = 1;
-            offsetX = (SCREEN_W - 320 * scale) / 2;
-            offsetY = (SCREEN_H - 240 * scale) / 2;
+            offsetX = (SCREEN_W - screenWidth * scale) / 2;
+            offsetY = (SCREEN_H - screenHeight * scale) / 2;
             if (offsetX < 0) offsetX = 0;
             if (offsetY < 0) offsetY = 0;
             clear_to_color(screen, makecol(0, 0, 0));
@@ -143,6 +151,8 @@ bool setFullscreenMode() {
 } // namespace
 
 bool initGraphics(int width, int height, bool windowed) {
+    screenWidth = width;
+    screenHeight = height;
     leaveWhenTheDisplayIsLost();
     pollInputWithoutSpinning();
     if (allegro_init() != 0) return false;
@@ -159,8 +169,10 @@ bool initHeadlessGraphics() {
     return setDisplayMode(screenWidth, screenHeight, true);
 }
 
-bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
+bool setDisplayMode(int width, int height, bool windowed) {
     destroyPages();
+    screenWidth = width;
+    screenHeight = height;
     bool ok = true;
     if (headlessMode) {
         set_color_depth(16);
@@ -172,15 +184,15 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     windowedMode = windowed;
     if (ok && !headlessMode && screen) {
         int depth = bitmap_color_depth(screen);
-        if (!frameScaler.prepare(depth) ||
+        if (!gameSizedFrame() || !frameScaler.prepare(depth) ||
             !serverScaler.start(scale, offsetX, offsetY, frameScaler.colours()))
             makeScaledPage(scale, depth);
     }
-    // The frame is always 320 by 240, whatever the mode.
-    firstPage = Picture::create(320, 240);
-    secondPage = Picture::create(320, 240);
+    // The frame keeps its size, whatever the mode.
+    firstPage = Picture::create(screenWidth, screenHeight);
+    secondPage = Picture::create(screenWidth, screenHeight);
     drawPage = &secondPage;
-    backBuffer = Picture::create(320, 240);
+    backBuffer = Picture::create(screenWidth, screenHeight);
     return ok;
 }
 
@@ -206,7 +218,7 @@ void applyWindowMode(bool fullScreen) {
     bool windowed = !fullScreen;
     // The picture of the moment survives the new pages: a switch in the middle
     // of a screen (Alt+Enter) must not leave it black until it draws again.
-    Picture kept = Picture::create(320, 240);
+    Picture kept = Picture::create(screenWidth, screenHeight);
     copyPicture(backBuffer, kept);
     if (!setDisplayMode(screenWidth, screenHeight, windowed) && !windowed) {
         gameLog.write("Unable to set full screen mode, using a window");
@@ -248,10 +260,10 @@ void flipPage() {
                  scaledPage.height());
     } else if (!headlessMode && screen && drawPage && *drawPage) {
         if (scale == 1)
-            blit(drawPage->handle(), screen, 0, 0, offsetX, offsetY, 320, 240);
+            blit(drawPage->handle(), screen, 0, 0, offsetX, offsetY, screenWidth, screenHeight);
         else
-            stretch_blit(drawPage->handle(), screen, 0, 0, 320, 240, offsetX, offsetY, 320 * scale,
-                         240 * scale);
+            stretch_blit(drawPage->handle(), screen, 0, 0, screenWidth, screenHeight, offsetX,
+                         offsetY, screenWidth * scale, screenHeight * scale);
     }
     drawPage = drawPage == &firstPage ? &secondPage : &firstPage;
     fpsCounter.frameDone();
@@ -288,7 +300,7 @@ void shutdownGraphics() {
 }
 
 void fadeOut() {
-    Picture snapshot = Picture::create(320, 240);
+    Picture snapshot = Picture::create(screenWidth, screenHeight);
     copyPicture(backBuffer, snapshot);
     int alpha = 0;
     // Someone who asked to quit does not wait for the fade.

@@ -2,7 +2,8 @@
 
 #include "platform/picture.h"
 
-// The fixed 320 by 240 frame every screen draws.
+// The frame every screen draws: the game's is 320 by 240; another program on
+// the platform (the stage editor) may open a larger one.
 extern int screenWidth;
 extern int screenHeight;
 
@@ -21,7 +22,8 @@ bool initGraphics(int width, int height, bool windowed);
 void reportDisplayFailure(const char* program);
 // Starts the library without a window (tests, tools): memory pages only.
 bool initHeadlessGraphics();
-// Opens (again) a window or the full screen and makes new pages and back buffer.
+// Opens (again) a window or the full screen for a frame of width by height and
+// makes new pages and back buffer of that size.
 bool setDisplayMode(int width, int height, bool windowed);
 // Window or full screen; usable while the game runs. When no full-screen mode
 // works, the window comes back and the log says so.

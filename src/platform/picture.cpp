@@ -65,6 +65,16 @@ void clearPicture(Picture& picture, Colour colour) {
     if (picture) clear_to_color(picture.handle(), colour);
 }
 
+void fillRectangle(Picture& picture, int x, int y, int width, int height, Colour colour) {
+    if (picture && width > 0 && height > 0)
+        rectfill(picture.handle(), x, y, x + width - 1, y + height - 1, colour);
+}
+
+void outlineRectangle(Picture& picture, int x, int y, int width, int height, Colour colour) {
+    if (picture && width > 0 && height > 0)
+        rect(picture.handle(), x, y, x + width - 1, y + height - 1, colour);
+}
+
 void copyArea(const Picture& from, Picture& to, int fromX, int fromY, int toX, int toY, int width,
               int height) {
     if (from && to) blit(from.handle(), to.handle(), fromX, fromY, toX, toY, width, height);

@@ -50,6 +50,9 @@ Colour transparentColour();
 void colourParts(Colour colour, int& red, int& green, int& blue);
 
 void clearPicture(Picture& picture, Colour colour);
+// A filled rectangle, and the outline of one, clipped to the picture.
+void fillRectangle(Picture& picture, int x, int y, int width, int height, Colour colour);
+void outlineRectangle(Picture& picture, int x, int y, int width, int height, Colour colour);
 // A rectangle of `from` copied as it is to (toX, toY) of `to`; clipped to both.
 void copyArea(const Picture& from, Picture& to, int fromX, int fromY, int toX, int toY, int width,
               int height);

@@ -1,6 +1,6 @@
 #!/bin/bash
-# The Debian package holds the programs, the data tree, the desktop entry (which
-# validates), the icons in every size and the manual pages, and declares the
+# The Debian package holds the programs, the data tree, the desktop entries (which
+# validate), the icons in every size and the manual pages, and declares the
 # libraries it needs.
 set -u
 source "$(dirname "$0")/common.bash"
@@ -9,11 +9,14 @@ make_scratch deb
 deb=$(ls "$work"/tumblo_*.deb 2> /dev/null | head -n 1)
 [ -n "$deb" ] || fail "no package was made"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/files"
-for file in /usr/games/tumblo /usr/games/tumblo-tool /usr/share/games/tumblo/DATA/DEFAULT.STG \
+for file in /usr/games/tumblo /usr/games/tumblo-tool /usr/games/tumblo-edit \
+    /usr/share/games/tumblo/DATA/DEFAULT.STG \
     /usr/share/games/tumblo/DATA/FONT.FNT /usr/share/games/tumblo/MUSIC/WANDER.IT \
     /usr/share/applications/io.github.tumblo.Tumblo.desktop \
+    /usr/share/applications/io.github.tumblo.TumbloEdit.desktop \
     /usr/share/metainfo/io.github.tumblo.Tumblo.metainfo.xml \
     /usr/share/man/man6/tumblo.6.gz /usr/share/man/man6/tumblo-tool.6.gz \
+    /usr/share/man/man6/tumblo-edit.6.gz \
     /usr/share/doc/tumblo/copyright /usr/share/doc/tumblo/changelog.gz \
     /usr/share/doc/tumblo/MODDING.md; do
     grep -qxF "$file" "$work/files" || fail "the package lacks $file"
@@ -26,6 +29,8 @@ done
 grep -E 'tumblo\.log|SETTINGS\.DAT|stats\.dat|/UNLOCK/' "$work/files" && fail "the package holds a player's files"
 dpkg-deb -f "$deb" Depends | grep -q liballegro4 || fail "the package does not depend on Allegro"
 dpkg-deb -x "$deb" "$work/root"
-desktop-file-validate "$work/root/usr/share/applications/io.github.tumblo.Tumblo.desktop" ||
-    fail "the desktop entry does not validate"
+for entry in Tumblo TumbloEdit; do
+    desktop-file-validate "$work/root/usr/share/applications/io.github.tumblo.$entry.desktop" ||
+        fail "the desktop entry $entry does not validate"
+done
 echo "deb_package: ok ($(stat -c %s "$deb") bytes)"

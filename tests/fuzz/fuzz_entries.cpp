@@ -1,7 +1,9 @@
 #include "fuzz/fuzz_entries.h"
 
 #include "assets/compiler.h"
+#include "assets/map_source.h"
 #include "assets/palette.h"
+#include "edit/stage_faults.h"
 #include "game/demo_format.h"
 #include "game/demo_text.h"
 #include "level/animation_format.h"
@@ -274,6 +276,21 @@ const SourceKind musicSourceKind{"music", "music/fuzz.txt", "MUSIC/FUZZ.IT", fal
 bool mapSource(const uint8_t* data, size_t size) {
     return compileSource(mapSourceKind, data, size);
 }
+// The stage editor's reading of a source (an opened stage, its autosave): any
+// text loads what it can, the faults before a search are named without a
+// crash, and a source read whole is written back to the same text.
+bool stageSource(const uint8_t* data, size_t size) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    StageSource stage;
+    std::vector<SourceFault> faults;
+    parseStageSource(text, stage, faults);
+    stageFault(stage);
+    std::string written = writeStageSource(stage);
+    bool whole = faults.empty() && stage.hasName && stage.hasTune && stage.hasTileset &&
+                 stage.hasBackground && stage.hasTime && stage.hasStart && stage.gridLine &&
+                 !text.empty() && text.back() == '\n' && text.find('\r') == std::string::npos;
+    return !whole || written == text;
+}
 bool tilesetSource(const uint8_t* data, size_t size) {
     return compileSource(tilesetSourceKind, data, size);
 }
@@ -303,6 +320,7 @@ const FuzzEntry entries[] = {
     {"song", song},
     {"bmp", bmp},
     {"map-source", mapSource},
+    {"stage-source", stageSource},
     {"tileset-source", tilesetSource},
     {"animation-source", animationSource},
     {"pixel-source", pixelSource},

@@ -19,7 +19,7 @@ CORPUS=$BUILD/corpus
 LOGS=$BUILD/fuzz-logs
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(map tileset animation font stageset unlock settings statistics
-    controls demo demo-text wav song bmp map-source tileset-source animation-source pixel-source
+    controls demo demo-text wav song bmp map-source stage-source tileset-source animation-source pixel-source
     music-source)
 
 # seed TARGET FILE...: copies files into the target's seed folder.
@@ -81,6 +81,7 @@ seed wav "$GAME"/SOUND/*.WAV
 seed song "$GAME"/MUSIC/*.IT
 seed bmp "$GAME"/BITMAP/**/*.bmp "$GAME"/BITMAP/**/*.BMP
 seed map-source "$CONTENT"/maps/*.txt
+seed stage-source "$CONTENT"/maps/*.txt
 seed tileset-source "$CONTENT"/tilesets/*.txt
 seed animation-source "$CONTENT"/animations/*.txt
 seed pixel-source "$CONTENT"/bitmaps/**/*.pix
