@@ -4,10 +4,8 @@
 #include "game/play_records.h"
 #include "level/map.h"
 #include "platform/display.h"
-#include "platform/log.h"
+#include "progress/ghosts.h"
 #include "progress/map_hash.h"
-#include "text/data_file.h"
-#include "text/text_utils.h"
 
 namespace {
 constexpr int ghostAlpha = 128;
@@ -15,15 +13,6 @@ constexpr int ghostAlpha = 128;
 std::vector<GhostSample> recorded;
 GhostFile racing;
 bool racingAGhost = false;
-
-std::string mapStem(const char* mapFile) {
-    std::string stem = mapFile;
-    size_t slash = stem.find_last_of("\\/");
-    if (slash != std::string::npos) stem.erase(0, slash + 1);
-    size_t dot = stem.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) stem.resize(dot);
-    return stem;
-}
 } // namespace
 
 void recordGhostSample() {
@@ -50,40 +39,19 @@ const std::vector<GhostSample>& recordedGhostPath() {
     return recorded;
 }
 
-std::string ghostPath(const char* mapFile, const std::string& mapHash) {
-    return "records\\ghosts\\" + mapStem(mapFile) + "-" + mapHash + ".ghost";
-}
-
 bool saveRecordedGhost(const char* mapFile, const std::string& mapHash, int32_t clearTick) {
     if (clearTick < 0 || (size_t)clearTick >= recorded.size()) return false;
     GhostFile ghost{mapFile, mapHash, clearTick, {}};
     ghost.samples.assign(recorded.begin(), recorded.begin() + clearTick + 1);
-    std::string path = ghostPath(mapFile, mapHash);
-    DataWriter out;
-    if (out.open(path.c_str())) {
-        writeGhostFile(out, ghost);
-        if (out.commit()) return true;
-    }
-    gameLog.write(("Unable to save " + path).c_str());
-    return false;
+    return saveGhost(ghost);
 }
 
 bool raceGhost(const char* mapFile) {
     stopGhost();
     std::string hash = mapFileHash(mapFile);
     if (hash.empty()) return false;
-    std::string path = ghostPath(mapFile, hash);
-    DataReader in;
-    if (!in.open(path.c_str())) return false;
-    GhostFile ghost;
-    if (!readGhostFile(in, ghost) || ghost.mapHash != hash ||
-        !equalsIgnoreCase(ghost.mapFile.c_str(), mapFile)) {
-        gameLog.write(("Damaged ghost ignored: " + path).c_str());
-        return false;
-    }
-    racing = std::move(ghost);
-    racingAGhost = true;
-    return true;
+    racingAGhost = loadGhost(mapFile, hash, racing);
+    return racingAGhost;
 }
 
 void stopGhost() {

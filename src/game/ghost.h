@@ -17,8 +17,6 @@ void recordGhostSample();
 // The path recorded on the stage's current life.
 const std::vector<GhostSample>& recordedGhostPath();
 
-// "records\ghosts\<map file stem>-<map hash>.ghost".
-std::string ghostPath(const char* mapFile, const std::string& mapHash);
 // Keeps the recorded path, up to the clear tick, as the ghost of `mapFile` as
 // its map hashes now; false (a log line, the old file kept) when it cannot be
 // written.
