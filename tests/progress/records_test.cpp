@@ -1,11 +1,14 @@
 // Best times: which clear beats which, the clear-time text and the medals'
-// limits, and the records file read back, damaged lines skipped with a word in
-// the log.
+// limits; the records, a ghost and the options read back, and damaged ones
+// skipped with a word in the log.
 #include "progress/clear_time.h"
+#include "progress/ghosts.h"
 #include "progress/medals.h"
 #include "progress/options.h"
 #include "progress/records.h"
 #include "progress_fixture.h"
+
+#include <filesystem>
 
 namespace {
 const std::string v1 = "00000000000000a1", v2 = "00000000000000b2";
@@ -59,7 +62,8 @@ TEST(Records, TimesAreTheClearTimeTextAndMedalLimitsWholeSecondsRoundedUp) {
     EXPECT_EQ(medalFor(-1, par), Medal::None);
 }
 
-TEST_F(ProgressTest, RecordsAndOptionsComeBackFromTheirFilesAndDamagedLinesAreSkippedAndLogged) {
+TEST_F(ProgressTest,
+       RecordsGhostsAndOptionsComeBackFromTheirFilesAndDamagedOnesAreLoggedAndSkipped) {
     RecordsFile r;
     bookClear(r, "A.MAP", v1, 940, true, "2024-05-01");
     bookClear(r, "Two Words.MAP", v2, 70, false, "2024-05-02");
@@ -80,6 +84,23 @@ TEST_F(ProgressTest, RecordsAndOptionsComeBackFromTheirFilesAndDamagedLinesAreSk
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0], "MINE.txt line 2: not \"best|cup TICK DATE HASH MAPFILE\"");
     EXPECT_EQ(log[2], "MINE.txt line 4: not \"best|cup TICK DATE HASH MAPFILE\"");
+
+    // A ghost cut short, and one of another map under this one's name.
+    GhostFile ghost{"A.MAP", v1, 1, {{16, 32, 0, 0}, {18, 32, 1, 0}}}, back;
+    ASSERT_TRUE(saveGhost(ghost));
+    ASSERT_TRUE(loadGhost("a.map", v1, back));
+    EXPECT_EQ(back, ghost);
+    std::vector<uint8_t> bytes = readFileBytes("records/ghosts/A-" + v1 + ".ghost");
+    bytes.pop_back();
+    writeFileBytes("records/ghosts/A-" + v1 + ".ghost", bytes);
+    EXPECT_FALSE(loadGhost("A.MAP", v1, back));
+    EXPECT_EQ(logLines().back(), "Damaged ghost ignored: records\\ghosts\\A-" + v1 + ".ghost");
+    ghost.mapFile = "B.MAP";
+    ASSERT_TRUE(saveGhost(ghost));
+    std::filesystem::rename("records/ghosts/B-" + v1 + ".ghost",
+                            "records/ghosts/A-" + v1 + ".ghost");
+    EXPECT_FALSE(loadGhost("A.MAP", v1, back));
+    EXPECT_EQ(back.mapFile, "A.MAP"); // what it had is kept
 
     options.ghost = false;
     ASSERT_TRUE(saveOptions());
