@@ -9,6 +9,9 @@
 #include "text/text_utils.h"
 #include "ui/message_screen.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <string>
 
 uint8_t demoSteering[steeringCapacity] = {};
@@ -19,6 +22,10 @@ uint8_t steeringAt(int32_t tick) {
 
 void recordSteering(int32_t tick, uint8_t steering) {
     if (tick >= 0 && tick < steeringCapacity) demoSteering[tick] = steering;
+}
+
+void clearSteering() {
+    std::fill(std::begin(demoSteering), std::end(demoSteering), (uint8_t)steerNone);
 }
 
 bool readDemoInfo(const char* gamePath, DemoInfo& info) {

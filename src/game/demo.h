@@ -19,6 +19,9 @@ extern uint8_t demoSteering[steeringCapacity];
 uint8_t steeringAt(int32_t tick);
 // Stores a recorded tick's steering (nothing past the buffer).
 void recordSteering(int32_t tick, uint8_t steering);
+// Empties the buffer, so that a new recording carries nothing of the demo
+// played before it past its own end.
+void clearSteering();
 
 // What the demo browser lists of a demo.
 struct DemoInfo {

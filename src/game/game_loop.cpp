@@ -138,7 +138,12 @@ void PlayRun::handleFunctionKeys() {
         sfxStart.play();
         pauseScreen();
         takeFocusLoss(); // leaving the window while paused asks for nothing more
+        // Any button leaves the pause; the one that did must not act again on
+        // the next tick (ESC would end the run or ask to, F2 would restart the
+        // stage as a recording), so all three wait for their release.
         loop.actionLatch = true;
+        loop.exitLatch = true;
+        loop.recordLatch = true;
         loop.pauseCooldown = pauseCooldownTicks;
     }
 }
@@ -180,8 +185,9 @@ TickOutcome PlayRun::tick() {
         }
     }
     handleActionButton(loop, action);
-    if (record && playMode.demoMode != DemoMode::Playback && playMode.singleStage &&
-        recordCooldown == 0)
+    if (!record) loop.recordLatch = false;
+    if (record && !loop.recordLatch && playMode.demoMode != DemoMode::Playback &&
+        playMode.singleStage && recordCooldown == 0)
         return TickOutcome::RecordRequested;
     handleFunctionKeys();
     if (loop.pauseCooldown > 0) loop.pauseCooldown -= 1;

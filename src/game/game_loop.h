@@ -24,6 +24,8 @@ enum class TickOutcome { Continue, EndRun, RecordRequested };
 // What survives from one tick to the next inside one run, besides the records.
 struct LoopState {
     bool exitLatch = false;
+    // Set only when the pause ends; the record button is otherwise read as held.
+    bool recordLatch = false;
     // Set at the start, so that a button still held from a menu does not toggle
     // the camera.
     bool actionLatch = true;

@@ -18,7 +18,6 @@
 #include "platform/quit_request.h"
 #include "progress/extra_stages.h"
 #include "progress/stage_set.h"
-#include "progress/statistics.h"
 #include "progress/unlock_data.h"
 #include "text/font.h"
 #include "text/text_utils.h"
@@ -54,6 +53,13 @@ void drawWorldWithShade(int alpha) {
     drawStatusBar();
     drawTranslucent(darkOverlay, backBuffer, 0, 0, alpha);
     presentFrame();
+}
+
+// The extra stages just earned: their set is copied, then the front end
+// announces them.
+void announceExtraStages() {
+    copyExtraStages();
+    if (extraStagesScreen) extraStagesScreen();
 }
 
 // The stage's song tells the end of the set apart from a missing next map.
@@ -93,7 +99,10 @@ bool startLoadedStage() {
     resetBall();
     setPlayState(Intro);
     clearPopups();
-    if (playMode.demoMode == DemoMode::Recording) sfxStart.play();
+    if (playMode.demoMode == DemoMode::Recording) {
+        clearSteering();
+        sfxStart.play();
+    }
     if (!currentMap.music.playing) {
         currentMap.music.setSpeed(1.0f);
         currentMap.music.play();
@@ -188,9 +197,8 @@ void stageClear() {
     }
     completeMusic.stop();
     if (inGameMode()) {
-        int opened = recordStageClear(playRecord.stageIndex, playRecord.cupThisStage,
-                                      playRecord.goldThisStage == currentMap.goldTotal);
-        if (opened >= 0) showUnlockedBanner(opened);
+        recordStageClear(playRecord.stageIndex, playRecord.cupThisStage,
+                         playRecord.goldThisStage == currentMap.goldTotal, showUnlockedBanner);
     }
     fadeOutWorld();
     nextStage();
@@ -206,12 +214,7 @@ void nextStage() {
         startNextStageOrEnd();
         return;
     }
-    if (extraStagesEarned(playRecord.cups)) {
-        statistics.extraStagesUnlocked = 1;
-        copyExtraStages();
-        if (extraStagesScreen) extraStagesScreen();
-    }
-    statistics.countGameCleared();
+    recordSetCleared(playRecord.cups, announceExtraStages);
     if (outroScreen) outroScreen();
     quitFlag = true;
 }

@@ -7,6 +7,9 @@
 #ifndef TUMBLO_INSTALLED_DATA_DIR
 #define TUMBLO_INSTALLED_DATA_DIR "/usr/share/games/tumblo"
 #endif
+#ifndef TUMBLO_INSTALLED_DOC_DIR
+#define TUMBLO_INSTALLED_DOC_DIR "/usr/share/doc/tumblo"
+#endif
 
 namespace {
 std::string absolute(const std::string& path) {
@@ -37,6 +40,17 @@ FileRoots chooseFileRoots(const LaunchOptions& options) {
     else
         roots.user = userDataFolder("tumblo");
     roots.userWritable = prepareWritableFolder(roots.user);
+    roots.moddingGuide = findModdingGuide(own);
     setFileRoots(roots.data, roots.user);
     return roots;
+}
+
+std::string findModdingGuide(const std::string& programFolder) {
+    if (!programFolder.empty())
+        for (const char* beside : {"/../doc/MODDING.md", "/../share/doc/tumblo/MODDING.md"}) {
+            std::string guide = absolute(programFolder + beside);
+            std::error_code error;
+            if (std::filesystem::is_regular_file(guide, error)) return guide;
+        }
+    return TUMBLO_INSTALLED_DOC_DIR "/MODDING.md";
 }

@@ -14,7 +14,14 @@ struct FileRoots {
     std::string data;
     std::string user;
     bool userWritable = false;
+    // The modding guide, as the about screen names it.
+    std::string moddingGuide;
 };
 
 // Chooses the roots, makes the user folder and gives both to the path resolver.
 FileRoots chooseFileRoots(const LaunchOptions& options);
+
+// Where the modding guide lies for a program in `programFolder`: a build
+// tree's doc folder beside the game folder, else ../share/doc/tumblo beside the
+// program, else the folder the game was installed to.
+std::string findModdingGuide(const std::string& programFolder);

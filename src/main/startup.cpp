@@ -13,6 +13,7 @@
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
+#include "screens/about_screen.h"
 #include "screens/extra_stages_screen.h"
 #include "screens/frame_counter.h"
 #include "screens/logo_animation.h"
@@ -81,10 +82,14 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     // play cannot name itself.
     setExtraStagesScreen(extraStagesScreen);
     setOutroScreen(outro);
+    setModdingGuidePath(roots.moddingGuide.c_str());
     lookForJoystick();
     seedRandom();
     setWindowTitle("Tumblo");
-    disableCloseButton(); // the window cannot be closed, only exited
+    // Players expect the close button to leave the game; it asks to leave the
+    // way a signal does, so settings and statistics are saved and the whole
+    // shut-down runs.
+    letCloseButtonQuit();
 
     gameLog.write("Starting fMod");
     if (options.headless) {

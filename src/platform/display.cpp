@@ -1,6 +1,7 @@
 #include "platform/display.h"
 
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/frame_scaler.h"
 #include "platform/headless.h"
 #include "platform/log.h"
@@ -39,6 +40,8 @@ int scale = 1;
 int offsetX = 0;
 int offsetY = 0;
 bool windowedMode = true;
+// Headless runs stand in for a desktop that has no full-screen mode to give.
+bool fullScreenRefused = false;
 PageOverlay pageOverlay = nullptr;
 // The shown page enlarged at the screen's depth; without it a flip stretches the
 // page onto the screen through the library.
@@ -134,6 +137,7 @@ bool setFullscreenMode() {
 } // namespace
 
 bool initGraphics(int width, int height, bool windowed) {
+    leaveWhenTheDisplayIsLost();
     if (allegro_init() != 0) return false;
     if (!setDisplayMode(width, height, windowed)) return false;
     install_timer();
@@ -154,6 +158,7 @@ bool setDisplayMode(int /*width*/, int /*height*/, bool windowed) {
     if (headlessMode) {
         set_color_depth(16);
         scale = 1;
+        ok = windowed || !fullScreenRefused;
     } else {
         ok = windowed ? setWindowMode() : setFullscreenMode();
     }
@@ -204,6 +209,10 @@ int displayScale() {
 }
 bool displayIsWindowed() {
     return windowedMode;
+}
+
+void simulateFullScreenRefused(bool refused) {
+    fullScreenRefused = refused;
 }
 
 bool scaleHeadlessFrames(int factor, int depth) {
@@ -289,8 +298,9 @@ void setWindowTitle(const char* title) {
     set_window_title(title);
 }
 
-void disableCloseButton() {
-    set_close_button_callback(nullptr);
+void letCloseButtonQuit() {
+    // The library calls it from its own thread: the request is an atomic flag.
+    set_close_button_callback(requestQuit);
 }
 
 void keepRunningInBackground() {

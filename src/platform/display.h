@@ -30,6 +30,8 @@ void applyWindowMode(bool fullScreen);
 int displayScale();
 // The mode in effect (a window when the full screen was refused).
 bool displayIsWindowed();
+// Headless runs stand in for a desktop that refuses the full screen.
+void simulateFullScreenRefused(bool refused);
 
 // Headless runs (tests, benchmarks) can have every flip enlarge the shown page as
 // a screen of this scale and colour depth would get it; false when that depth
@@ -57,8 +59,8 @@ void drawDimOverlay(Picture& picture);
 
 // The window's title bar.
 void setWindowTitle(const char* title);
-// The window's close button does nothing: the game is left through its menus.
-void disableCloseButton();
+// The window's close button asks the game to leave, as a signal does.
+void letCloseButtonQuit();
 // The game goes on running while its window is in the background.
 void keepRunningInBackground();
 // True once after the window lost the focus (a game or training run pauses).

@@ -25,8 +25,11 @@ void loadMappings(const std::string& folder) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0) return;
     int added = SDL_GameControllerAddMappingsFromFile(path.c_str());
+    // SDL counts the pads it did not know; a line for a known pad replaces
+    // its mapping without being counted.
     std::string line = added < 0 ? "Unable to read pad mappings: " + path
-                                 : "Pad mappings read: " + std::to_string(added) + " from " + path;
+                                 : "Pad mappings read from " + path + " (" +
+                                       std::to_string(added) + " new pads)";
     gameLog.write(line.c_str());
 }
 

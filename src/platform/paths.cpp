@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -174,6 +175,16 @@ void listIn(const std::string& base, const char* pattern, std::vector<std::strin
     }
     closedir(d);
 }
+
+// Letters compared as capitals; names equal that way keep a fixed order too.
+bool beforeIgnoringCase(const std::string& a, const std::string& b) {
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        int x = std::toupper((unsigned char)a[i]), y = std::toupper((unsigned char)b[i]);
+        if (x != y) return x < y;
+    }
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
 } // namespace
 
 std::vector<std::string> listMatchingFiles(const char* pattern) {
@@ -181,6 +192,9 @@ std::vector<std::string> listMatchingFiles(const char* pattern) {
     listIn(userRootFolder, pattern, names);
     if (!isAbsolute(pattern) && dataRootFolder != userRootFolder)
         listIn(dataRootFolder, pattern, names);
+    // The original platform's file system listed names in this order; a Linux
+    // folder lists them in none that a player could follow.
+    std::sort(names.begin(), names.end(), beforeIgnoringCase);
     return names;
 }
 

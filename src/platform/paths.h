@@ -27,8 +27,8 @@ std::string resolvePath(const char* gamePath);
 std::string resolveWritePath(const char* gamePath);
 
 // The names (without folder) of the regular files matching a wildcard game path
-// such as "DATA\*.STG", compared without regard to case, in directory order:
-// the user root's first, then the data root's that it does not hide.
+// such as "DATA\*.STG", compared without regard to case, sorted by name without
+// regard to case: the user root's, and the data root's that it does not hide.
 std::vector<std::string> listMatchingFiles(const char* pattern);
 
 // True when a pattern made of '*' and '?' matches a name, ignoring letter case.

@@ -1,68 +1,94 @@
 #include "platform/wav_file.h"
 
-#include <cstring>
+#include <SDL.h>
 
 namespace {
-uint32_t le32(const uint8_t* p) {
-    return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
-}
-uint16_t le16(const uint8_t* p) {
-    return (uint16_t)(p[0] | p[1] << 8);
-}
-
-struct PcmFormat {
-    int channels = 0;
-    int rate = 0;
-    int bits = 0;
+// What SDL hands back, in the sample formats its WAV loader produces: PCM as
+// it is (24 bits widened to 32), float, and the compressed encodings (ADPCM,
+// mu-law, A-law) decoded to 16 bits.
+struct DecodedWav {
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    ~DecodedWav() { SDL_FreeWAV(buffer); }
 };
 
-// One source sample of channel `c` at frame `i`, as a signed 16-bit value.
-int sourceSample(const uint8_t* pcm, const PcmFormat& f, size_t i, int c) {
-    size_t index = i * (size_t)f.channels + (size_t)c;
-    if (f.bits == 8) return ((int)pcm[index] - 128) * 256; // 8-bit WAV is unsigned
-    return (int16_t)le16(pcm + index * 2);
+int bytesPerSample(SDL_AudioFormat format) {
+    switch (format) {
+    case AUDIO_U8:
+        return 1;
+    case AUDIO_S16LSB:
+        return 2;
+    case AUDIO_S32LSB:
+    case AUDIO_F32LSB:
+        return 4;
+    default:
+        return 0;
+    }
 }
 
-bool readFormat(const uint8_t* chunk, uint32_t size, PcmFormat& f) {
-    if (size < 16 || le16(chunk) != 1) return false; // 1: plain PCM
-    f.channels = le16(chunk + 2);
-    f.rate = (int)le32(chunk + 4);
-    f.bits = le16(chunk + 14);
-    int blockAlign = le16(chunk + 12);
-    return (f.channels == 1 || f.channels == 2) && (f.bits == 8 || f.bits == 16) &&
-           f.rate >= 1000 && f.rate <= 384000 && blockAlign == f.channels * f.bits / 8;
+// One source sample of channel `c` at frame `i`, as a signed 16-bit value.
+int sourceSample(const DecodedWav& wav, size_t i, int c) {
+    size_t index = i * wav.spec.channels + (size_t)c;
+    const Uint8* at = wav.buffer + index * (size_t)bytesPerSample(wav.spec.format);
+    switch (wav.spec.format) {
+    case AUDIO_U8:
+        return ((int)*at - 128) * 256; // 8-bit WAV is unsigned
+    case AUDIO_S16LSB:
+        return (int16_t)(at[0] | at[1] << 8);
+    case AUDIO_S32LSB:
+        return (int32_t)((uint32_t)at[0] | (uint32_t)at[1] << 8 | (uint32_t)at[2] << 16 |
+                         (uint32_t)at[3] << 24) >>
+               16;
+    default: {
+        float f;
+        SDL_memcpy(&f, at, sizeof f);
+        // Full scale is -1 to 1; a file may hold louder values, or no number.
+        if (!(f > -1.0f)) return f < 0 ? -32768 : 0;
+        return f >= 1.0f ? 32767 : (int)(f * 32768.0f);
+    }
+    }
+}
+
+bool decodeWithSdl(const uint8_t* data, size_t size, DecodedWav& wav) {
+    if (size < 12 || size > (size_t)INT32_MAX) return false;
+    // A file cut short is refused, as every reader of outside data does, rather
+    // than played up to the cut. The RIFF header's own size is not trusted:
+    // programs that write as they record leave it wrong, and the chunks are
+    // looked for up to the end of the file.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    SDL_SetHint(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "ignore");
+    // A compressed sound fills its last block up; the "fact" chunk, where
+    // there is one, tells how many frames are real.
+    SDL_SetHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
+    SDL_RWops* in = SDL_RWFromConstMem(data, (int)size);
+    if (!in || !SDL_LoadWAV_RW(in, 1, &wav.spec, &wav.buffer, &wav.length)) return false;
+    // Our checks on what SDL returns: a format we convert, mono or stereo, a
+    // sensible rate and at least one whole frame.
+    int frameBytes = bytesPerSample(wav.spec.format) * wav.spec.channels;
+    return frameBytes > 0 && (wav.spec.channels == 1 || wav.spec.channels == 2) &&
+           wav.spec.freq >= 1000 && wav.spec.freq <= 384000 && wav.length >= (Uint32)frameBytes;
 }
 } // namespace
 
 bool decodeWav(const uint8_t* data, size_t size, int outputRate, std::vector<int16_t>& frames) {
     frames.clear();
-    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
-        return false;
-    PcmFormat format;
-    const uint8_t* pcm = nullptr;
-    size_t pcmBytes = 0;
-    for (size_t at = 12; at + 8 <= size;) {
-        uint32_t chunkSize = le32(data + at + 4);
-        const uint8_t* body = data + at + 8;
-        if (chunkSize > size - at - 8) return false; // the file ends inside this chunk
-        if (std::memcmp(data + at, "fmt ", 4) == 0 && !readFormat(body, chunkSize, format))
-            return false;
-        if (std::memcmp(data + at, "data", 4) == 0) {
-            pcm = body;
-            pcmBytes = chunkSize;
-            break;
-        }
-        at += 8 + (size_t)chunkSize + (chunkSize & 1); // chunks are padded to even sizes
-    }
-    if (!pcm || format.channels == 0 || outputRate <= 0) return false;
-    size_t sourceFrames = pcmBytes / (size_t)(format.channels * format.bits / 8);
-    if (sourceFrames == 0) return false;
+    DecodedWav wav;
+    if (outputRate <= 0 || !decodeWithSdl(data, size, wav)) return false;
+    size_t sourceFrames =
+        wav.length / (size_t)(bytesPerSample(wav.spec.format) * wav.spec.channels);
 
     // Linear interpolation between neighbouring source frames: simple, and
-    // plenty for short effects made at 11 to 44 kHz.
-    double step = (double)format.rate / outputRate;
-    size_t outFrames = (size_t)((double)sourceFrames / step);
+    // plenty for short effects made at 8 to 48 kHz. (SDL's audio stream would
+    // drop the end of a sound when it changes the rate.)
+    double step = (double)wav.spec.freq / outputRate;
+    // Whole numbers, so that a sound keeps its length to the frame.
+    size_t outFrames =
+        (size_t)((uint64_t)sourceFrames * (uint64_t)outputRate / (uint64_t)wav.spec.freq);
     if (outFrames == 0) outFrames = 1;
+    // Longer than any effect could be: a slow rate or a packed encoding must
+    // not make a small file fill the memory.
+    if (outFrames > (size_t)outputRate * maxWavSeconds) return false;
     frames.resize(outFrames * 2);
     for (size_t i = 0; i < outFrames; ++i) {
         double where = (double)i * step;
@@ -71,9 +97,8 @@ bool decodeWav(const uint8_t* data, size_t size, int outputRate, std::vector<int
         size_t b = a + 1 < sourceFrames ? a + 1 : a;
         double t = where - (double)a;
         for (int c = 0; c < 2; ++c) {
-            int source = format.channels == 2 ? c : 0;
-            double v = sourceSample(pcm, format, a, source) * (1.0 - t) +
-                       sourceSample(pcm, format, b, source) * t;
+            int source = wav.spec.channels == 2 ? c : 0;
+            double v = sourceSample(wav, a, source) * (1.0 - t) + sourceSample(wav, b, source) * t;
             frames[i * 2 + (size_t)c] = (int16_t)v;
         }
     }

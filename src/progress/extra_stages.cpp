@@ -14,9 +14,12 @@ bool extraStagesEarned(int cupsThisGame) {
            cupsThisGame == stageSet.stageCount;
 }
 
-bool recordSetCleared(int cupsThisGame) {
+bool recordSetCleared(int cupsThisGame, void (*announce)()) {
     bool earned = extraStagesEarned(cupsThisGame);
-    if (earned) statistics.extraStagesUnlocked = 1;
+    if (earned) {
+        statistics.extraStagesUnlocked = 1;
+        if (announce) announce();
+    }
     statistics.countGameCleared();
     return earned;
 }

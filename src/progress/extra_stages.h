@@ -8,10 +8,11 @@
 // taken in this game, earns the extra stages.
 bool extraStagesEarned(int cupsThisGame);
 
-// Books the set in use as cleared in the normal game: marks the extra stages as
-// unlocked when earned, then counts the clear. True when they were earned; the
-// caller then shows the announcement, which makes the copy.
-bool recordSetCleared(int cupsThisGame);
+// Books the set in use as cleared in the normal game: when the extra stages are
+// earned, marks them unlocked and hands over to `announce` (which makes the
+// copy and shows the announcement); then counts the clear. True when they were
+// earned.
+bool recordSetCleared(int cupsThisGame, void (*announce)() = nullptr);
 
 // Copies "data\tumblodata.dat" to "data\extra.stg" byte for byte. Without a
 // readable source, or when the copy cannot be written, the log and a message

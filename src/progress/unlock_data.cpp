@@ -12,9 +12,11 @@ const char* unlockPath(const char* fileName) {
     return joinText("DATA\\UNLOCK\\", fileName);
 }
 
+// The integers are kept as they are: each reader decides what counts (the
+// stage select asks for 1, the continue menu stops at 0).
 int32_t readFlag(DataReader& in) {
     int32_t value = readInt32(in);
-    return !in.failed() && value == 1 ? 1 : 0;
+    return in.failed() ? 0 : value;
 }
 
 bool reportSaveFailure() {
@@ -65,7 +67,7 @@ bool saveUnlockData(const char* fileName) {
     return true;
 }
 
-int recordStageClear(int s, bool cupTaken, bool allGoldTaken) {
+int recordStageClear(int s, bool cupTaken, bool allGoldTaken, void (*announce)(int group)) {
     if (s < 0 || s >= stageSet.stageCount) return -1;
     unlockData.stageUnlocked[s + 1] = 1;
     if (cupTaken) unlockData.clearedWithCup[s] = 1;
@@ -79,6 +81,8 @@ int recordStageClear(int s, bool cupTaken, bool allGoldTaken) {
         }
         break;
     }
+    // The banner comes first: a failed save then reports over it, not before.
+    if (opened >= 0 && announce) announce(opened);
     saveUnlockData(stageSet.fileName);
     return opened;
 }

@@ -6,7 +6,8 @@
 
 // The progress made on the set in use, kept in "DATA\UNLOCK\" + the set's file
 // name: stages open for training, stages cleared with their cup or all their
-// gold, and groups open on the continue menu. Flags are 0 or 1.
+// gold, and groups open on the continue menu. Play writes flags as 0 or 1; a
+// file may hold other integers, which are kept as read.
 
 // One entry beyond the 99 stages: clearing the last stage of a full set marks
 // the stage after it.
@@ -28,16 +29,17 @@ void loadUnlockData(const char* fileName);
 // file stays whole.
 bool saveUnlockData(const char* fileName);
 
-// Reads the flags of a set of the given size, everything else 0; values other
-// than 1 read as 0. False when the file ends early (the rest then reads as 0).
+// Reads the flags of a set of the given size as they stand, everything else 0.
+// False when the file ends early (the rest then reads as 0).
 bool readUnlockData(DataReader& in, int stageCount, int groupCount, UnlockData& out);
 
 // Books stage `stageIndex` of the set in use as cleared in the normal game (the
 // game does not call it for training or demo runs): opens the next stage, marks
-// the cup and the gold as told, opens the group that starts at the next stage
-// and saves. Returns the index of the group it newly opened, for the "Unlocked"
-// banner, else -1.
-int recordStageClear(int stageIndex, bool cupTaken, bool allGoldTaken);
+// the cup and the gold as told, opens the group that starts at the next stage,
+// hands that group to `announce` (the "Unlocked" banner) and then saves.
+// Returns the index of the group it newly opened, else -1.
+int recordStageClear(int stageIndex, bool cupTaken, bool allGoldTaken,
+                     void (*announce)(int group) = nullptr);
 
 // Opens every stage and group of the set in use and saves.
 bool unlockAll();

@@ -10,17 +10,32 @@
 #include "text/font.h"
 #include "text/text_utils.h"
 
+#include <string>
+
 namespace {
 constexpr int creditCount = 5;
 const char* const creditTexts[creditCount] = {
     "Code::The Tumblo team",          "Bitmaps::The Tumblo team", "Music::The Tumblo team",
     "Sound effects::The Tumblo team", "Levels::The Tumblo team",
 };
-// Where players learn how everything they saw was made.
-const char* const addressLine = "Make your own: see docs/MODDING.md";
+// Where players learn how everything they saw was made: the guide's path in
+// this installation, since a source tree's docs/ is not where players look.
+std::string moddingGuide = "docs/MODDING.md";
 constexpr int creditWidth = 200;
 constexpr int creditHeight = 18;
 constexpr int pulseSize = 20;
+
+// The line names the guide; a path too long for the screen loses its start,
+// so that the file's own name stays in view.
+std::string addressLine() {
+    std::string path = moddingGuide;
+    std::string line = "Make your own: " + path;
+    while (gameFont.textWidth(line.c_str()) > 316 && path.size() > 1) {
+        path.erase(0, 1);
+        line = "Make your own: ..." + path;
+    }
+    return line;
+}
 
 // `picture` grown by `pulse` pixels on every side around its rest place.
 void drawPulsed(const Picture& picture, int x, int y, int pulse) {
@@ -28,6 +43,10 @@ void drawPulsed(const Picture& picture, int x, int y, int pulse) {
                      y - pulse, picture.width() + 2 * pulse, picture.height() + 2 * pulse);
 }
 } // namespace
+
+void setModdingGuidePath(const char* path) {
+    moddingGuide = path;
+}
 
 void aboutScreen() {
     Picture credits[creditCount];
@@ -44,6 +63,7 @@ void aboutScreen() {
     pollJoystick();
     bool latched = heldButton() != -1;
     const int white = colourOf(255, 255, 255);
+    const std::string address = addressLine();
     while (!quitRequested()) {
         while (gameTicks > 0) {
             pollJoystick();
@@ -72,7 +92,7 @@ void aboutScreen() {
         drawParticles();
         drawPulsed(titleLogo, (320 - titleLogo.width()) / 2, 40, pulse);
         drawPulsed(credits[credit], 60, 140, pulse);
-        gameFont.drawTextCentered(addressLine, 220, backBuffer);
+        gameFont.drawTextCentered(address.c_str(), 220, backBuffer);
         presentFrame();
     }
 }

@@ -1,5 +1,6 @@
 #include "screens/continue_menu.h"
 
+#include "platform/clock.h"
 #include "progress/stage_set.h"
 #include "progress/unlock_data.h"
 #include "screens/item_menu.h"
@@ -14,12 +15,13 @@ int continuableGroups() {
     // its unlock flag says.
     int limit = stageSet.groupCount < groupScanLimit ? stageSet.groupCount : groupScanLimit;
     int count = 0;
-    while (count < limit && unlockData.groupUnlocked[count] == 1)
+    while (count < limit && unlockData.groupUnlocked[count] != 0)
         ++count;
     return count;
 }
 
 int continueMenu() {
+    fpsCounter.start();
     int count = continuableGroups();
     ItemMenu menu;
     for (int g = 0; g < count; ++g)

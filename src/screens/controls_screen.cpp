@@ -52,7 +52,8 @@ void drawHeading(const Picture& background) {
 // The key or pad button pressed first, once everything held when the wait
 // began has been let go; the wait ends when it is let go again, so that the
 // list does not read it (a key just bound to a direction would move the
-// cursor). False when ESC cancels it or a quit is requested.
+// cursor). While it is held the screen names it, so the player sees what the
+// game read. False when ESC cancels it or a quit is requested.
 bool waitForBinding(const Picture& background, int action, Key& key, PadButton& button) {
     enum { Releasing, Waiting, Ending } stage = Releasing;
     bool cancelled = false;
@@ -84,6 +85,8 @@ bool waitForBinding(const Picture& background, int action, Key& key, PadButton& 
         std::string what = std::string("for ") + actionTitles[action];
         gameFont.drawTextCentered("Press a key or a pad button", 100, backBuffer);
         gameFont.drawTextCentered(what.c_str(), 112, backBuffer);
+        if (stage == Ending && !cancelled)
+            gameFont.drawTextCentered(key != Key::None ? keyName(key) : padButtonName(button), 124, backBuffer);
         gameFont.drawTextCentered("ESC cancels", 136, backBuffer);
         presentFrame();
     }

@@ -17,6 +17,7 @@ constexpr int nextRepeatDelay = 3;
 void ListMenu::setArrowPositions(int upX, int upY, int downX, int downY) {
     upArrowPos = {upX, upY};
     downArrowPos = {downX, downY};
+    arrowsPlaced = true;
 }
 
 void ListMenu::setCount(int n) {
@@ -113,9 +114,13 @@ void ListMenu::draw(const Picture& snapshot, int x, int y) const {
             from = tab + 1;
         }
     }
-    if (scrollTop > 0) gameFont.drawText("$u", upArrowPos.x, upArrowPos.y, backBuffer);
-    if (scrollTop < count - visibleRows)
-        gameFont.drawText("$d", downArrowPos.x, downArrowPos.y, backBuffer);
+    // Without places of their own, the arrows stand just above the first row
+    // and just below the last, as the stage select places them.
+    ScreenPoint up = arrowsPlaced ? upArrowPos : ScreenPoint{x + 5, y - 10};
+    ScreenPoint down =
+        arrowsPlaced ? downArrowPos : ScreenPoint{x + 5, y + visibleRows * rowHeight};
+    if (scrollTop > 0) gameFont.drawText("$u", up.x, up.y, backBuffer);
+    if (scrollTop < count - visibleRows) gameFont.drawText("$d", down.x, down.y, backBuffer);
     gameFont.drawText("$r", x - 24, y + cursorRow * rowHeight, backBuffer);
     if (selected >= 0 && selected < count)
         gameFont.drawText(entries[selected].description.c_str(), descriptionPos.x, descriptionPos.y,

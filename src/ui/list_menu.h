@@ -75,6 +75,7 @@ public:
     int rowHeight = 12;
     ScreenPoint upArrowPos;
     ScreenPoint downArrowPos;
+    bool arrowsPlaced = false; // by setArrowPositions
     ScreenPoint descriptionPos;
     bool deleteEnabled = false;
     // A key of the screen's own that leaves the list with extraKeyPressed, the

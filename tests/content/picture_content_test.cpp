@@ -52,11 +52,11 @@ std::vector<Sheet> sheets() {
         {"BITMAP\\GENERAL\\gameover.bmp", 160, 48, 1, 1},
     };
     for (const char* theme : {"TROP", "DESE", "CAVE", "ICE"}) {
-        for (const char* tile :
-             {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER", "DECO"})
+        for (const char* tile : {"TOP", "FILL", "BLOCK", "PLATFORM", "BOUNCE", "HURT", "MARKER",
+                                 "DECO", "STRONG", "CRACK"})
             all.push_back(
                 {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 1, 1});
-        for (const char* tile : {"GOAL", "TELEPORT"})
+        for (const char* tile : {"GOAL", "TELEPORT", "TRAP"})
             all.push_back(
                 {std::string("BITMAP\\TILES\\") + theme + "_" + tile + ".bmp", 16, 16, 4, 1});
         all.push_back({std::string("BITMAP\\TILES\\") + theme + "_AIR.bmp", 16, 16, 1, 1, true});

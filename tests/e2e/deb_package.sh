@@ -14,7 +14,8 @@ for file in /usr/games/tumblo /usr/games/tumblo-tool /usr/share/games/tumblo/DAT
     /usr/share/applications/io.github.tumblo.Tumblo.desktop \
     /usr/share/metainfo/io.github.tumblo.Tumblo.metainfo.xml \
     /usr/share/man/man6/tumblo.6.gz /usr/share/man/man6/tumblo-tool.6.gz \
-    /usr/share/doc/tumblo/copyright /usr/share/doc/tumblo/changelog.gz; do
+    /usr/share/doc/tumblo/copyright /usr/share/doc/tumblo/changelog.gz \
+    /usr/share/doc/tumblo/MODDING.md; do
     grep -qxF "$file" "$work/files" || fail "the package lacks $file"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -11,6 +11,9 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1 ||
     fail "install failed: $(tail -n 3 "$work/install.log")"
 [ -x "$prefix/games/tumblo" ] || fail "no game in $prefix/games"
+# The guide the about screen names.
+cmp -s "$prefix/share/doc/tumblo/MODDING.md" "$SOURCE_DIR/docs/MODDING.md" ||
+    fail "the modding guide is not in $prefix/share/doc/tumblo"
 # The command line: what it offers, and a one-line refusal of anything else.
 [ "$("$prefix/games/tumblo" --version)" = "tumblo 1.1" ] || fail "--version"
 "$prefix/games/tumblo" --help | grep -q -- "--user-dir DIR" || fail "--help lacks --user-dir"
@@ -24,13 +27,12 @@ mkdir -p "$HOME"
 user=$HOME/.local/share/tumblo
 cd / || fail "no /"
 with_x 1280x1024 '
-    "$GAME" & pid=$!
-    focus_game_window > /dev/null || { kill $pid; echo "no window" > '"$work"'/result; exit 1; }
-    for _ in $(seq 1 100); do [ -f "'"$user"'/tumblo.log" ] && break; sleep 0.1; done
-    cd "'"$user"'" && wait_until_ready
-    choose_exit
-    wait $pid
-    echo "exit $?" > '"$work"'/result
+    # The game started from /, the result kept in the scratch folder.
+    cd "'"$work"'"
+    (cd / && exec "$GAME") & pid=$!
+    window=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
+    title_menu_shown || { kill $pid; echo "no title menu" > result; exit 1; }
+    exit_game
 '
 grep -qx "exit 0" "$work/result" || fail "the installed game did not exit with 0: $(cat "$work/result")"
 [ "$(stat -c %s "$user/SETTINGS.DAT")" = 24 ] || fail "no settings in $user"
@@ -44,16 +46,21 @@ snapshot | diff "$work/before" - > /dev/null || fail "the installed files change
 touch "$work/not-a-folder"
 export XDG_DATA_HOME=$work/not-a-folder/share
 with_x 1280x1024 '
-    "$GAME" 2> '"$work"'/stderr & pid=$!
-    focus_game_window > /dev/null || { kill $pid; echo "no window" > '"$work"'/result; exit 1; }
-    for _ in $(seq 1 100); do grep -q "nothing will be saved" '"$work"'/stderr && break; sleep 0.1; done
-    sleep 0.5
-    press_key Return # dismisses the message
-    for _ in $(seq 1 100); do grep -q "Done Loading" '"$work"'/stderr && break; sleep 0.1; done
-    sleep 4.5        # the logo
-    choose_exit
-    wait $pid
-    echo "exit $?" > '"$work"'/result
+    cd "'"$work"'"
+    (cd / && exec "$GAME" 2> "'"$work"'/stderr") & pid=$!
+    window=$(focus_game_window) || { kill $pid; echo "no window" > result; exit 1; }
+    # The message screen is dark blue; ENTER dismisses it and loading goes on.
+    shows_colour 4 4 0 0 128 || { kill $pid; echo "no message" > result; exit 1; }
+    loaded() {
+        for _ in $(seq 1 $((STATE_SECONDS * 10))); do
+            grep -q "Done Loading" stderr && return 0
+            sleep 0.1
+        done
+        return 1
+    }
+    hold_until Return loaded || { kill $pid; echo "the message stayed" > result; exit 1; }
+    title_menu_shown || { kill $pid; echo "no title menu" > result; exit 1; }
+    exit_game
 '
 grep -qx "exit 0" "$work/result" || fail "the game without a user folder did not exit with 0: $(cat "$work/result")"
 grep -q "Unable to write there: nothing will be saved" "$work/stderr" || fail "no word of the unwritable folder"

@@ -17,16 +17,12 @@ printf '\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0' > SETTINGS.DAT
 
 export SDL_AUDIODRIVER=dummy
 export SECOND_STAGE="Loading Map: $second"
+export FIRST_STAGE="Loading Map: $first"
 with_x 1280x1024 '
     start_new_game
-    xdotool keydown Right
-    for _ in $(seq 1 300); do
-        grep -qxF -- "$SECOND_STAGE" tumblo.log && break
-        sleep 0.1
-    done
-    xdotool keyup Right
-    import -window root cleared.png
-    sleep 0.5
+    wait_for_log_line "$FIRST_STAGE" || { echo "the first stage did not start" > result; exit 1; }
+    STATE_SECONDS=180 hold_until Right wait_for_log_line "$SECOND_STAGE" ||
+        { echo "the first stage was not cleared" > result; exit 1; }
     leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"

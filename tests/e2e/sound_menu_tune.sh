@@ -1,7 +1,7 @@
 #!/bin/bash
 # The real game under Xvfb with SDL's "disk" audio driver: the menu tune must
 # reach the audio file while the title screen waits, and the game must exit
-# cleanly on a key press.
+# cleanly by its Exit choice.
 set -u
 source "$(dirname "$0")/common.bash"
 enter_game_copy "$GAME_DIR"
@@ -9,7 +9,17 @@ tune=$(find . -ipath './music/wander.it' | head -n 1)
 [ -n "$tune" ] || fail "the menu tune MUSIC/wander.it is missing from $GAME_DIR"
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$game/audio.raw"
-with_x 1280x1024 'run_game_and_exit 3'
+# Three seconds of sound (16-bit stereo at 44.1 kHz) written while the title
+# menu is up: the driver writes as the device would play, in real time.
+with_x 1280x1024 '
+    start_game
+    at_title=$(stat -c %s audio.raw 2> /dev/null || echo 0)
+    for _ in $(seq 1 $((STATE_SECONDS * 10))); do
+        [ "$(stat -c %s audio.raw)" -ge $((at_title + 3 * 44100 * 4)) ] && break
+        sleep 0.1
+    done
+    exit_game
+'
 grep -qx "exit 0" result || fail "the game did not exit cleanly: $(cat result 2>/dev/null)"
 grep -q "Unable to initialize FMOD" tumblo.log && fail "the sound layer did not start on the disk driver"
 grep -q -- "--- Done cleaing up ---" tumblo.log || fail "the log does not end with the shut-down"

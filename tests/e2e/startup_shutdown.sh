@@ -27,7 +27,7 @@ printf '%s\n' " Stopping Allegro" "  Destroying Pages" "  Removing keyboard" "  
 grep -qx -- "--- Done Loading ---" "$log" || fail "start-up did not finish"
 
 # A second run appends to the same log.
-with_x 1920x1080 'run_game_and_exit 0'
+with_x 1920x1080 'start_game; exit_game'
 [ "$(grep -c '^TUMBLO is starting up$' "$log")" = 2 ] || fail "second run did not append"
 
 # Two runs leave the default switches and count two starts.
@@ -36,7 +36,7 @@ with_x 1920x1080 'run_game_and_exit 0'
 
 # A short, damaged settings file does not stop the game; it is written whole again.
 printf '\1\0\0\0\7\7' > SETTINGS.DAT
-with_x 1920x1080 'run_game_and_exit 0'
+with_x 1920x1080 'start_game; exit_game'
 grep -qx "exit 0" result || fail "a damaged SETTINGS.DAT stopped the game"
 [ "$(stat -c %s SETTINGS.DAT)" = 24 ] || fail "SETTINGS.DAT was not written whole"
 [ "$(ints stats.dat | cut -d' ' -f1)" = 3 ] || fail "the third start was not counted"

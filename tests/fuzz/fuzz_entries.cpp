@@ -11,6 +11,7 @@
 #include "platform/bmp_decode.h"
 #include "platform/display.h"
 #include "platform/sound_mixer.h"
+#include "platform/wav_encodings.h"
 #include "platform/wav_file.h"
 #include "progress/controls.h"
 #include "progress/ghost_format.h"
@@ -330,7 +331,7 @@ const FuzzEntry entries[] = {
     {"partimes", parTimesFile},
     {"demo", demo},
     {"demo-text", demoText},
-    {"wav", wav},
+    {"wav", wav, wav_encodings::otherProgramsSounds},
     {"song", song},
     {"bmp", bmp},
     {"map-source", mapSource},

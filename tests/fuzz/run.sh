@@ -115,6 +115,8 @@ for target in "${targets[@]}"; do
         exit 2
     }
     mkdir -p "$CORPUS/$target" "$SEEDS/$target" "$REGRESSIONS/$target"
+    # The target's own seeds (the sounds of other programs for wav).
+    TUMBLO_FUZZ_SEEDS_TO="$SEEDS/$target" "$binary" > /dev/null 2>&1
     echo "== $target: $SECONDS_EACH s"
     log=$LOGS/$target.log
     # Quiet targets (close_fd_mask: their own stdout and stderr); libFuzzer and

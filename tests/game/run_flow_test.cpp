@@ -5,6 +5,8 @@
 
 #include "platform/display.h"
 #include "platform/log.h"
+#include "progress/stage_set_format.h"
+#include "text/data_file.h"
 
 namespace {
 // Keys held for a number of frames of whatever screen runs, then released.
@@ -91,6 +93,71 @@ TEST_F(RunFlow, SpacePausesAtMostOnceASecondAndNotInDemos) {
     EXPECT_EQ(run.loop.pauseCooldown, 0);
 }
 
+TEST_F(RunFlow, TheLastStageOfTheDefaultSetEndsTheGameEarningTheExtrasOnlyTheFirstTime) {
+    // Two groups of one stage, each a corridor with a cup before its goal.
+    StageText stage = corridor(9);
+    stage.rows[14][5] = 'c';
+    writeFileBytes("DATA/T1.MAP", stage.spec().bytes().data());
+    writeFileBytes("DATA/T2.MAP", stage.spec().bytes().data());
+    auto setBytes = [](const char* title) {
+        DataWriter out;
+        writeStageSetFile(out, {title, "Ann", {{"First", {"T1.MAP"}}, {"Second", {"T2.MAP"}}}});
+        return out.bytes();
+    };
+    writeFileBytes("DATA/DEFAULT.STG", setBytes("Main"));
+    const std::vector<uint8_t> extra = setBytes("Extra");
+    writeFileBytes("DATA/tumblodata.dat", extra);
+    static int outros = 0;
+    outros = 0;
+    setOutroScreen([] { ++outros; });
+    auto playGame = [this]() {
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(loadStageSet("DEFAULT.STG"));
+        testing::internal::GetCapturedStderr();
+        playMode = {false, DemoMode::None, true};
+        playRecord.stageIndex = 0;
+        copyText(currentMapFile, stageSet.stageFiles[0], mapFileCapacity);
+        ASSERT_TRUE(startStage());
+        run.begin();
+        // The sub-screens run on the clock; the announcement waits for ENTER.
+        int frames = 0;
+        setFrameHook([frames]() mutable {
+            simulateKey(Key::Return, ++frames % 10 < 5);
+            gameTicks += 1;
+            if (frames > 100000) requestQuit();
+        });
+        TickOutcome outcome = TickOutcome::Continue;
+        int stagesSeen = 1;
+        for (int i = 0; i < 2000 && outcome == TickOutcome::Continue; ++i) {
+            int before = playRecord.stageIndex;
+            outcome = tick({Key::Right});
+            if (outcome == TickOutcome::Continue && playRecord.stageIndex != before) ++stagesSeen;
+        }
+        // The run ends in the tick that clears the last stage.
+        EXPECT_EQ(outcome, TickOutcome::EndRun);
+        EXPECT_EQ(stagesSeen, 2);
+        EXPECT_EQ(playRecord.stageIndex, 2);
+        EXPECT_EQ(playRecord.cups, 2);
+        EXPECT_FALSE(quitRequested());
+    };
+
+    playGame();
+    EXPECT_EQ(statistics.gamesCleared, 1);
+    EXPECT_EQ(statistics.extraStagesUnlocked, 1);
+    EXPECT_EQ(readFileBytes("DATA/extra.stg"), extra);
+    EXPECT_EQ(outros, 1);
+    EXPECT_EQ(unlockData.groupUnlocked[1], 1);
+    EXPECT_EQ(unlockData.clearedWithCup[1], 1);
+
+    // A second clear is counted, but earns nothing again.
+    std::remove("DATA/extra.stg");
+    playGame();
+    EXPECT_EQ(statistics.gamesCleared, 2);
+    EXPECT_FALSE(fileExists("DATA/extra.stg"));
+    EXPECT_EQ(outros, 2);
+    setOutroScreen(nullptr);
+}
+
 TEST_F(RunFlow, LosingTheWindowsFocusPausesPlayButNeverAPlayback) {
     simulateFocusLoss(); // in a menu: no reason to pause the next run
     start(corridor(12), true);
@@ -137,4 +204,19 @@ TEST_F(RunFlow, TheRecordButtonAsksForARecordingOnlyInTrainingAndAfterItsCooldow
     EXPECT_EQ(ticksOf(5, {Key::F2}), TickOutcome::Continue);
     start(corridor(12), true, DemoMode::Playback);
     EXPECT_EQ(ticksOf(5, {Key::F2}), TickOutcome::Continue);
+}
+
+TEST_F(RunFlow, TheButtonThatLeavesThePauseWaitsForItsReleaseBeforeActing) {
+    for (Key key : {Key::Escape, Key::F2}) {
+        SCOPED_TRACE(keyName(key));
+        start(corridor(12), true);
+        // SPACE is let go inside the pause, then the key is pressed and held.
+        KeyScript leave{{{Key::Space, -1, 0}, {key, 5, 1000}}};
+        drivenByFrames(leave);
+        EXPECT_EQ(tick({Key::Space}), TickOutcome::Continue);
+        ASSERT_EQ(run.loop.pauseCooldown, 59);
+        EXPECT_EQ(ticksOf(5, {key}), TickOutcome::Continue); // still the same press
+        tick();
+        EXPECT_EQ(tick({key}), key == Key::Escape ? TickOutcome::EndRun : TickOutcome::RecordRequested);
+    }
 }

@@ -77,6 +77,9 @@ TEST(Paths, ThePlayersRootComesBeforeTheDataAndTakesEveryWrite) {
     writeFileBytes("data/DEMOS/SHIPPED.TDM", {2});
     writeFileBytes("data/DEMOS/BOTH.TDM", {3});
     writeFileBytes("user/demos/both.tdm", {4});
+    for (const char* name : {"D218.TDM", "d069.tdm", "D095.TDM", "a_1.TDM", "A1.TDM"})
+        writeFileBytes(std::string("data/DEMOS/") + name, {5});
+    writeFileBytes("user/demos/Zed.tdm", {6});
     std::string here = std::filesystem::current_path().string();
     setFileRoots(here + "/data", here + "/user");
     EXPECT_EQ(resolvePath("DATA\\DEFAULT.STG"), here + "/data/DATA/DEFAULT.STG");
@@ -86,9 +89,11 @@ TEST(Paths, ThePlayersRootComesBeforeTheDataAndTakesEveryWrite) {
     // Writes go to the player's root only, even over a file the data holds.
     EXPECT_EQ(resolveWritePath("DATA\\DEFAULT.STG"), here + "/user/DATA/DEFAULT.STG");
     EXPECT_EQ(resolveWritePath("SETTINGS.DAT"), here + "/user/SETTINGS.DAT");
-    // Listing: the player's files first, a name in both roots once.
+    // Listing: a name in both roots once, the player's copy; all of them sorted
+    // by name without regard to case, whichever root holds them.
     std::vector<std::string> demos = listMatchingFiles("DEMOS\\*.TDM");
-    EXPECT_EQ(demos, (std::vector<std::string>{"both.tdm", "SHIPPED.TDM"}));
+    EXPECT_EQ(demos, (std::vector<std::string>{"A1.TDM", "a_1.TDM", "both.tdm", "d069.tdm",
+                                               "D095.TDM", "D218.TDM", "SHIPPED.TDM", "Zed.tdm"}));
     // Absolute paths are taken as they are.
     EXPECT_EQ(resolvePath((here + "/data/DATA/DEFAULT.STG").c_str()),
               here + "/data/DATA/DEFAULT.STG");

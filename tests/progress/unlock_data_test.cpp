@@ -36,15 +36,17 @@ TEST_F(UnlockDataTest, ClearingTheLastStageOfAFullSetIsSafe) {
     EXPECT_EQ(readFileBytes("DATA/UNLOCK/FULL.STG").size(), (99u * 3 + 2) * 4);
 }
 
-TEST_F(UnlockDataTest, ShortFilesReadAsZeroAndNoOtherSetsFlagsRemain) {
+TEST_F(UnlockDataTest, ShortFilesReadAsZeroOtherIntegersStayAndNoOtherSetsFlagsRemain) {
     ASSERT_TRUE(loadNumberedSet("BIG.STG", {2, 2, 1, 1}));
     ASSERT_TRUE(unlockAll());
-    // Stage 0 open, a 2 that is not 1, then a flag cut after two bytes.
+    // Stage 0 open, a 2 kept as read, then a flag cut after two bytes.
     writeFileBytes("DATA/UNLOCK/SMALL.STG", Bytes().i32(1).i32(2).i32(1).byte(1).byte(0).data());
     ASSERT_TRUE(loadNumberedSet("SMALL.STG", {2, 1, 1}));
     UnlockData expected;
     expected.stageUnlocked[0] = expected.clearedWithAllGold[0] = 1;
+    expected.clearedWithCup[0] = 2;
     EXPECT_EQ(std::memcmp(&unlockData, &expected, sizeof expected), 0);
+    EXPECT_EQ(stageSharePercent(unlockData.clearedWithCup), 0); // the share counts 1s
 }
 
 TEST_F(UnlockDataTest, WithoutALoadedSetNothingIsSaved) {

@@ -209,3 +209,28 @@ TEST_F(FrontEndTest, ADemoThatCannotBePlayedIsLoggedAndTheListComesBack) {
     EXPECT_TRUE(has(" Loading DEMO: NOMAP.TDM"));
     EXPECT_TRUE(has(" Finished loading!"));
 }
+
+TEST_F(FrontEndTest, ALongListWithoutArrowPlacesShowsThemAtItsOwnTopAndBottom) {
+    useBoxFont();
+    ListMenu list;
+    list.setCount(20);
+    for (int i = 0; i < 20; ++i)
+        list.setEntry(i, "x", "", true);
+    list.visibleRows = 5;
+    clearPicture(backBuffer, colourOf(0, 0, 0));
+    const Colour white = colourOf(255, 255, 255);
+    bool upShown = false, downShown = false, cornerDrawn = false;
+    ScreenDriver driver([&](int frame) {
+        simulateKey(Key::Down, frame < 120); // far enough that both arrows show
+        if (frame == 130) {
+            upShown = pixelAt(backBuffer, 45, 30) == white;
+            downShown = pixelAt(backBuffer, 45, 100) == white;
+            cornerDrawn = pixelAt(backBuffer, 0, 0) == white;
+        }
+        tap(Key::Escape, frame, 131);
+    });
+    list.run(40, 40);
+    EXPECT_TRUE(upShown);
+    EXPECT_TRUE(downShown);
+    EXPECT_FALSE(cornerDrawn);
+}

@@ -81,6 +81,22 @@ TEST_F(FrontEndTest, StageSetItemOpensTheSelectAndItsPressMustBeLetGo) {
     EXPECT_TRUE(settings.playSound);
 }
 
+TEST_F(FrontEndTest, ARefusedFullScreenShowsTheWindowAndKeepsThePlayersChoice) {
+    simulateFullScreenRefused(true);
+    confirmItems(3); // sound and music off, then full screen: refused
+    EXPECT_TRUE(displayIsWindowed());
+    EXPECT_TRUE(settings.fullScreen); // saved for the next start to try again
+    auto refusals = [this] {
+        std::vector<std::string> lines = logLines();
+        return std::count(lines.begin(), lines.end(),
+                          "Unable to set full screen mode, using a window");
+    };
+    EXPECT_EQ(refusals(), 1);
+    confirmItems(3); // the item shows a window, so a press asks again
+    EXPECT_EQ(refusals(), 2);
+    simulateFullScreenRefused(false);
+}
+
 TEST_F(FrontEndTest, AltEnterSwitchesTheScreenAsTheItemDoesAndConfirmsNothing) {
     setAltEnterAction(toggleFullScreen);
     ScreenDriver driver([](int frame) {

@@ -121,6 +121,10 @@ TEST_F(MapSourceTest, CompilerAndGameAgreeOnTheLimits) {
         enemies += "enemy 3 3 bouncer still\n";
     ASSERT_EQ(compileMap(top + enemies + grid()), 0) << content.output;
     EXPECT_EQ((int32_t)compiledMap().enemies.size(), maxMapEnemies);
+    // The shortest clock, 30 s.
+    std::string rest = std::string(header).substr(0, std::string(header).find("time"));
+    ASSERT_EQ(compileMap(rest + "time -2\nstart 0 0\n" + keys + grid()), 0) << content.output;
+    EXPECT_EQ(mapTimeLimit(compiledMap().timeCode), 30);
 
     const std::pair<std::string, const char*> beyond[] = {
         {top + floorGrid(maxMapCells + 1, 15), "at most 1024 each way"},
@@ -170,6 +174,9 @@ TEST_F(MapSourceTest, RefusesGridsAndValuesTheGameCannotPlay) {
          "stage.txt:14: key T is already defined on line 11"},
         {std::string(header) + "start 20 3\n" + keys + grid(),
          "stage.txt:6: the start lies outside the map"},
+        {std::string(header).substr(0, std::string(header).find("time")) + "time -3\nstart 2 11\n" +
+             keys + grid(),
+         "stage.txt:5: time needs a number N from -2 up"},
     };
     for (const auto& [source, message] : cases)
         refused(source, message);

@@ -4,7 +4,8 @@
 //   tune        TROPICAL.IT           relative to MUSIC
 //   tileset     TROPICAL.TLS          relative to DATA; its source names the tiles
 //   background  BG02.BMP              relative to BITMAP\BG
-//   time        1                     time limit 30 x N + 90 seconds
+//   time        1                     time limit 30 x N + 90 seconds (N from -2:
+//                                     30 s; -3 would leave no time at all)
 //   start       2 11                  the ball's start cell (or "2 11 px": pixels)
 //   key  g  plain  top  solid  gold   a grid letter: block type, tile (name or
 //   key  ^  bounce bounce solid rise 8          index), solid|passable, none|gold|cup,
@@ -26,6 +27,9 @@ namespace {
 constexpr int maxNameLength = mapTextCapacity - 1;
 constexpr int maxBackgroundLength = mapBackgroundCapacity - 1;
 constexpr int minWidth = 20, minHeight = 15; // one screen: the camera needs it
+// The shortest clock a stage may have: 30 s. The format reads down to code -3,
+// which starts a stage with no time left.
+constexpr int32_t minPlayableTimeCode = -2;
 
 const char* const blockTypes[] = {"plain", "bounce", "hurt", "marker", "goal", "teleport"};
 const char* const enemyKinds[] = {"bouncer", "hurter", "pusher"};
@@ -275,9 +279,10 @@ bool MapParser::parse(const std::string& path) {
                              "no tileset source under content/tilesets builds " + map.tilesetFile);
             tilesetRead = true;
         } else if (key == "time") {
-            ok = words.size() == 2 && parseInt(words[1], map.timeCode) && map.timeCode >= 0 &&
-                 map.timeCode <= maxMapTimeCode;
-            if (!ok) return error(here.number, "time needs a number N (30 x N + 90 seconds)");
+            ok = words.size() == 2 && parseInt(words[1], map.timeCode) &&
+                 map.timeCode >= minPlayableTimeCode && map.timeCode <= maxMapTimeCode;
+            if (!ok)
+                return error(here.number, "time needs a number N from -2 up (30 x N + 90 seconds)");
             timeLine = here.number;
         } else if (key == "start") {
             ok = parseStart(here, words);
