@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace {
 bool isBlank(char c) {
@@ -15,7 +16,18 @@ bool isBlank(char c) {
 
 bool readTextFile(const char* gamePath, long maxBytes, std::string& text) {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(resolvePath(gamePath), maxBytes, bytes)) return false;
+    std::string path = resolvePath(gamePath);
+    if (!readFileBytes(path, maxBytes, bytes)) {
+        // Missing or empty is the usual first start; anything else the player
+        // should hear about, as a damaged line would be.
+        std::error_code error;
+        std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (!error && size > 0)
+            gameLog.write((std::string(gamePath) + ": unreadable or larger than " +
+                           std::to_string(maxBytes) + " bytes, ignored")
+                              .c_str());
+        return false;
+    }
     text.assign(bytes.begin(), bytes.end());
     return true;
 }

@@ -8,7 +8,8 @@
 // line do not count, and empty lines are skipped.
 
 // The whole text of a file under a game path (the user folder first), when it
-// is there, not empty and at most `maxBytes` long.
+// is there, not empty and at most `maxBytes` long; a file that is there but
+// cannot be taken gets a log line.
 bool readTextFile(const char* gamePath, long maxBytes, std::string& text);
 // Writes a text file through the atomic writer: the old file stays whole
 // unless the new one was written completely.

@@ -84,6 +84,11 @@ TEST_F(ProgressTest,
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0], "MINE.txt line 2: not \"best|cup TICK DATE HASH MAPFILE\"");
     EXPECT_EQ(log[2], "MINE.txt line 4: not \"best|cup TICK DATE HASH MAPFILE\"");
+    // A file far larger than any the game writes is not read at all, but said.
+    writeFileText("records/MINE.txt", std::string(300 * 1024, '#'));
+    EXPECT_TRUE(loadRecords("MINE.STG").stages.empty());
+    EXPECT_EQ(logLines().back(),
+              "records\\MINE.txt: unreadable or larger than 262144 bytes, ignored");
 
     // A ghost cut short, and one of another map under this one's name.
     GhostFile ghost{"A.MAP", v1, 1, {{16, 32, 0, 0}, {18, 32, 1, 0}}}, back;
