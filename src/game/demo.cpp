@@ -3,6 +3,7 @@
 #include "game/play_records.h"
 #include "level/map.h"
 #include "platform/log.h"
+#include "progress/clear_time.h"
 #include "text/data_file.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string>
 
 uint8_t demoSteering[steeringCapacity] = {};
 
@@ -63,14 +65,10 @@ bool loadDemo(const char* gamePath) {
 }
 
 void makeClearTimeText() {
-    int32_t elapsed = currentMap.timeLimit - playRecord.timeLeft;
-    int hundredths = (int)(playRecord.secondTicks * 1.6949);
-    int32_t minutes = elapsed >= 60 ? elapsed / 60 : 0;
-    int32_t seconds = elapsed >= 60 ? elapsed % 60 : elapsed;
-    char text[sizeof currentMap.timeText + 16];
-    std::snprintf(text, sizeof text, "0%d:%02d:%02d%s", (int)minutes, (int)seconds, hundredths,
-                  playRecord.treasuresThisStage == currentMap.bonusCount ? " (100%)" : "");
-    copyText(currentMap.timeText, text, sizeof currentMap.timeText);
+    std::string text =
+        clearTimeText(currentMap.timeLimit - playRecord.timeLeft, playRecord.secondTicks);
+    if (playRecord.treasuresThisStage == currentMap.bonusCount) text += " (100%)";
+    copyText(currentMap.timeText, text.c_str(), sizeof currentMap.timeText);
 }
 
 bool writeRecordedDemo(const char* name, int32_t died) {

@@ -4,6 +4,7 @@
 #include "game/ball.h"
 #include "game/camera.h"
 #include "game/demo.h"
+#include "game/ghost.h"
 #include "game/hud.h"
 #include "game/pause_and_prompt.h"
 #include "game/play_records.h"
@@ -198,6 +199,7 @@ TickOutcome PlayRun::tick() {
         updateActor(enemies[i]);
     updateMap();
     updatePlayState();
+    recordGhostSample();
     bool cleared = stageClearedFlag;
     if (cleared) {
         stageClearedFlag = false;

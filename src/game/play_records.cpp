@@ -1,5 +1,8 @@
 #include "game/play_records.h"
 
+#include "level/map.h"
+#include "platform/clock.h"
+
 PlayMode playMode;
 PlayRecord playRecord;
 PlayState playState;
@@ -25,4 +28,8 @@ void clearPopups() {
 
 bool inGameMode() {
     return !playMode.singleStage && playMode.demoMode == DemoMode::None;
+}
+
+int32_t stageTicksElapsed() {
+    return (currentMap.timeLimit - playRecord.timeLeft) * ticksPerSecond + playRecord.secondTicks;
 }

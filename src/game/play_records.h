@@ -69,6 +69,11 @@ void setPlayState(int32_t state);
 // Zeroes the state's tick count and hides the hurry-up text and the 1UP popup.
 void clearPopups();
 
+// Ticks the countdown has run since the stage started or last restarted: a
+// stage cleared in this tick has the clear tick one less, as a replay of its
+// demo counts it.
+int32_t stageTicksElapsed();
+
 // A normal game through the stage set, as opposed to training or a demo run:
 // only such runs change the unlock data.
 bool inGameMode();

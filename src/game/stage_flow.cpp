@@ -6,6 +6,7 @@
 #include "game/enemies.h"
 #include "game/hud.h"
 #include "game/play_records.h"
+#include "game/stage_records.h"
 #include "game/world_drawing.h"
 #include "level/graphics.h"
 #include "level/map.h"
@@ -29,6 +30,7 @@ constexpr int32_t introTicks = 120;
 constexpr int32_t gameOverTicks = 200;
 constexpr int clearTicks = 200;
 constexpr int hundredPercentTicks = 60;
+constexpr int newRecordY = 104;
 constexpr int bannerTicks = 80;
 constexpr int oneUpTicks = 45;
 constexpr int fadeStep = 12;
@@ -176,6 +178,7 @@ void stageClear() {
     currentMap.music.unload();
     completeMusic.play();
     bool hundredPercent = playRecord.treasuresThisStage == currentMap.bonusCount;
+    bool newRecord = bookStageClear();
     int ticks = 0;
     while (ticks < clearTicks && !quitRequested()) {
         while (gameTicks > 0 && ticks < clearTicks) {
@@ -188,6 +191,8 @@ void stageClear() {
         drawStatusBar();
         if (hundredPercent && ticks < hundredPercentTicks)
             gameFont.drawText("100%", popupX, (int)popupY, backBuffer);
+        else if (newRecord) // once the design's own popup has gone, never over it
+            gameFont.drawTextCentered("New record!", newRecordY, backBuffer);
         presentFrame();
     }
     completeMusic.stop();

@@ -1,6 +1,7 @@
 #include "game/world_drawing.h"
 
 #include "game/ball.h"
+#include "game/ghost.h"
 #include "level/map.h"
 #include "level/particles.h"
 #include "platform/display.h"
@@ -29,6 +30,7 @@ void drawMap() {
         const Bonus& b = m.bonuses[i];
         if (b.active) b.sprite.draw(b.x - m.cameraX, b.y - m.cameraY);
     }
+    drawGhost(); // under the ball, which it races
     drawBody(ball);
     for (int32_t i = 0; i < enemyCount; ++i)
         drawBody(enemies[i]);

@@ -90,11 +90,18 @@ void AnimationPlayer::update() {
 }
 
 void AnimationPlayer::draw(int x, int y) const {
+    int32_t image = currentImage();
+    if (image < 0 || !target) return;
+    drawMasked(*source, *target, image * frameWidth, sourceY, x, y, frameWidth, frameHeight);
+}
+
+int32_t AnimationPlayer::currentImage() const {
     const AnimationFrame* shown = currentFrame();
-    if (!shown || !source || !target) return;
-    // A column beyond the sheet has no picture to show.
-    if (shown->image * frameWidth >= source->width()) return;
-    drawMasked(*source, *target, shown->image * frameWidth, sourceY, x, y, frameWidth, frameHeight);
+    // A column beyond the sheet has no picture to show; the loader refuses
+    // negative ones.
+    if (!shown || !source || shown->image < 0 || shown->image * frameWidth >= source->width())
+        return -1;
+    return shown->image;
 }
 
 const AnimationFrame* AnimationPlayer::currentFrame() const {

@@ -48,6 +48,8 @@ public:
     void update();
     // Paints the current frame with its top-left corner at (x, y) of the target.
     void draw(int x, int y) const;
+    // The sheet column of the frame shown now, or -1 when nothing is shown.
+    int32_t currentImage() const;
 
     const Animation* animation = nullptr;
     const Picture* source = nullptr;

@@ -8,6 +8,8 @@
 #include "platform/log.h"
 #include "platform/quit_request.h"
 #include "progress/controls.h"
+#include "progress/options.h"
+#include "progress/par_times.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
@@ -117,6 +119,8 @@ bool startUp(const FileRoots& roots, const StartUpOptions& options) {
     loadSettings();
     applySettings(options.fullScreen.value_or(settings.fullScreen));
     loadControls();
+    loadOptions();
+    loadParTimes();
     setAltEnterAction(toggleFullScreen);
     loadStatistics();
     gameLog.write("Loading Graphics");

@@ -1,83 +1,58 @@
 #include "progress/controls.h"
 
-#include "platform/atomic_file.h"
-#include "platform/file_bytes.h"
 #include "platform/log.h"
 #include "platform/paths.h"
+#include "text/text_lines.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace {
 constexpr const char* controlsFile = "controls.cfg";
 // Far more than any hand-written file; anything larger is not one.
 constexpr long maxControlsBytes = 64 * 1024;
-
-std::string trimmed(const std::string& text) {
-    size_t first = 0, last = text.size();
-    while (first < last && std::isspace((unsigned char)text[first]))
-        ++first;
-    while (last > first && std::isspace((unsigned char)text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
-// A name as it may be shown in the log: printable and short.
-std::string shown(const std::string& name) {
-    std::string out;
-    for (char c : name.substr(0, 24))
-        out += std::isprint((unsigned char)c) ? c : '?';
-    return out;
-}
 } // namespace
 
 Bindings parseControls(const std::string& text, std::vector<std::string>& problems) {
     Bindings result = Bindings::defaults();
     bool seen[actionCount] = {};
-    size_t start = 0;
-    for (int number = 1; start <= text.size(); ++number) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        line = trimmed(line.substr(0, line.find('#')));
-        if (line.empty()) continue;
+    for (const TextLine& entry : meaningfulLines(text)) {
+        const std::string& line = entry.text;
         auto problem = [&](const std::string& what) {
-            problems.push_back("controls.cfg line " + std::to_string(number) + ": " + what);
+            problems.push_back("controls.cfg line " + std::to_string(entry.number) + ": " + what);
         };
         size_t equals = line.find('=');
         if (equals == std::string::npos) {
             problem("not \"action = key, button\"");
             continue;
         }
-        std::string name = trimmed(line.substr(0, equals));
+        std::string name = trimBlanks(line.substr(0, equals));
         std::string value = line.substr(equals + 1);
         size_t comma = value.find(',');
-        std::string keyText = trimmed(value.substr(0, comma));
+        std::string keyText = trimBlanks(value.substr(0, comma));
         std::string buttonText =
-            comma == std::string::npos ? std::string() : trimmed(value.substr(comma + 1));
+            comma == std::string::npos ? std::string() : trimBlanks(value.substr(comma + 1));
         Action action = actionNamed(name.c_str());
         if (action == Action::Count) {
-            problem("no action \"" + shown(name) + "\"");
+            problem("no action \"" + printable(name) + "\"");
             continue;
         }
         if (seen[int(action)]) {
-            problem(shown(name) + " is bound again; the first line counts");
+            problem(printable(name) + " is bound again; the first line counts");
             continue;
         }
         seen[int(action)] = true;
         if (!keyText.empty()) {
             Key key = keyText == "-" ? Key::None : keyNamed(keyText.c_str());
             if (key == Key::None && keyText != "-")
-                problem("no key \"" + shown(keyText) + "\"");
+                problem("no key \"" + printable(keyText) + "\"");
             else
                 result.bindKey(action, key);
         }
         if (!buttonText.empty()) {
-            PadButton button = buttonText == "-" ? PadButton::None : padButtonNamed(buttonText.c_str());
+            PadButton button =
+                buttonText == "-" ? PadButton::None : padButtonNamed(buttonText.c_str());
             if (button == PadButton::None && buttonText != "-")
-                problem("no pad button \"" + shown(buttonText) + "\"");
+                problem("no pad button \"" + printable(buttonText) + "\"");
             else
                 result.bindButton(action, button);
         }
@@ -104,9 +79,9 @@ std::string formatControls(const Bindings& bindings) {
 
 void loadControls() {
     gameLog.write("Loading controls.cfg");
-    std::vector<uint8_t> bytes;
-    std::string path = resolvePath(controlsFile);
-    if (!readFileBytes(path, maxControlsBytes, bytes)) {
+    std::string text;
+    if (!readTextFile(controlsFile, maxControlsBytes, text)) {
+        std::string path = resolvePath(controlsFile);
         std::error_code error;
         gameLog.write(std::filesystem::is_regular_file(path, error) && !error &&
                               std::filesystem::file_size(path, error) > 0
@@ -116,22 +91,13 @@ void loadControls() {
         return;
     }
     std::vector<std::string> problems;
-    bindings = parseControls(std::string(bytes.begin(), bytes.end()), problems);
-    // Each problem once, and not a flood from a file of junk.
-    constexpr size_t shownProblems = 10;
-    for (size_t i = 0; i < problems.size() && i < shownProblems; ++i)
-        gameLog.write(problems[i].c_str());
-    if (problems.size() > shownProblems)
-        gameLog.write(("controls.cfg: " + std::to_string(problems.size() - shownProblems) +
-                       " more lines skipped")
-                          .c_str());
+    bindings = parseControls(text, problems);
+    logProblems(problems, "controls.cfg");
 }
 
 bool saveControls() {
     gameLog.write("Saving controls.cfg");
-    std::string text = formatControls(bindings);
-    AtomicFile out;
-    if (out.open(controlsFile) && out.write(text.data(), text.size()) && out.commit()) return true;
+    if (writeTextFile(controlsFile, formatControls(bindings))) return true;
     gameLog.write("Error saving controls.cfg!");
     return false;
 }

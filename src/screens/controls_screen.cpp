@@ -17,9 +17,8 @@
 namespace {
 // What each action is called on the screen.
 const char* const actionTitles[actionCount] = {
-    "Left",        "Right",      "Up",    "Down",         "Confirm/camera",
-    "Back/leave",  "Record",     "Pause", "Notes",        "Speed 1/4",
-    "Speed 1/2",   "Speed 1",    "Speed 1 1/2",
+    "Left",  "Right", "Up",        "Down",      "Confirm/camera", "Back/leave",  "Record",
+    "Pause", "Notes", "Speed 1/4", "Speed 1/2", "Speed 1",        "Speed 1 1/2",
 };
 const int resetRow = actionCount;
 constexpr int listX = 40, listY = 34;
@@ -99,17 +98,13 @@ void controlsScreen() {
     Picture background = loadDimmedBackground("BITMAP\\BG\\BG03.BMP");
     Bindings before = bindings;
     ListMenu list;
-    int selected = 0, cursorRow = 0, scrollTop = 0;
+    ListMenu::Place place;
     while (!quitRequested()) {
         fillList(list);
-        list.selected = selected;
-        list.cursorRow = cursorRow;
-        list.scrollTop = scrollTop;
+        list.setPlace(place);
         drawHeading(background);
         int chosen = list.run(listX, listY);
-        selected = list.selected;
-        cursorRow = list.cursorRow;
-        scrollTop = list.scrollTop;
+        place = list.place();
         if (chosen < 0) break;
         if (chosen == resetRow) {
             bindings = Bindings::defaults();

@@ -1,10 +1,12 @@
 #include "screens/demo_browser.h"
 
 #include "game/demo.h"
+#include "game/demo_ghost.h"
 #include "game/game_loop.h"
 #include "game/hud.h"
 #include "game/play_records.h"
 #include "game/stage_flow.h"
+#include "level/map.h"
 #include "platform/bitmap_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -18,6 +20,7 @@
 #include "text/text_pool.h"
 #include "text/text_utils.h"
 #include "ui/list_menu.h"
+#include "ui/message_screen.h"
 #include "ui/sound_table.h"
 
 #include <cstdio>
@@ -78,10 +81,9 @@ void restore(ListMenu& list, const ListPosition& at) {
     list.cursorRow = list.selected - list.scrollTop;
 }
 
-// Presents the frame until Delete is let go, so that holding it deletes one
-// demo only.
-void waitForDeleteRelease() {
-    while (isKeyDown(Key::Delete) && !quitRequested()) {
+// Presents the frame until the key is let go, so that holding it acts once.
+void waitForRelease(Key key) {
+    while (isKeyDown(key) && !quitRequested()) {
         while (gameTicks > 0)
             gameTicks -= 1;
         presentFrame();
@@ -92,8 +94,21 @@ int deleteHighlighted(ListMenu& list) {
     const char* name = list.entry(list.selected).text.c_str();
     if (std::remove(resolvePath(joinText("DEMOS\\", name)).c_str()) != 0) return 0;
     sfxDie.play();
-    waitForDeleteRelease();
+    waitForRelease(Key::Delete);
     if (list.selected == list.count - 1) list.selected = list.scrollTop = list.cursorRow = 0;
+    return 0;
+}
+
+// The highlighted demo, replayed unseen, becomes its stage's ghost.
+int ghostOfHighlighted(ListMenu& list) {
+    const char* name = list.entry(list.selected).text.c_str();
+    gameLog.write(joinText("Ghost from DEMO: ", name));
+    DemoGhost made = ghostFromDemo(joinText("DEMOS\\", name));
+    if (made == DemoGhost::Kept)
+        showMessage("Ghost", joinText("Now the ghost of ", currentMap.name));
+    else if (made == DemoGhost::NotKept)
+        showMessage("Ghost", "Only a demo that clears its stage can be a ghost");
+    waitForRelease(Key::G);
     return 0;
 }
 
@@ -125,6 +140,7 @@ int demoSelect(const Picture& background, ListMenu& list) {
     int chosen = list.run(40, 40);
     if (chosen == ListMenu::backedOut) return -1;
     if (chosen == ListMenu::deleteRequested) return deleteHighlighted(list);
+    if (chosen == ListMenu::extraKeyPressed) return ghostOfHighlighted(list);
     return playDemo(list.entry(chosen).text.c_str());
 }
 
@@ -141,6 +157,7 @@ void demoBrowserScreen() {
         buildDemoList(list, info);
         list.descriptionPos = {16, 208};
         list.deleteEnabled = true;
+        list.extraKey = Key::G;
         restore(list, saved);
         int result = demoSelect(background, list);
         saved = {list.selected, list.cursorRow, list.scrollTop};

@@ -8,6 +8,7 @@
 #include "screens/item_menu.h"
 #include "screens/jukebox.h"
 #include "screens/outro.h"
+#include "screens/records_screen.h"
 #include "screens/sound_test.h"
 #include "screens/statistics_screen.h"
 #include "ui/sound_table.h"
@@ -20,6 +21,7 @@ enum Item {
     aboutItem,
     helpOrOutroItem,
     controlsItem,
+    recordsItem,
     returnItem
 };
 
@@ -53,6 +55,9 @@ void runItem(int item) {
     case controlsItem:
         controlsScreen();
         break;
+    case recordsItem:
+        recordsScreen();
+        break;
     case helpOrOutroItem:
         if (statistics.gamesCleared != 0) {
             menuMusic.stop();
@@ -74,6 +79,7 @@ void extrasMenu() {
                   "About",
                   statistics.gamesCleared != 0 ? "Outro" : "Help",
                   "Controls",
+                  "Records",
                   "Return"};
     menu.backChoice = returnItem;
     menu.quitChoice = returnItem;

@@ -1,13 +1,17 @@
 #include "screens/stage_select.h"
 
 #include "game/game_loop.h"
+#include "game/ghost.h"
 #include "game/play_records.h"
 #include "game/stage_flow.h"
 #include "platform/bitmap_file.h"
 #include "platform/display.h"
+#include "progress/options.h"
+#include "progress/records.h"
 #include "progress/stage_set.h"
 #include "progress/unlock_data.h"
 #include "screens/menu_look.h"
+#include "screens/record_texts.h"
 #include "text/font.h"
 #include "text/text_pool.h"
 #include "text/text_utils.h"
@@ -17,6 +21,8 @@
 
 namespace {
 constexpr int maxVisibleStages = 15;
+// The records line sits between the heading and the list.
+constexpr int descriptionX = 16, descriptionY = 17;
 
 // The stage's title with its marks: "$D " for all gold, "$A" for the cup.
 std::string stageEntryText(int stage) {
@@ -41,6 +47,14 @@ void buildStageList(ListMenu& list) {
     list.selected = 0;
 }
 
+void describeStageRecords(ListMenu& list) {
+    RecordsFile records = loadRecords(stageSet.fileName);
+    for (int i = 0; i < list.count; ++i)
+        list.setEntry(i, list.entry(i).text.c_str(),
+                      recordsLine(standingOf(records, stageSet.stageFiles[i])).c_str(), true);
+    list.descriptionPos = {descriptionX, descriptionY};
+}
+
 namespace {
 // Training on the chosen stage; the record button starts it over as a
 // recording, as often as the player asks.
@@ -49,11 +63,18 @@ void playTraining(int stage) {
     playMode.singleStage = true;
     playMode.demoMode = DemoMode::None;
     if (!startStage()) return; // the map loader has said why
+    // The ghost of the best run so far, as the Records screen's switch says.
+    auto race = [] {
+        if (options.ghost) raceGhost(currentMapFile);
+    };
+    race();
     while (runPlay() == recordRequested) {
         playMode.demoMode = DemoMode::Recording;
         recordCooldown = 30;
-        if (!startStage()) return;
+        if (!startStage()) break;
+        race();
     }
+    stopGhost();
 }
 } // namespace
 
@@ -61,6 +82,7 @@ void stageSelectScreen() {
     ListMenu list;
     Picture background = loadDimmedBackground("BITMAP\\BG\\BG02.BMP");
     buildStageList(list);
+    describeStageRecords(list);
     for (;;) {
         drawBackdrop(background);
         gameFont.drawTextCentered("SELECT STAGE", 5, backBuffer);
@@ -68,6 +90,7 @@ void stageSelectScreen() {
         int chosen = list.run(40, 40);
         if (chosen < 0) break;
         playTraining(chosen);
+        describeStageRecords(list); // a clear may have set a record
     }
     list.clear();
     background.reset();

@@ -11,3 +11,6 @@ class ListMenu;
 // cup. Entry i is stage i, so the stages offered are the first k of the set,
 // k being how many are unlocked.
 void buildStageList(ListMenu& list);
+// Each entry's description: the stage's best times and par, and its medal
+// ("Best 00:21:35  $A 00:24:10  Par 00:17:00", or "Not cleared yet").
+void describeStageRecords(ListMenu& list);

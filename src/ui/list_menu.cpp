@@ -165,6 +165,11 @@ int ListMenu::run(int x, int y) {
                 done = true;
                 break;
             }
+            if (extraKey != Key::None && isKeyDown(extraKey) && count > 0) {
+                result = extraKeyPressed;
+                done = true;
+                break;
+            }
             if (back && !latched) {
                 result = backedOut;
                 done = true;

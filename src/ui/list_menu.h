@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/keys.h"
 #include "platform/picture.h"
 
 #include <cstdint>
@@ -31,6 +32,7 @@ class ListMenu {
 public:
     static constexpr int backedOut = -1;
     static constexpr int deleteRequested = -2;
+    static constexpr int extraKeyPressed = -3;
     static constexpr size_t maxTextLength = 79;
     static constexpr size_t maxDescriptionLength = 239;
 
@@ -51,6 +53,20 @@ public:
     int run(int x, int y);
 
     const MenuEntry& entry(int index) const { return entries[index]; }
+
+    // Where the cursor stands, to put it back on the list filled anew.
+    struct Place {
+        int selected = 0;
+        int cursorRow = 0;
+        int scrollTop = 0;
+    };
+    Place place() const { return {selected, cursorRow, scrollTop}; }
+    void setPlace(const Place& at) {
+        selected = at.selected;
+        cursorRow = at.cursorRow;
+        scrollTop = at.scrollTop;
+    }
+
     int count = 0;
     int selected = 0;
     int cursorRow = 0;
@@ -62,6 +78,9 @@ public:
     bool arrowsPlaced = false; // by setArrowPositions
     ScreenPoint descriptionPos;
     bool deleteEnabled = false;
+    // A key of the screen's own that leaves the list with extraKeyPressed, the
+    // cursor on the highlighted entry (G in the demo browser); none unless set.
+    Key extraKey = Key::None;
     // Where the second, third, ... part of an entry's text (split at tabs)
     // begins, from the list's x: rows of a table.
     std::vector<int> columns;

@@ -12,7 +12,7 @@
 
 namespace {
 // The icons the game's texts call up with "$" (plus "$$", the dollar sign itself).
-constexpr const char* usedIcons = "ABCDEFGHIJrlud$";
+constexpr const char* usedIcons = "ABCDEFGHIJrludgsb$";
 
 class ShippedFontTest : public ::testing::Test {
 protected:

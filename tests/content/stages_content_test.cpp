@@ -1,9 +1,9 @@
 // The shipped stages as a player meets them, played through the real game loop
 // from the built game folder: holding one direction from the start clears no
 // stage but the very first, and every stage of both sets has a solution demo
-// that clears it with its cup. Then the rules the stages are built to, read
-// from the built maps and the solutions: gold, clocks, cups, secrets and how
-// much layout two stages share.
+// that clears it with its cup and gives the stage its par. Then the rules the
+// stages are built to, read from the built maps and the solutions: gold,
+// clocks, cups, secrets and how much layout two stages share.
 #include "game/ball.h"
 #include "game/demo.h"
 #include "game/game_loop.h"
@@ -16,6 +16,8 @@
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "platform/paths.h"
+#include "progress/clear_time.h"
+#include "progress/par_times.h"
 #include "progress/stage_set.h"
 #include "support/test_env.h"
 #include "text/data_file.h"
@@ -247,7 +249,10 @@ TEST_F(ShippedStages, HoldingOneDirectionClearsOnlyTheFirstStage) {
     }
 }
 
-TEST_F(ShippedStages, EveryStageHasASolutionThatTakesItsCup) {
+// The par is the solution's clear tick, which `tumblo-tool verify` holds its
+// recorded clear time to.
+TEST_F(ShippedStages, EveryStageHasASolutionThatTakesItsCupAndGivesItsPar) {
+    loadParTimes();
     std::map<std::string, DemoHeader> solutions = solutionHeaders(gameDir);
     ASSERT_FALSE(solutions.empty());
     for (const StageRef& s : stages) {
@@ -255,6 +260,8 @@ TEST_F(ShippedStages, EveryStageHasASolutionThatTakesItsCup) {
         ASSERT_NE(found, solutions.end()) << "no solution demo for " << s.map;
         EXPECT_EQ(found->second.died, 0) << s.map;
         EXPECT_EQ(found->second.cups, 1) << s.map;
+        EXPECT_EQ(parTimes.of(s.map), clearTickOfText(found->second.clearTime)) << s.map;
+        EXPECT_GE(parTimes.of(s.map), 0) << s.map;
     }
 }
 

@@ -31,7 +31,8 @@ make_game_copy() {
     work=$(mktemp -d /tmp/tumblo-e2e-XXXXXX)
     cp -r "$1" "$work/game"
     # What earlier plays in build/game wrote is not part of a fresh installation.
-    (cd "$work/game" && rm -rf tumblo.log SETTINGS.DAT stats.dat DATA/UNLOCK/* DEMOS/* data/extra.stg DATA/extra.stg)
+    (cd "$work/game" && rm -rf tumblo.log SETTINGS.DAT stats.dat DATA/UNLOCK/* DEMOS/* data/extra.stg DATA/extra.stg \
+        records options.cfg)
     echo "$work/game"
 }
 

@@ -80,7 +80,8 @@ background=$(map_text "DATA/$first" 4)
     while read -r stage; do echo "  Loading Mapheader: $stage"; done <<< "$stages"
     printf '%s\n' "  Loading unlockFile for DEFAULT.STG" " Loading SETTINGS.DAT" \
         " Can't find SETTINGS.DAT. Using default!" " Loading controls.cfg" \
-        " No controls.cfg: using the default controls" " Loading Graphics"
+        " No controls.cfg: using the default controls" " Loading options.cfg" \
+        " Loading par times" " Loading Graphics"
     for anim in CUP GOLD ENEMY01 ENEMY02 DEFANM TUMBLO; do
         echo " Loading Animation: DATA\\$anim.ANM"
     done

@@ -2,6 +2,8 @@
 # The first stage played with real key presses: right held from the start rolls
 # the ball to the goal (the first stage is made to be cleared that way), the
 # clear sequence runs and the second stage starts; then ESC, "Yeah!" and Exit.
+# The clear shows "New record!", the first best time of the stage, which the
+# records file keeps and `tumblo-tool records` rates gold against the par.
 # The log shows both stages loaded, the unlock file opens the second stage for
 # training, and the statistics count the time played and no life lost.
 set -u
@@ -21,8 +23,9 @@ export FIRST_STAGE="Loading Map: $first"
 with_x 1280x1024 '
     start_new_game
     wait_for_log_line "$FIRST_STAGE" || { echo "the first stage did not start" > result; exit 1; }
-    STATE_SECONDS=180 hold_until Right wait_for_log_line "$SECOND_STAGE" ||
-        { echo "the first stage was not cleared" > result; exit 1; }
+    STATE_SECONDS=180 hold_until Right shows centre 104 "New record!" ||
+        { echo "no new record on the first clear" > result; exit 1; }
+    wait_for_log_line "$SECOND_STAGE" || { echo "the first stage was not cleared" > result; exit 1; }
     leave_stage_and_exit
 '
 grep -qx "exit 0" result || fail "the game did not exit with status 0: $(cat result 2>/dev/null)"
@@ -31,6 +34,11 @@ grep -qxF "Loading Map: $second" tumblo.log || fail "the first stage was not cle
 # Per stage: unlocked, cleared with the cup, with all the gold.
 unlock=$(ints DATA/UNLOCK/DEFAULT.STG)
 [ "$(cut -d' ' -f1,4 <<< "$unlock")" = "1 1" ] || fail "the second stage was not opened: $unlock"
+grep -qE "^best [0-9]+ [0-9-]{10} [0-9a-f]{16} $first\$" records/DEFAULT.txt ||
+    fail "no best time kept for $first: $(cat records/DEFAULT.txt 2>&1)"
+# The table's heading, its column names, then the first stage's row.
+"$tool" records | sed -n 3p | grep -q " Gold\$" ||
+    fail "the records table does not rate the first stage gold: $("$tool" records 2>&1)"
 read -r started cleared lost minutes seconds _ <<< "$(ints stats.dat)"
 [ "$started" = 1 ] && [ "$lost" = 0 ] || fail "stats.dat holds $(ints stats.dat)"
 [ $((minutes * 60 + seconds)) -ge 3 ] || fail "no play time counted: $(ints stats.dat)"

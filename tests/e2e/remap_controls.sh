@@ -16,10 +16,10 @@ export SDL_AUDIODRIVER=dummy
 export SECOND_STAGE="Loading Map: $second"
 with_x 1280x1024 '
     start_game
-    # "Extra", then "Controls", the sixth of its seven items.
+    # "Extra", then "Controls", the sixth of its eight items.
     menu_to 4 6 && hold_until Return shows 140 140 "Sound test" ||
         { echo "no extras menu" > result; exit 1; }
-    menu_to 5 7 && hold_until Return shows centre 5 "CONTROLS" ||
+    menu_to 5 8 && hold_until Return shows centre 5 "CONTROLS" ||
         { echo "no Controls screen" > result; exit 1; }
     # The list: its pointer 24 pixels left of the rows at (40, 34); "Right" is
     # the second row, its key in the column 100 pixels in.
@@ -31,7 +31,7 @@ with_x 1280x1024 '
         { echo "letting go of D did not end the wait" > result; exit 1; }
     shows 140 46 "D" || { echo "the list does not show D for Right" > result; exit 1; }
     hold_until Escape shows 140 140 "Sound test" || { echo "no way back to the extras" > result; exit 1; }
-    menu_to 6 7 && hold_until Return title_menu_shown ||
+    menu_to 7 8 && hold_until Return title_menu_shown ||
         { echo "no way back to the title" > result; exit 1; }
     menu_to 0 6 && hold_until Return shows 140 140 "New Game" ||
         { echo "no play menu" > result; exit 1; }

@@ -16,6 +16,10 @@
 #include "platform/wav_encodings.h"
 #include "platform/wav_file.h"
 #include "progress/controls.h"
+#include "progress/ghost_format.h"
+#include "progress/options.h"
+#include "progress/par_times.h"
+#include "progress/records_format.h"
 #include "progress/settings.h"
 #include "progress/stage_set_format.h"
 #include "progress/statistics.h"
@@ -108,6 +112,30 @@ bool controlsFile(const uint8_t* data, size_t size) {
     Bindings read = parseControls(std::string((const char*)data, size), problems);
     std::vector<std::string> again;
     return parseControls(formatControls(read), again) == read && again.empty();
+}
+
+// The player's best times: what reads comes back the same through the file.
+bool recordsFile(const uint8_t* data, size_t size) {
+    std::vector<std::string> problems, again;
+    RecordsFile read = parseRecords(std::string((const char*)data, size), "DEFAULT.txt", problems);
+    return parseRecords(formatRecords(read, "DEFAULT.STG"), "DEFAULT.txt", again) == read &&
+           again.empty();
+}
+
+bool ghost(const uint8_t* data, size_t size) {
+    return readAndRewrite<GhostFile>(data, size, readGhostFile, writeGhostFile);
+}
+
+bool optionsFile(const uint8_t* data, size_t size) {
+    std::vector<std::string> problems, again;
+    Options read = parseOptions(std::string((const char*)data, size), problems);
+    return parseOptions(formatOptions(read), again) == read && again.empty();
+}
+
+bool parTimesFile(const uint8_t* data, size_t size) {
+    std::vector<std::string> problems, again;
+    ParTimes read = parseParTimes(std::string((const char*)data, size), problems);
+    return parseParTimes(formatParTimes(read), again) == read && again.empty();
 }
 
 bool statisticsFile(const uint8_t* data, size_t size) {
@@ -314,6 +342,10 @@ const FuzzEntry entries[] = {
     {"settings", settingsFile},
     {"statistics", statisticsFile},
     {"controls", controlsFile},
+    {"records", recordsFile},
+    {"ghost", ghost},
+    {"options", optionsFile},
+    {"partimes", parTimesFile},
     {"demo", demo},
     {"demo-text", demoText},
     {"wav", wav, wav_encodings::otherProgramsSounds},

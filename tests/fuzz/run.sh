@@ -19,8 +19,8 @@ CORPUS=$BUILD/corpus
 LOGS=$BUILD/fuzz-logs
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(map tileset animation font stageset unlock settings statistics
-    controls demo demo-text wav song bmp map-source stage-source tileset-source animation-source pixel-source
-    music-source)
+    controls records ghost options partimes demo demo-text wav song bmp map-source stage-source
+    tileset-source animation-source pixel-source music-source)
 
 # seed TARGET FILE...: copies files into the target's seed folder.
 seed() {
@@ -48,6 +48,18 @@ player_files() {
     printf '%s\n' "right = D   # one hand" "record = , y" "speed1 = keypad 1" > "$dir/edited.cfg"
     seed controls "$dir/controls.cfg" "$dir/edited.cfg"
     seed statistics "$dir/stats.dat"
+    # Best times, the options and a ghost of two ticks, as the game writes them.
+    printf '%s\n' "# Tumblo's best times on DEFAULT.STG" \
+        "best 940 2024-05-01 0123456789abcdef TROP01.MAP" \
+        "cup 1001 2024-05-02 0123456789abcdef TROP01.MAP" > "$dir/DEFAULT.txt"
+    seed records "$dir/DEFAULT.txt"
+    printf '%s\n' "# Tumblo's options" "ghost = off" > "$dir/options.cfg"
+    seed options "$dir/options.cfg"
+    {
+        printf 'TGHO\x01\0\0\0\x0a\0\0\0TROP01.MAP\x10\0\0\0000123456789abcdef\x01\0\0\0\x02\0\0\0'
+        printf '\0\0\x80\x41\0\0\0\x42\0\0\0\0\x80\x41\0\0\0\x42\x01\0'
+    } > "$dir/TROP01.ghost"
+    seed ghost "$dir/TROP01.ghost"
     mkdir -p "$SEEDS/unlock"
     { printf '\x04\x02'; head -c 56 "$dir/DATA/UNLOCK/DEFAULT.STG"; } > "$SEEDS/unlock/four-stages"
     { printf '\x63\x19'; cat "$dir/DATA/UNLOCK/DEFAULT.STG"; } > "$SEEDS/unlock/full-set"
@@ -77,6 +89,7 @@ seed font "$GAME"/DATA/*.FNT
 seed stageset "$GAME"/DATA/*.STG "$GAME"/DATA/tumblodata.dat
 seed demo "$SOLUTIONS"/*.TDM "$GAME"/DEMOS/*.TDM
 seed demo-text "$CONTENT"/demos/*.txt
+seed partimes "$GAME"/DATA/PARTIMES.TXT
 seed wav "$GAME"/SOUND/*.WAV
 seed song "$GAME"/MUSIC/*.IT
 seed bmp "$GAME"/BITMAP/**/*.bmp "$GAME"/BITMAP/**/*.BMP

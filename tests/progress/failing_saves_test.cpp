@@ -5,6 +5,9 @@
 #include "progress_fixture.h"
 
 #include "progress/extra_stages.h"
+#include "progress/ghosts.h"
+#include "progress/options.h"
+#include "progress/records.h"
 #include "support/failing_disk.h"
 
 #include <cstdio>
@@ -24,13 +27,20 @@ template <typename Save> SaveOutcome attempt(Save save) {
     outcome.log = readFileText("tumblo.log");
     return outcome;
 }
+
+RecordsFile bestTimes() {
+    RecordsFile r;
+    bookClear(r, "A.MAP", "00000000000000a1", 940, true, "2024-05-01");
+    return r;
+}
 } // namespace
 
 using FailingSaves = ProgressTest;
 
 // Settings and statistics keep the old file; only a failed settings save is
 // logged, and neither says a word on screen. The extra set keeps an old copy
-// and says so.
+// and says so. The best times, a ghost and the options keep theirs with a log
+// line.
 TEST_F(FailingSaves, EachFileKeepsItsOldCopyAndSaysWhatItsRulesSay) {
     const std::vector<uint8_t> extra = stageSetBytes("Extra", {{"Bonus", {"X1.MAP", "X2.MAP"}}});
     writeFileBytes("DATA/tumblodata.dat", extra);
@@ -42,7 +52,8 @@ TEST_F(FailingSaves, EachFileKeepsItsOldCopyAndSaysWhatItsRulesSay) {
         const char* messages;
         int writes;
         std::vector<uint8_t> saved;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"SETTINGS.DAT", ints({0, 0, 1, 1, 0, 0}), saveSettings,
          "Saving SETTINGS.DAT\nError saving SETTINGS.DAT!\n", "", 6, ints({1, 1, 0, 0, 1, 1})},
         {"stats.dat", ints({7, 1, 2, 3, 4, 5, 1, 1, 0, 0}), saveStatistics, "", "", 10,
@@ -51,6 +62,26 @@ TEST_F(FailingSaves, EachFileKeepsItsOldCopyAndSaysWhatItsRulesSay) {
          "Unable to copy the extra stages\n", "Error: Unable to copy the extra stages\n", 1, extra},
     };
     statistics.gamesStarted = 8;
+    auto text = [](const std::string& t) { return std::vector<uint8_t>(t.begin(), t.end()); };
+    cases.push_back({"records/DEFAULT.txt", text("best 1000 2024-04-01 00000000000000a1 A.MAP\n"),
+                     [] { return saveRecords("DEFAULT.STG", bestTimes()); },
+                     "Unable to save records\\DEFAULT.txt\n", "", 1,
+                     text(formatRecords(bestTimes(), "DEFAULT.STG"))});
+    options.ghost = false;
+    cases.push_back({"options.cfg", text("ghost = on\n"), saveOptions,
+                     "Unable to save options.cfg\n", "", 1, text(formatOptions(options))});
+    static const GhostFile ghost{"A.MAP", "00000000000000a1", 0, {{16, 32, 1, 0}}};
+    DataWriter ghostBytes;
+    writeGhostFile(ghostBytes, ghost);
+    // The magic, version, two texts (length and bytes), clear tick, count and
+    // the sample's four fields.
+    cases.push_back({"records/ghosts/A-00000000000000a1.ghost",
+                     {1, 2, 3},
+                     [] { return saveGhost(ghost); },
+                     "Unable to save records\\ghosts\\A-00000000000000a1.ghost\n",
+                     "",
+                     12,
+                     ghostBytes.bytes()});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         writeFileBytes(c.file, c.previous);

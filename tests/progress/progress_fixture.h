@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/log.h"
+#include "progress/options.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
@@ -23,6 +24,7 @@ protected:
         unlockData = UnlockData();
         statistics = Statistics();
         settings = Settings();
+        options = Options();
         gameLog.setFile("tumblo.log");
         gameLog.setEnabled(true);
     }

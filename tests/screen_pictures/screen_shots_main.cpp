@@ -7,6 +7,8 @@
 #include "platform/display.h"
 #include "platform/headless.h"
 #include "platform/quit_request.h"
+#include "progress/options.h"
+#include "progress/par_times.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
@@ -46,6 +48,8 @@ void loadGameData() {
     loadSoundEffects();
     loadStageSet("DEFAULT.STG");
     loadSettings();
+    options = Options();
+    loadParTimes();
     loadStatistics();
     loadGraphics();
 }

@@ -57,10 +57,10 @@ TEST_F(ExtrasTest, ItemFourIsTheHelpUntilTheGameIsClearedThenTheOutro) {
     bool tuneAfterOutro = false;
     FrameDriver outro([&](int frame) {
         if (frame == 1) outroEnd = textEndOnRow(itemY(4));
-        // Up past "Return" and "Controls".
-        for (int i = 0; i < 3; ++i)
+        // Up past "Return", "Records" and "Controls".
+        for (int i = 0; i < 4; ++i)
             tapAt(frame, 2 + 10 * i, Key::Up);
-        tapAt(frame, 32, Key::Return);
+        tapAt(frame, 42, Key::Return);
         if (frame == 50) tuneDuringOutro = menuMusic.playing;
         // ESC ends the outro; held on, it must not also leave the menu.
         if (frame == 60) simulateKey(Key::Escape, true);

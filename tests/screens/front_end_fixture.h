@@ -10,6 +10,8 @@
 #include "platform/quit_request.h"
 #include "platform/sound_mixer.h"
 #include "platform/sound_test_files.h"
+#include "progress/options.h"
+#include "progress/par_times.h"
 #include "progress/settings.h"
 #include "progress/stage_set.h"
 #include "progress/statistics.h"
@@ -35,6 +37,8 @@ protected:
         statistics = Statistics();
         unlockData = UnlockData();
         stageSet = StageSet();
+        options = Options();
+        parTimes = ParTimes();
         applySettings();
         menuScroll = 0;
         gameLog.setFile("tumblo.log");

@@ -1,31 +1,13 @@
 // A demo recorded in training appears in the demo browser and plays back to
-// the same end, on a tiny stage made for the test: a floor, the ball at its
-// left and the goal to its right.
+// the same end, on the runway: a tiny stage made for the test.
 #include "front_end_fixture.h"
 #include "game/demo.h"
 #include "game/play_records.h"
-#include "level/level_files.h"
-#include "progress/progress_fixture.h"
+#include "level/map.h"
 #include "screens/demo_browser.h"
 #include "screens/stage_select.h"
 #include "support/stage_files.h"
 #include "ui/list_menu.h"
-
-namespace {
-void writeRunwayStage() {
-    writeStageResources();
-    MapSpec map;
-    map.name = "Runway";
-    map.startX = 32;
-    map.startY = 128;
-    // A cup lies on the floor on the way.
-    for (int x = 0; x < 20; ++x)
-        map.blocks.push_back({x, 9, blockPlain, 0, 0, 0, 0, 1, x == 6 ? 2 : 0});
-    map.blocks.push_back({12, 8, blockGoal, 0, 0, 0, 0, 1, 0});
-    writeFileBytes("DATA/RUNWAY.MAP", map.bytes().data());
-    writeFileBytes("DATA/DEFAULT.STG", stageSetBytes("Test", {{"G", {"RUNWAY.MAP"}}}));
-}
-} // namespace
 
 TEST_F(FrontEndTest, ADemoRecordedInTrainingIsListedAndPlaysBackToTheSameEnd) {
     writeRunwayStage();

@@ -3,6 +3,7 @@
 #include "game/demo_format.h"
 #include "level/graphics.h"
 #include "level/level_files.h"
+#include "progress/stage_set_format.h"
 #include "support/test_env.h"
 #include "text/data_file.h"
 
@@ -21,6 +22,21 @@ void writeStageResources() {
     writeSolidBitmap("BITMAP/TILES/t.bmp", 16, 16, 0);
     writeFileBytes("DATA/TEST.TLS", tilesetFile({{"BITMAP\\TILES\\t.bmp", "", 16, 16}}).data());
     loadPlayGraphics();
+}
+
+void writeRunwayStage(const std::string& name) {
+    writeStageResources();
+    MapSpec map;
+    map.name = name;
+    map.startX = 32;
+    map.startY = 128;
+    for (int x = 0; x < 20; ++x)
+        map.blocks.push_back({x, 9, blockPlain, 0, 0, 0, 0, 1, x == 6 ? 2 : 0});
+    map.blocks.push_back({12, 8, blockGoal, 0, 0, 0, 0, 1, 0});
+    writeFileBytes("DATA/RUNWAY.MAP", map.bytes().data());
+    DataWriter set;
+    writeStageSetFile(set, {"Test", "Ann", {{"G", {"RUNWAY.MAP"}}}});
+    writeFileBytes("DATA/DEFAULT.STG", set.bytes());
 }
 
 MapFile largeStage() {

@@ -9,6 +9,11 @@
 // stage needs, written into the working directory and loaded as at start-up.
 void writeStageResources();
 
+// The runway: a floor, the ball at its left, a cup lying on the way and the
+// goal to its right, as DATA\RUNWAY.MAP named `name`, the one stage of
+// DATA\DEFAULT.STG; with the stage resources.
+void writeRunwayStage(const std::string& name = "Runway");
+
 // The generated big stage of the benchmarks and of the collision index tests:
 // 1024 x 256 cells holding 32768 blocks (ground, ledges, bounce blocks and
 // turn markers), 512 treasures and 64 enemies, on "TEST.TLS". Holding right,

@@ -5,6 +5,7 @@
 #include "tool/written_files.h"
 
 #include "game/demo_format.h"
+#include "progress/ghost_format.h"
 
 #include <filesystem>
 
@@ -36,8 +37,13 @@ TEST_F(WrittenFiles, WholeFilesPassAndEachTornOrStrayOneIsNamed) {
     writeFileBytes("DATA/UNLOCK/DEFAULT.STG", ints({1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1}));
     writeFileBytes("DEMOS/RUN.TDM", demoBytes());
     writeFileBytes("DATA/extra.stg", set);
+    const std::string records = "best 9 2024-05-01 00000000000000a1 A.MAP\n";
+    writeFileBytes("records/DEFAULT.txt", {records.begin(), records.end()});
+    DataWriter ghost;
+    writeGhostFile(ghost, {"A.MAP", "00000000000000a1", 0, {{16, 32, 0, 0}}});
+    writeFileBytes("records/ghosts/A-00000000000000a1.ghost", ghost.bytes());
     EXPECT_EQ(checkWrittenFiles(checked), "");
-    EXPECT_EQ(checked, 5);
+    EXPECT_EQ(checked, 7);
 
     struct Case {
         const char* path;
@@ -54,6 +60,11 @@ TEST_F(WrittenFiles, WholeFilesPassAndEachTornOrStrayOneIsNamed) {
         {"DEMOS/RUN.TDM", demoBytes(9000), "DEMOS\\RUN.TDM does not load"},
         {"DATA/extra.stg", stageSetBytes("Main", {{"G0", {"A.MAP"}}}),
          "data\\extra.stg is not a copy of data\\tumblodata.dat"},
+        {"records/DEFAULT.txt", {'b', 'e', 's', 't', '\n'}, "records\\DEFAULT.txt does not load"},
+        {"records/ghosts/A-00000000000000a1.ghost",
+         {'T', 'G', 'H', 'O'},
+         "records\\ghosts\\A-00000000000000a1.ghost does not load"},
+        {"options.cfg", {'g', 'h', 'o', 's', 't', '\n'}, "options.cfg does not load"},
         {"DATA/.SETTINGS.DAT.tmp-a1b2c3",
          {},
          "an unfinished save left DATA/.SETTINGS.DAT.tmp-a1b2c3 behind"},

@@ -6,6 +6,7 @@
 //   for its demo browser, part of the game's data.
 #include "assets/compiler.h"
 #include "assets/content_folder.h"
+#include "assets/demo_source.h"
 
 #include "game/demo_text.h"
 #include "text/data_file.h"
@@ -13,19 +14,24 @@
 #include <fstream>
 #include <sstream>
 
+bool readDemoSource(const std::string& path, DemoFile& demo) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string error;
+    if (demoFromText(text.str(), demo, error)) return true;
+    // "line N: what" -> "path:N: what"
+    size_t colon = error.find(':');
+    sourceError(path, std::atoi(error.c_str() + 5), error.substr(colon + 2));
+    return false;
+}
+
 namespace {
 bool compileFolder(const std::string& contentDir, const char* folder, const std::string& prefix) {
     bool ok = true;
     for (const std::string& path : listSources(contentDir, folder)) {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
         DemoFile demo;
-        std::string error;
-        if (!demoFromText(text.str(), demo, error)) {
-            // "line N: what" -> "path:N: what"
-            size_t colon = error.find(':');
-            sourceError(path, std::atoi(error.c_str() + 5), error.substr(colon + 2));
+        if (!readDemoSource(path, demo)) {
             ok = false;
             continue;
         }

@@ -88,6 +88,7 @@ const char* detectKind(const char* path) {
     if (equalsIgnoreCase(name.c_str(), "SETTINGS.DAT")) return "settings";
     if (equalsIgnoreCase(name.c_str(), "stats.dat")) return "stats";
     if (equalsIgnoreCase(name.c_str(), "tumblodata.dat")) return "stageset";
+    if (equalsIgnoreCase(name.c_str(), "PARTIMES.TXT")) return "partimes";
     if (hasExtension(name, ".FNT")) return "font";
     if (hasExtension(name, ".MAP")) return "map";
     if (hasExtension(name, ".TLS")) return "tileset";
@@ -103,5 +104,6 @@ const char* detectKind(const char* path) {
 REGISTER_COMMAND(
     "info",
     "info [--kind "
-    "font|map|tileset|animation|stageset|unlock|settings|stats|demo|bitmap|sound|music] FILE",
+    "font|map|tileset|animation|stageset|unlock|settings|stats|demo|bitmap|sound|music|partimes] "
+    "FILE",
     info);

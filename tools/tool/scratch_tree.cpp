@@ -13,10 +13,11 @@ bool writtenByTheGame(const fs::path& relative) {
     std::string name = relative.filename().string();
     std::string folder = relative.parent_path().string();
     if (folder.empty())
-        for (const char* top : {"tumblo", "tumblo.log", "SETTINGS.DAT", "stats.dat"})
+        for (const char* top : {"tumblo", "tumblo.log", "SETTINGS.DAT", "stats.dat", "options.cfg"})
             if (equalsIgnoreCase(name.c_str(), top)) return true;
     if (equalsIgnoreCase(folder.c_str(), "DATA/UNLOCK") ||
-        equalsIgnoreCase(folder.c_str(), "DEMOS"))
+        equalsIgnoreCase(folder.c_str(), "DEMOS") || equalsIgnoreCase(folder.c_str(), "records") ||
+        equalsIgnoreCase(folder.c_str(), "records/ghosts"))
         return true;
     if (equalsIgnoreCase(folder.c_str(), "DATA") && equalsIgnoreCase(name.c_str(), "extra.stg"))
         return true;

@@ -2,6 +2,9 @@
 
 #include "game/demo_format.h"
 #include "platform/paths.h"
+#include "progress/ghost_format.h"
+#include "progress/options.h"
+#include "progress/records_format.h"
 #include "progress/settings.h"
 #include "progress/stage_set_format.h"
 #include "progress/statistics.h"
@@ -46,6 +49,16 @@ std::string checkUnlockFile(const std::string& name, int& checked) {
     });
 }
 
+// A text file of our own: every line must count.
+template <typename Parse>
+std::string checkText(const std::string& gamePath, int& checked, Parse parse) {
+    if (listMatchingFiles(gamePath.c_str()).empty()) return "";
+    ++checked;
+    std::vector<std::string> problems;
+    parse(bytesOf(gamePath), problems);
+    return problems.empty() ? "" : gamePath + " does not load";
+}
+
 std::string leftOverTemporaryFile() {
     std::error_code error;
     for (auto it = std::filesystem::recursive_directory_iterator(".", error);
@@ -78,6 +91,19 @@ std::string checkWrittenFiles(int& checked) {
                 DemoFile demo;
                 return readDemoFile(in, demo) && demo.steering.size() == demoSteeringTicks;
             });
+    for (const std::string& name : listMatchingFiles("records\\*.txt"))
+        if (wrong.empty())
+            wrong = checkText("records\\" + name, checked,
+                              [&](const std::string& text, std::vector<std::string>& problems) {
+                                  parseRecords(text, name, problems);
+                              });
+    for (const std::string& name : listMatchingFiles("records\\ghosts\\*.ghost"))
+        if (wrong.empty())
+            wrong = check("records\\ghosts\\" + name, checked, [](DataReader& in) {
+                GhostFile ghost;
+                return readGhostFile(in, ghost);
+            });
+    if (wrong.empty()) wrong = checkText("options.cfg", checked, parseOptions);
     if (wrong.empty())
         wrong = check("data\\extra.stg", checked, [](DataReader& in) {
             StageSetFile set;
