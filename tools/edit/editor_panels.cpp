@@ -20,10 +20,11 @@ constexpr int valueLeft = sidePanelLeft + 56;
 // The stage panel's fields: where each starts.
 constexpr int nameLeft = 2, tilesLeft = 196, tuneLeft = 318, backLeft = 440, timeLeft = 560;
 
-// The game's font has no dash: the verdict's is drawn as a hyphen.
+// The verdict's long dash is an icon of the game's font, whose glyphs are
+// ASCII.
 void text(Picture& page, std::string s, int x, int y) {
     for (size_t at; (at = s.find("\u2014")) != std::string::npos;)
-        s.replace(at, 3, "-");
+        s.replace(at, 3, "$-");
     gameFont.drawText(s.c_str(), x, y, page);
 }
 
