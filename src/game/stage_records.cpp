@@ -15,7 +15,8 @@ bool bookStageClear() {
     ClearBooking booking =
         bookClear(records, currentMapFile, hash, clearTick, playRecord.cupThisStage, todayDate());
     if (!booking.any()) return false;
-    saveRecords(stageSet.fileName, records);
+    // A best the disk refused is not kept: no "New record!", and no ghost of it.
+    if (!saveRecords(stageSet.fileName, records)) return false;
     if (booking.newBest && playMode.singleStage) saveRecordedGhost(currentMapFile, hash, clearTick);
     return true;
 }

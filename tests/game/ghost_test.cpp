@@ -6,7 +6,9 @@
 #include "progress/ghosts.h"
 #include "progress/map_hash.h"
 #include "progress/records.h"
+#include "game/stage_records.h"
 #include "stage_fixture.h"
+#include "support/failing_disk.h"
 
 #include <array>
 
@@ -72,4 +74,22 @@ TEST_F(StageTest, AGhostIsDrawnInStepWithTheNextRunAndLeavesItsTraceAsItWas) {
     EXPECT_NE(frameAt[0], frameAt[1]) << "the ghost was not drawn";
     // A slower run keeps the best, and the ghost with it.
     EXPECT_EQ(loadRecords("T.STG").of("T.MAP").best.tick, (int32_t)best.size() - 1);
+}
+
+TEST_F(StageTest, AClearWhoseBestTimesTheDiskRefusesSetsNoRecordAndKeepsNoGhost) {
+    copyText(stageSet.fileName, "T.STG", textCapacity);
+    start(corridor(15));
+    failFileStep(1); // the run's first file step is the records' save
+    for (TickOutcome o = TickOutcome::Continue; o == TickOutcome::Continue;)
+        o = tick({Key::Right});
+    failFileStep(0);
+    ASSERT_EQ(clearsThisRun, 1);
+    EXPECT_FALSE(fileExists("records/T.txt"));
+    EXPECT_FALSE(fileExists("records/ghosts/T-" + mapFileHash("T.MAP") + ".ghost"));
+    // The same clear booked again: refused, then on a working disk kept.
+    failFileStep(1);
+    EXPECT_FALSE(bookStageClear());
+    failFileStep(0);
+    EXPECT_TRUE(bookStageClear());
+    EXPECT_TRUE(fileExists("records/ghosts/T-" + mapFileHash("T.MAP") + ".ghost"));
 }
