@@ -127,7 +127,10 @@ hold_until() {
 # that start at y FIRST_Y, 12 apart, the pointer at x POINTER_X. One row a
 # press: the key is held 100 ms (one xdotool run times it), under the 8 ticks
 # (133 ms) after which a held cursor key moves again. Should a loaded machine
-# see the key longer and move twice, the next press brings the pointer back.
+# see the key longer and move twice, the next press brings the pointer back;
+# in a menu of two rows it then stands where it stood, so the wait for it to
+# leave its row is only a pace (a few seconds at most) and the row is read
+# again either way.
 menu_to() {
     local target=$1 count=$2 pointer_x=${3:-120} first_y=${4:-140} row key
     for _ in $(seq 1 20); do
@@ -140,7 +143,7 @@ menu_to() {
             key=Up
         fi
         xdotool keydown "$key" sleep 0.1 keyup "$key"
-        no_longer_shows "$pointer_x" $((first_y + 12 * row)) '$r' || return 1
+        STATE_SECONDS=3 no_longer_shows "$pointer_x" $((first_y + 12 * row)) '$r' || true
     done
     return 1
 }
