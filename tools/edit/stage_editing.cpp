@@ -165,32 +165,28 @@ void StageEditing::removeEnemy(int index) {
     current.enemies.erase(current.enemies.begin() + index);
 }
 
-void StageEditing::setName(const std::string& text) {
-    if (text == current.name) return;
+void StageEditing::setHeaderText(std::string StageSource::*field, bool StageSource::*given,
+                                 const std::string& text) {
+    if (text == current.*field) return;
     willChange();
-    current.name = text;
-    current.hasName = true;
+    current.*field = text;
+    current.*given = true;
+}
+
+void StageEditing::setName(const std::string& text) {
+    setHeaderText(&StageSource::name, &StageSource::hasName, text);
 }
 
 void StageEditing::setTune(const std::string& text) {
-    if (text == current.tune) return;
-    willChange();
-    current.tune = text;
-    current.hasTune = true;
+    setHeaderText(&StageSource::tune, &StageSource::hasTune, text);
 }
 
 void StageEditing::setTileset(const std::string& text) {
-    if (text == current.tileset) return;
-    willChange();
-    current.tileset = text;
-    current.hasTileset = true;
+    setHeaderText(&StageSource::tileset, &StageSource::hasTileset, text);
 }
 
 void StageEditing::setBackground(const std::string& text) {
-    if (text == current.background) return;
-    willChange();
-    current.background = text;
-    current.hasBackground = true;
+    setHeaderText(&StageSource::background, &StageSource::hasBackground, text);
 }
 
 void StageEditing::setTimeCode(int code) {

@@ -75,6 +75,9 @@ public:
 private:
     // Called before every change; keeps the state for undo.
     void willChange();
+    // A header line's text, changed (one undo step) only when it differs.
+    void setHeaderText(std::string StageSource::*field, bool StageSource::*given,
+                       const std::string& text);
 
     StageSource current;
     std::vector<StageSource> undoStack, redoStack;
